@@ -1,0 +1,73 @@
+#pragma once
+
+#include "level/level_store.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The level archive: a header with the master index offset, a master index of resource types,
+// and per type a table of resources. Levels are the resources of the type whose tag is zero.
+// Every function here works on the archive image (the whole file in memory) and never reads or
+// writes outside it: anything that would is reported as Damaged.
+namespace qv2 {
+
+struct ResourceEntry {
+    std::uint16_t id = 0;
+    std::uint32_t dataOffset = 0; // absolute position of the checksum byte
+    std::uint16_t dataSize = 0;   // level bytes, not counting the checksum byte
+};
+
+enum class ArchiveStatus {
+    Found,   // the entry is valid
+    NoIndex, // no type entry with a zero tag
+    NoLevel, // the level table has no entry with that id
+    Damaged, // the header, index, table or the resource data run past the end of the image
+};
+
+struct LocateResult {
+    ArchiveStatus status = ArchiveStatus::NoIndex;
+    ResourceEntry entry;
+};
+
+struct LevelTable {
+    ArchiveStatus status = ArchiveStatus::NoIndex; // Found when the table was read whole
+    std::vector<ResourceEntry> entries;            // in table order
+};
+
+enum class ReadStatus { ChecksumGood, ChecksumBad, Damaged };
+enum class WriteStatus { Written, Damaged };
+
+struct LoadedImage {
+    Bytes image;
+    std::string error; // empty on success; otherwise the system's reason
+    bool ok() const { return error.empty(); }
+};
+
+// Reads the whole file.
+LoadedImage LoadArchiveImage(const std::string &path);
+
+// Writes the image to a temporary file in the same folder and renames it over the path only once
+// it is complete, so a failed write leaves the archive as it was. Returns the system's reason on
+// failure, empty on success.
+std::string SaveArchiveImage(const Bytes &image, const std::string &path);
+
+// Walks the master index to the first zero-tag type, then its table to the first entry with the
+// id. A found entry's data (checksum byte and dataSize bytes) lies inside the image.
+LocateResult LocateLevelResource(const Bytes &image, std::uint16_t id);
+
+// All entries of the level table, in table order (for listing).
+LevelTable ReadLevelTable(const Bytes &image);
+
+// Copies the entry's level bytes into the store (its size becomes dataSize) and tests the
+// checksum byte. On Damaged the store is left untouched.
+ReadStatus ReadLevelResource(const Bytes &image, const ResourceEntry &entry, LevelStore &level);
+
+// Patches dataSize bytes from the store and a fresh checksum byte into the image. A store shorter
+// than the slot leaves the slot's bytes beyond it as they were (the checksum covers them).
+WriteStatus WriteLevelResource(Bytes &image, const ResourceEntry &entry, const LevelStore &level);
+
+// 0xFF minus the 8-bit wrapping sum of the bytes: the checksum byte that makes the sum 0xFF.
+std::uint8_t ChecksumByteFor(const std::uint8_t *data, std::size_t size);
+
+} // namespace qv2

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "level/level_store.h"
+#include "ui/ini_file.h"
+#include "ui/message_texts.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace qv2 {
+
+class Modals;
+
+// The main window's editing state. Every command reads and writes it; the level bytes are edited
+// in place, so a change made by one command is seen at once by all others.
+struct EditorState {
+    LevelStore level;
+    int room = 1;   // 1..32
+    int row = 0;    // 0..2
+    int column = 0; // 0..9
+    bool levelOpen = false;
+    bool attributeEditPending = false; // a toolbar attribute field was edited
+    bool panelEditPending = false;     // a property panel field was edited; never cleared
+    IniFile background;                // texts/back%d.ini of the open level's type
+    MessageTexts texts;
+    QString programDir; // the program's folder with a trailing '/'
+    QString languageName;
+
+    int tilePlace() const { return row * 10 + column; }
+};
+
+// What commands need besides the state: the dialogs and the room refresh.
+struct Services {
+    Modals &modals;
+    std::function<void()> refreshRoom;
+};
+
+} // namespace qv2

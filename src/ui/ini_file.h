@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace qv2 {
+
+// A read-only INI file: [section] headers and key=value lines, the value taken as it stands after
+// the first '='. Section and key names compare case-insensitively; the first match wins. Lines
+// before the first section header belong to no section and are never found.
+class IniFile {
+public:
+    IniFile() = default;
+
+    static IniFile fromText(const QString &text);
+    // Reads the file as Windows-1250; a missing or unreadable file gives an empty IniFile.
+    static IniFile load(const QString &path);
+
+    QString value(const QString &section, const QString &key, const QString &fallback = {}) const;
+    // The raw lines of a section (without blank lines), in file order.
+    QStringList sectionLines(const QString &section) const;
+    bool isEmpty() const { return m_sections.isEmpty(); }
+
+private:
+    struct Section {
+        QString name;
+        QStringList lines;
+    };
+    const Section *find(const QString &section) const;
+    QVector<Section> m_sections;
+};
+
+} // namespace qv2

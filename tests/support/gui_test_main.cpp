@@ -1,0 +1,37 @@
+// main() of the GUI tests: one QApplication on the offscreen platform for all tests.
+#include <QApplication>
+#include <QFontInfo>
+#include <QtGlobal>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+
+// Modal dialogs on the offscreen platform report this harmless message; everything else passes.
+void filterMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.contains(QLatin1String("propagateSizeHints")))
+        return;
+    if (g_previousHandler)
+        g_previousHandler(type, context, text);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    g_previousHandler = qInstallMessageHandler(filterMessages);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    if (QFontInfo(QFont()).family().isEmpty()) {
+        std::fprintf(stderr, "No font is installed: text in pictures would be empty boxes.\n");
+        return 1;
+    }
+    return RUN_ALL_TESTS();
+}
