@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/text_catalogue.h"
+
+#include <QDialog>
+
+#include <cstdint>
+
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+
+namespace qv2 {
+
+class Modals;
+
+// The level picker: one for the program's life, so its selection and GAMEPLAY box stay as the
+// user left them from one use to the next.
+class TForm2 : public QDialog, public TextTarget {
+    Q_OBJECT
+public:
+    explicit TForm2(QWidget *parent = nullptr);
+
+    // 0 when cancelled; otherwise 2000 (2020 with GAMEPLAY ticked) + the selected index, where
+    // nothing selected counts as -1.
+    std::uint16_t PickLevel(Modals &modals);
+
+    void applyTexts(const LanguageFile &language) override;
+
+private:
+    QListWidget *ListBox1;
+    QCheckBox *CheckBox1;
+    QPushButton *ButtonOK;
+    QPushButton *ButtonCancel;
+};
+
+} // namespace qv2
