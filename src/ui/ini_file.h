@@ -4,7 +4,19 @@
 #include <QStringList>
 #include <QVector>
 
+#include <optional>
+
 namespace qv2 {
+
+// Splits text into lines at LF, dropping a CR that ends a line (files may come from Windows).
+QStringList SplitTextLines(const QString &text);
+
+// The lines of a Windows-1250 text file; a missing or unreadable file has none.
+QStringList ReadWindows1250Lines(const QString &path);
+
+// The text after the first '=' of the first name=value line whose name (blanks around it ignored)
+// equals the key, case-insensitively; nothing when no line has that name.
+std::optional<QString> FindLineValue(const QStringList &lines, const QString &key);
 
 // A read-only INI file: [section] headers and key=value lines, the value taken as it stands after
 // the first '='. Section and key names compare case-insensitively; the first match wins. Lines
@@ -14,6 +26,7 @@ public:
     IniFile() = default;
 
     static IniFile fromText(const QString &text);
+    static IniFile fromLines(const QStringList &lines);
     // Reads the file as Windows-1250; a missing or unreadable file gives an empty IniFile.
     static IniFile load(const QString &path);
 

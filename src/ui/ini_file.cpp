@@ -1,0 +1,116 @@
+#include "ui/ini_file.h"
+
+#include "ui/win1250.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace qv2 {
+
+QStringList SplitTextLines(const QString &text)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString &line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    }
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QStringList ReadWindows1250Lines(const QString &path)
+{
+    // A folder (the path of an empty language name) counts as an unreadable file.
+    if (!QFileInfo(path).isFile())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return SplitTextLines(DecodeWindows1250(file.readAll()));
+}
+
+std::optional<QString> FindLineValue(const QStringList &lines, const QString &key)
+{
+    for (const QString &line : lines) {
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals < 0)
+            continue;
+        if (QStringView(line).left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0)
+            return line.mid(equals + 1);
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// The section name of a "[name]" line, or nothing for any other line.
+std::optional<QString> sectionHeader(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype close = trimmed.indexOf(u']');
+    if (close < 0)
+        return std::nullopt;
+    return trimmed.mid(1, close - 1).trimmed();
+}
+
+} // namespace
+
+IniFile IniFile::fromText(const QString &text)
+{
+    return fromLines(SplitTextLines(text));
+}
+
+IniFile IniFile::fromLines(const QStringList &lines)
+{
+    IniFile ini;
+    qsizetype current = -1; // lines before the first header belong to no section
+    for (const QString &line : lines) {
+        if (const auto name = sectionHeader(line)) {
+            // A repeated header continues the first section of that name, so its keys come after
+            // the earlier ones and the first match still wins.
+            if (const Section *earlier = ini.find(*name)) {
+                current = earlier - ini.m_sections.constData();
+            } else {
+                current = ini.m_sections.size();
+                ini.m_sections.append({*name, {}});
+            }
+            continue;
+        }
+        if (current >= 0 && !line.trimmed().isEmpty())
+            ini.m_sections[current].lines.append(line);
+    }
+    return ini;
+}
+
+IniFile IniFile::load(const QString &path)
+{
+    return fromLines(ReadWindows1250Lines(path));
+}
+
+const IniFile::Section *IniFile::find(const QString &section) const
+{
+    for (const Section &s : m_sections) {
+        if (s.name.compare(section, Qt::CaseInsensitive) == 0)
+            return &s;
+    }
+    return nullptr;
+}
+
+QString IniFile::value(const QString &section, const QString &key, const QString &fallback) const
+{
+    const Section *s = find(section);
+    if (!s)
+        return fallback;
+    return FindLineValue(s->lines, key).value_or(fallback);
+}
+
+QStringList IniFile::sectionLines(const QString &section) const
+{
+    const Section *s = find(section);
+    return s ? s->lines : QStringList();
+}
+
+} // namespace qv2

@@ -1,0 +1,36 @@
+#include "ui/text_catalogue.h"
+
+#include "ui/comma_text.h"
+#include "ui/message_texts.h"
+
+namespace qv2 {
+
+QStringList LanguageFile::list(const QString &section, const QString &key) const
+{
+    return SplitCommaText(text(section, key));
+}
+
+QString ReadLanguageName(const QString &programDir)
+{
+    // The start-up file is read as plain name=value lines: a section header is just a line
+    // without a value.
+    const QStringList lines = ReadWindows1250Lines(programDir + QStringLiteral("texts/Qv2LevEd.ini"));
+    return FindLineValue(lines, QStringLiteral("lang")).value_or(QString());
+}
+
+QString LanguageFilePath(const QString &programDir, const QString &languageName)
+{
+    return programDir + QStringLiteral("texts/") + languageName;
+}
+
+void ApplyLanguageFile(const QString &path, const std::vector<TextTarget *> &targets,
+                       MessageTexts &texts)
+{
+    const IniFile ini = IniFile::load(path);
+    const LanguageFile language(ini);
+    for (TextTarget *target : targets)
+        target->applyTexts(language);
+    texts.setLines(ini.sectionLines(QStringLiteral("texts")));
+}
+
+} // namespace qv2

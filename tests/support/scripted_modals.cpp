@@ -1,0 +1,78 @@
+#include "support/scripted_modals.h"
+
+#include <QDialog>
+#include <QFileDialog>
+
+#include <gtest/gtest.h>
+
+ScriptedModals::~ScriptedModals()
+{
+    EXPECT_TRUE(yesNoAnswers.empty()) << yesNoAnswers.size() << " yes/no answer(s) never asked for";
+    EXPECT_TRUE(inputAnswers.empty()) << inputAnswers.size() << " input answer(s) never asked for";
+    EXPECT_TRUE(fileAnswers.empty()) << fileAnswers.size() << " file answer(s) never asked for";
+    EXPECT_TRUE(dialogScripts.empty()) << dialogScripts.size() << " dialog script(s) never run";
+}
+
+void ScriptedModals::message(const QString &text)
+{
+    messages.append(text);
+}
+
+bool ScriptedModals::askYesNo(const QString &caption, const QString &text)
+{
+    questions.push_back({caption, text});
+    if (yesNoAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return false;
+    }
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedModals::inputLine(const QString &caption, const QString &prompt,
+                                                 const QString &preset)
+{
+    prompts.push_back({caption, prompt, preset});
+    if (inputAnswers.empty()) {
+        ADD_FAILURE() << "unexpected input prompt: " << caption.toStdString();
+        return std::nullopt;
+    }
+    auto answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedModals::chooseFile(QFileDialog &dialog)
+{
+    fileRequests.push_back({dialog.windowTitle(), dialog.nameFilters(), dialog.selectedFiles().value(0)});
+    if (fileAnswers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << dialog.windowTitle().toStdString();
+        return std::nullopt;
+    }
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+bool ScriptedModals::run(QDialog &dialog)
+{
+    dialogTitles.append(dialog.windowTitle());
+    if (dialogScripts.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << dialog.windowTitle().toStdString();
+        return false;
+    }
+    const DialogScript script = std::move(dialogScripts.front());
+    dialogScripts.pop_front();
+    // Shown and active like a real modal run, so that focus changes deliver their events.
+    dialog.show();
+    dialog.activateWindow();
+    const bool ok = script(dialog);
+    if (dialog.isVisible()) {
+        if (ok)
+            dialog.accept();
+        else
+            dialog.reject();
+    }
+    return ok;
+}
