@@ -1,0 +1,301 @@
+// The main window's Open and Save through the modal seam, on archives made by the tests.
+#include "app/startup.h"
+#include "level/archive.h"
+#include "level/level_layout.h"
+#include "support/archive_builder.h"
+#include "support/scripted_modals.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace qv2 {
+namespace {
+
+QString programDir() { return QString::fromLocal8Bit(qgetenv("QV2_PROGRAM_DIR")); }
+
+// The user picks list row `row` (nothing when -1) in the level picker and confirms.
+ScriptedModals::DialogScript pickRow(int row, bool gameplay = false)
+{
+    return [row, gameplay](QDialog &dialog) {
+        auto *list = dialog.findChild<QListWidget *>(QStringLiteral("ListBox1"));
+        auto *box = dialog.findChild<QCheckBox *>(QStringLiteral("CheckBox1"));
+        if (!list || !box)
+            return false;
+        list->clearSelection();
+        if (row >= 0)
+            list->setCurrentRow(row);
+        box->setChecked(gameplay);
+        return true;
+    };
+}
+
+ScriptedModals::DialogScript cancelDialog()
+{
+    return [](QDialog &) { return false; };
+}
+
+Bytes levelWith(std::uint8_t startRoom, std::uint8_t levelType, std::uint8_t firstKind)
+{
+    LevelSketch sketch;
+    sketch.startRoom = startRoom;
+    sketch.levelType = levelType;
+    sketch.firstTileKind = firstKind;
+    return MakeFullLevel(sketch);
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(programDir().isEmpty()) << "QV2_PROGRAM_DIR must name the program folder";
+        program = std::make_unique<Program>(modals, programDir());
+        program->LoadStartupSettings();
+        archive = QString::fromStdString(folder.file("qasvar.dat"));
+
+        ArchiveBuilder builder;
+        builder.addType(0x54434950); // another type before the levels
+        builder.addLevel(1999, levelWith(2, 1, 0x11));
+        builder.addLevel(2000, levelWith(4, 2, 0x14));
+        builder.addLevel(2003, levelWith(5, 3, 0x01));
+        builder.addLevel(2021, levelWith(7, 4, 0x03));
+        ASSERT_TRUE(WriteFile(archive.toStdString(), builder.build()));
+    }
+
+    TForm1 &window() { return program->form1; }
+    EditorState &state() { return program->form1.state(); }
+    QString text(const char *key) { return state().texts.text(QString::fromLatin1(key)); }
+
+    void open(const QString &path, ScriptedModals::DialogScript picker)
+    {
+        modals.fileAnswers.push_back(path);
+        modals.dialogScripts.push_back(std::move(picker));
+        window().action(TForm1::ActionMegnyitas1)->trigger();
+    }
+    void save(const QString &path, ScriptedModals::DialogScript picker)
+    {
+        modals.fileAnswers.push_back(path);
+        modals.dialogScripts.push_back(std::move(picker));
+        window().action(TForm1::ActionMentes1)->trigger();
+    }
+
+    ScriptedModals modals;
+    TempFolder folder;
+    std::unique_ptr<Program> program;
+    QString archive;
+};
+
+TEST_F(MainWindowTest, StartsWithOnlyOpenAndExitAvailable)
+{
+    for (int i = 0; i < TForm1::ActionCount; ++i) {
+        QAction *action = window().action(static_cast<TForm1::Action>(i));
+        EXPECT_EQ(action->isEnabled(), i == TForm1::ActionMegnyitas1 || i == TForm1::ActionKilepes1)
+            << action->objectName().toStdString();
+        EXPECT_FALSE(action->text().isEmpty()) << action->objectName().toStdString();
+    }
+    EXPECT_FALSE(window().findChild<QComboBox *>(QStringLiteral("ComboBox1"))->isEnabled());
+    for (const char *name : {"Edit1", "Edit2", "Edit3", "Edit4"})
+        EXPECT_FALSE(window().findChild<QLineEdit *>(QString::fromLatin1(name))->isEnabled());
+    EXPECT_EQ(window().findChild<QWidget *>(QStringLiteral("Panel1"))->width(), 185);
+    EXPECT_EQ(window().findChild<QComboBox *>(QStringLiteral("ComboBox1"))->count(), 45);
+    EXPECT_EQ(window().action(TForm1::ActionKezdohely1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
+    EXPECT_EQ(window().action(TForm1::ActionPalyaTorlese1)->shortcut(), QKeySequence(Qt::Key_Delete));
+    EXPECT_TRUE(window().action(TForm1::ActionKilepes1)->shortcut().isEmpty());
+}
+
+TEST_F(MainWindowTest, CancelledDialogsChangeNothing)
+{
+    modals.fileAnswers.push_back(std::nullopt);
+    window().action(TForm1::ActionMegnyitas1)->trigger();
+    open(archive, cancelDialog());
+    EXPECT_FALSE(state().levelOpen);
+    EXPECT_FALSE(window().action(TForm1::ActionMentes1)->isEnabled());
+    EXPECT_TRUE(modals.messages.isEmpty());
+    EXPECT_EQ(modals.fileRequests.size(), 2u);
+}
+
+TEST_F(MainWindowTest, OpenShowsTheStartRoomAndEnablesEverything)
+{
+    open(archive, pickRow(3));
+    ASSERT_TRUE(state().levelOpen);
+    EXPECT_TRUE(modals.messages.isEmpty()) << modals.messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(state().room, 5);
+    EXPECT_EQ(state().row, 0);
+    EXPECT_EQ(state().column, 0);
+    EXPECT_EQ(state().level.size(), kFullLevelSize);
+    EXPECT_EQ(state().level.byte(0), 0x01);
+    for (int i = 0; i < TForm1::ActionCount; ++i)
+        EXPECT_TRUE(window().action(static_cast<TForm1::Action>(i))->isEnabled());
+    EXPECT_TRUE(window().findChild<QComboBox *>(QStringLiteral("ComboBox1"))->isEnabled());
+    // Level type 3: the cave's background list is loaded.
+    EXPECT_FALSE(state().background.isEmpty());
+    EXPECT_EQ(window().saveDialog().selectedFiles().value(0), archive);
+}
+
+TEST_F(MainWindowTest, PickerRowsAndGameplayChooseTheId)
+{
+    open(archive, pickRow(-1)); // nothing selected asks for 1999
+    ASSERT_TRUE(state().levelOpen);
+    EXPECT_EQ(state().level.byte(0), 0x11);
+    open(archive, pickRow(1, true)); // 2020 + 1
+    EXPECT_EQ(state().level.byte(0), 0x03);
+    EXPECT_EQ(state().room, 7);
+}
+
+TEST_F(MainWindowTest, FailedLookupKeepsTheOpenLevelAndTheProposedPath)
+{
+    open(archive, pickRow(3));
+    state().room = 9;
+    state().row = 2;
+    state().column = 4;
+    const Bytes before = state().level.bytes();
+
+    ArchiveBuilder other;
+    other.addLevel(2000, levelWith(1, 1, 0x22));
+    const QString otherPath = QString::fromStdString(folder.file("other.dat"));
+    ASSERT_TRUE(WriteFile(otherPath.toStdString(), other.build()));
+    open(otherPath, pickRow(5)); // 2005 is not there
+
+    ArchiveBuilder noLevels;
+    noLevels.addType(0x53444E53);
+    const QString noIndexPath = QString::fromStdString(folder.file("noindex.dat"));
+    ASSERT_TRUE(WriteFile(noIndexPath.toStdString(), noLevels.build()));
+    open(noIndexPath, pickRow(0));
+
+    EXPECT_EQ(modals.messages, QStringList({text("nolevel"), text("noindex")}));
+    EXPECT_EQ(state().level.bytes(), before);
+    EXPECT_EQ(state().room, 9);
+    EXPECT_EQ(state().row, 2);
+    EXPECT_EQ(state().column, 4);
+    EXPECT_EQ(window().saveDialog().selectedFiles().value(0), archive);
+}
+
+TEST_F(MainWindowTest, BadChecksumAndShortLevelsOpenAfterAWarning)
+{
+    ArchiveBuilder builder;
+    builder.addLevel(2000, levelWith(3, 1, 0x14), Checksum::Bad);
+    builder.addLevel(2001, PatternBytes(500, 7));
+    const QString path = QString::fromStdString(folder.file("odd.dat"));
+    ASSERT_TRUE(WriteFile(path.toStdString(), builder.build()));
+
+    open(path, pickRow(0));
+    EXPECT_TRUE(state().levelOpen);
+    EXPECT_EQ(state().room, 3);
+    open(path, pickRow(1));
+    EXPECT_EQ(state().level.size(), 500u);
+    ASSERT_EQ(modals.messages.size(), 2);
+    EXPECT_EQ(modals.messages[0], text("checksum"));
+    EXPECT_TRUE(modals.messages[1].contains(QLatin1String("500"))) << modals.messages[1].toStdString();
+    EXPECT_TRUE(modals.messages[1].contains(QLatin1String("11066")));
+}
+
+TEST_F(MainWindowTest, DamagedOrMissingArchivesAreReportedAndChangeNothing)
+{
+    ArchiveBuilder builder;
+    builder.addLevel(2000, levelWith(3, 1, 0x14));
+    Bytes image = builder.build();
+    image.resize(image.size() - 20); // the index runs past the end
+    const QString damaged = QString::fromStdString(folder.file("damaged.dat"));
+    ASSERT_TRUE(WriteFile(damaged.toStdString(), image));
+    const QString missing = QString::fromStdString(folder.file("missing.dat"));
+
+    open(damaged, pickRow(0));
+    open(missing, pickRow(0));
+    EXPECT_FALSE(state().levelOpen);
+    ASSERT_EQ(modals.messages.size(), 2);
+    EXPECT_EQ(modals.messages[0], text("damaged"));
+    EXPECT_TRUE(modals.messages[1].contains(missing)) << modals.messages[1].toStdString();
+}
+
+TEST_F(MainWindowTest, SaveIntoAnotherSlotChangesOnlyThatSlot)
+{
+    open(archive, pickRow(0));
+    state().level.setByte(TileKindAt(4, 1, 1), 0x2C);
+    const Bytes before = *ReadFile(archive.toStdString());
+
+    save(archive, pickRow(3));
+    EXPECT_TRUE(modals.messages.isEmpty()) << modals.messages.join(QLatin1Char('|')).toStdString();
+    const Bytes after = *ReadFile(archive.toStdString());
+    ASSERT_EQ(after.size(), before.size());
+
+    const LocateResult slot = LocateLevelResource(after, 2003);
+    ASSERT_EQ(slot.status, ArchiveStatus::Found);
+    const std::size_t first = slot.entry.dataOffset;
+    const std::size_t last = first + slot.entry.dataSize; // checksum byte + level bytes
+    for (std::size_t i = 0; i < after.size(); ++i)
+        if (i < first || i > last)
+            ASSERT_EQ(after[i], before[i]) << "byte " << i << " outside the slot changed";
+    LevelStore written;
+    EXPECT_EQ(ReadLevelResource(after, slot.entry, written), ReadStatus::ChecksumGood);
+    EXPECT_EQ(written.bytes(), state().level.bytes());
+}
+
+TEST_F(MainWindowTest, SaveUnchangedIntoItsOwnSlotKeepsTheFile)
+{
+    open(archive, pickRow(0));
+    const Bytes before = *ReadFile(archive.toStdString());
+    save(archive, pickRow(0));
+    EXPECT_EQ(*ReadFile(archive.toStdString()), before);
+}
+
+TEST_F(MainWindowTest, SaveThatCannotFindItsSlotOrIsCancelledWritesNothing)
+{
+    open(archive, pickRow(0));
+    state().level.setByte(0, 0x2B);
+    const Bytes before = *ReadFile(archive.toStdString());
+
+    modals.fileAnswers.push_back(std::nullopt);
+    window().action(TForm1::ActionMentes1)->trigger();
+    save(archive, cancelDialog());
+    save(archive, pickRow(7)); // 2007 is not in the archive
+
+    EXPECT_EQ(modals.messages, QStringList({text("nolevel")}));
+    EXPECT_EQ(*ReadFile(archive.toStdString()), before);
+    EXPECT_EQ(state().level.byte(0), 0x2B);
+}
+
+TEST_F(MainWindowTest, CommandLineOpenProposesThatFileForSave)
+{
+    window().openArchive(archive, 2000);
+    ASSERT_TRUE(state().levelOpen);
+    EXPECT_EQ(state().room, 4);
+    EXPECT_EQ(window().saveDialog().selectedFiles().value(0), archive);
+    modals.dialogScripts.push_back(pickRow(0));
+    modals.fileAnswers.push_back(archive);
+    window().action(TForm1::ActionMentes1)->trigger();
+    ASSERT_EQ(modals.fileRequests.size(), 1u);
+    EXPECT_EQ(modals.fileRequests[0].proposed, archive);
+}
+
+TEST_F(MainWindowTest, StartRoomOutsideTheLevelShowsRoomOne)
+{
+    ArchiveBuilder builder;
+    builder.addLevel(2000, levelWith(0, 1, 0x14));
+    builder.addLevel(2001, levelWith(40, 1, 0x14));
+    const QString path = QString::fromStdString(folder.file("rooms.dat"));
+    ASSERT_TRUE(WriteFile(path.toStdString(), builder.build()));
+    open(path, pickRow(0));
+    EXPECT_EQ(state().room, 1);
+    open(path, pickRow(1));
+    EXPECT_EQ(state().room, 1);
+}
+
+TEST_F(MainWindowTest, ClosingWithUnsavedEditsAsksNothing)
+{
+    open(archive, pickRow(0));
+    state().level.setByte(0, 0x05);
+    window().show();
+    EXPECT_TRUE(window().close());
+    EXPECT_TRUE(modals.messages.isEmpty());
+    EXPECT_TRUE(modals.questions.empty());
+}
+
+} // namespace
+} // namespace qv2
