@@ -1,0 +1,173 @@
+#include "view/property_panel.h"
+
+#include "level/level_layout.h"
+#include "ui/comma_text.h"
+#include "ui/exit_line_edit.h"
+#include "ui/number_entry.h"
+#include "view/tile_picture_name.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace qv2 {
+
+namespace {
+
+const char *const kTagProperty = "Tag";
+
+constexpr int kLabelLeft = 10;
+constexpr int kEditLeft = 100;
+constexpr int kEditWidth = 50;
+constexpr int kListLeft = 50;
+constexpr int kListWidth = 125;
+constexpr int kRowHeight = 20;
+
+int RowTop(int slot) { return 10 + kRowHeight * slot; }
+
+// Appends the rows of one section until the panel is full.
+void DescribeSection(const IniFile &background, const MessageTexts &texts, const QString &section,
+                     const std::array<std::uint8_t, 4> &attributes, std::vector<PanelRow> &rows)
+{
+    const int count = ParseNumber(background.value(section, QStringLiteral("n"))).value_or(0);
+    // Every entry needs a line of its own, so a count beyond the section's lines finds nothing more.
+    const int last = std::min<int>(count, static_cast<int>(background.sectionLines(section).size()));
+    for (int j = 1; j <= last && static_cast<int>(rows.size()) < kPanelSlots; ++j) {
+        const QString entry = background.value(section, QString::number(j));
+        const auto field = ParseBitField(entry);
+        if (!field)
+            continue;
+        const QString description = entry.mid(3);
+        PanelRow row;
+        row.label = texts.text(background.value(description, QStringLiteral("c")));
+        row.field = *field;
+        row.value = field->valueIn(attributes[field->byte]);
+        row.top = RowTop(static_cast<int>(rows.size()));
+        const QString kind = background.value(description, QStringLiteral("k"));
+        if (kind == QLatin1String("edit")) {
+            row.control = PanelControl::Edit;
+        } else if (kind == QLatin1String("list")) {
+            row.control = PanelControl::List;
+            row.items = SplitCommaText(texts.text(background.value(description, QStringLiteral("t"))));
+        }
+        rows.push_back(std::move(row));
+    }
+}
+
+} // namespace
+
+std::vector<PanelRow> DescribePanelRows(const IniFile &background, const MessageTexts &texts,
+                                        std::uint8_t kind,
+                                        const std::array<std::uint8_t, 4> &attributes)
+{
+    std::vector<PanelRow> rows;
+    DescribeSection(background, texts, HexByte(kind), attributes, rows);
+    DescribeSection(background, texts, QStringLiteral("*"), attributes, rows);
+    return rows;
+}
+
+BitField FieldFromTag(int tag) { return BitField{tag / 65536, (tag / 256) % 256, tag % 256}; }
+
+PropertyPanel::PropertyPanel(QWidget &panel1, EditorState &state, Services &services)
+    : QObject(&panel1), m_panel(panel1), m_state(state), m_services(services)
+{
+}
+
+void PropertyPanel::clearSlots()
+{
+    // The rebuild can be reached while a panel control is still inside one of its own events (a
+    // toolbar field's exit handler refreshes the room when the user clicks into the panel), so the
+    // old controls are cut off, hidden and deleted once control is back in the event loop.
+    for (int slot = 0; slot < kPanelSlots; ++slot) {
+        for (QWidget *control : {static_cast<QWidget *>(m_labels[slot]), m_values[slot]}) {
+            if (!control)
+                continue;
+            control->disconnect(this);
+            control->hide();
+            control->setObjectName(QString());
+            control->deleteLater();
+        }
+        m_labels[slot] = nullptr;
+        m_values[slot] = nullptr;
+    }
+}
+
+void PropertyPanel::RebuildPropertyPanel()
+{
+    clearSlots();
+    const EditorState &s = m_state;
+    const auto rows = DescribePanelRows(s.background, s.texts,
+                                        s.level.byte(TileKindAt(s.room, s.row, s.column)),
+                                        TileAttributes(s.level, s.room, s.row, s.column));
+    for (int slot = 0; slot < static_cast<int>(rows.size()); ++slot) {
+        const PanelRow &row = rows[slot];
+        auto *label = new QLabel(row.label, &m_panel);
+        label->setObjectName(QStringLiteral("dinLabel%1").arg(slot));
+        label->move(kLabelLeft, row.top);
+        label->adjustSize();
+        label->show();
+        m_labels[slot] = label;
+
+        QWidget *value = nullptr;
+        if (row.control == PanelControl::Edit) {
+            auto *edit = new ExitLineEdit(QString::number(row.value), &m_panel);
+            edit->setObjectName(QStringLiteral("dinEdit%1").arg(slot));
+            edit->setGeometry(kEditLeft, row.top, kEditWidth, kRowHeight);
+            // Typing only: the text set above is the stored value, not an edit.
+            connect(edit, &QLineEdit::textEdited, this, &PropertyPanel::dinEditChange);
+            connect(edit, &ExitLineEdit::exited, this, [this, edit] { dinEditExit(*edit); });
+            value = edit;
+        } else if (row.control == PanelControl::List) {
+            auto *list = new QComboBox(&m_panel);
+            list->setObjectName(QStringLiteral("dinCombo%1").arg(slot));
+            list->addItems(row.items);
+            // A value beyond the last item shows no selection.
+            list->setCurrentIndex(row.value < list->count() ? row.value : -1);
+            list->setGeometry(kListLeft, row.top, kListWidth, kRowHeight);
+            // The user's choices only, never the index set above.
+            connect(list, &QComboBox::activated, this,
+                    [this, list](int index) { dinComboBoxChange(*list, index); });
+            value = list;
+        }
+        if (value) {
+            value->setProperty(kTagProperty, row.tag());
+            value->show();
+            label->setBuddy(value);
+        }
+        m_values[slot] = value;
+    }
+}
+
+void PropertyPanel::dinEditChange() { m_state.panelEditPending = true; }
+
+void PropertyPanel::dinEditExit(QLineEdit &edit)
+{
+    if (!m_state.levelOpen || !m_state.panelEditPending)
+        return;
+    const BitField field = FieldFromTag(edit.property(kTagProperty).toInt());
+    const int value = ReadNumberInRange(edit.text(), 0, static_cast<int>(field.mask()), -1, QString(),
+                                        m_state.texts, m_services.modals);
+    if (value != -1)
+        storeField(edit, value);
+}
+
+void PropertyPanel::dinComboBoxChange(QComboBox &comboBox, int index)
+{
+    if (!m_state.levelOpen || index < 0)
+        return;
+    storeField(comboBox, index);
+}
+
+// Only the field's bits of the selected tile's attribute byte change; a value wider than the field
+// is cut to its width.
+void PropertyPanel::storeField(const QObject &control, int value)
+{
+    const BitField field = FieldFromTag(control.property(kTagProperty).toInt());
+    const std::size_t offset =
+        TileAttributeAt(m_state.room, m_state.row, m_state.column, field.byte);
+    m_state.level.setByte(offset, field.store(m_state.level.byte(offset), value));
+}
+
+} // namespace qv2

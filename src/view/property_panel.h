@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ui/editor_state.h"
+#include "ui/ini_file.h"
+#include "ui/message_texts.h"
+#include "view/bit_field.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// The property panel on the right of the main window: one row per bit field of the selected tile
+// that the background list describes, first the rows of the tile kind's own section, then those of
+// the "*" section that every tile shares.
+namespace qv2 {
+
+inline constexpr int kPanelSlots = 10;
+
+enum class PanelControl { None, Edit, List };
+
+struct PanelRow {
+    QString label;
+    PanelControl control = PanelControl::None;
+    BitField field;
+    int value = 0;      // the field's value in the tile's attribute byte
+    QStringList items;  // the list's captions; item i stands for the value i
+    int top = 0;        // in panel pixels
+    int tag() const { return field.byte * 65536 + field.shift * 256 + field.width; }
+};
+
+// The rows for a tile, at most ten. A property entry that is not a valid bit field followed by a
+// description section name gives no row; a description whose `k` is neither "edit" nor "list"
+// gives a label-only row.
+std::vector<PanelRow> DescribePanelRows(const IniFile &background, const MessageTexts &texts,
+                                        std::uint8_t kind,
+                                        const std::array<std::uint8_t, 4> &attributes);
+
+// The bit field that a value control's "Tag" encodes as k * 65536 + s * 256 + w.
+BitField FieldFromTag(int tag);
+
+class PropertyPanel : public QObject {
+    Q_OBJECT
+public:
+    PropertyPanel(QWidget &panel1, EditorState &state, Services &services);
+
+    // Replaces the controls with those of the selected tile. Called by the room refresh only.
+    void RebuildPropertyPanel();
+
+    void dinEditChange();
+    void dinEditExit(QLineEdit &edit);
+    void dinComboBoxChange(QComboBox &comboBox, int index);
+
+private:
+    void clearSlots();
+    void storeField(const QObject &control, int value);
+
+    QWidget &m_panel;
+    EditorState &m_state;
+    Services &m_services;
+    std::array<QLabel *, kPanelSlots> m_labels{};
+    std::array<QWidget *, kPanelSlots> m_values{};
+};
+
+} // namespace qv2

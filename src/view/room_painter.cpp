@@ -1,0 +1,214 @@
+#include "view/room_painter.h"
+
+#include "level/level_layout.h"
+#include "view/tile_picture_name.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace qv2 {
+
+namespace {
+
+constexpr int kGridLeft = 144;
+constexpr int kGridTop = 64;
+constexpr int kTileWidth = 32;
+constexpr int kTileHeight = 64;
+
+QPoint TileCorner(int row, int column)
+{
+    return {kGridLeft + kTileWidth * column, kGridTop + kTileHeight * row};
+}
+
+QPoint PlaceCorner(int place) { return TileCorner(place / kColumns, place % kColumns); }
+
+bool InsideRoom(int place) { return place >= 0 && place < kTilesPerRoom; }
+
+// The tile frame is 33 x 65 so that neighbouring frames share their border line; with a one-pixel
+// pen, drawRect covers one pixel more than the rectangle's size in each direction.
+void DrawTileFrame(QPainter &painter, int row, int column, const QColor &colour)
+{
+    painter.setPen(colour);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(TileCorner(row, column), QSize(kTileWidth, kTileHeight)));
+}
+
+// Black text on an opaque white background, its top-left corner at the given point.
+void WriteText(QPainter &painter, QPoint topLeft, const QString &text)
+{
+    painter.setPen(Qt::black);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    painter.drawText(topLeft + QPoint(0, QFontMetrics(painter.font()).ascent()), text);
+    painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+// Copies every pixel, whatever alpha the file has: tiles and arrows are opaque.
+void DrawOpaque(QPainter &painter, QPoint at, const QImage &image)
+{
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(at, image.convertToFormat(QImage::Format_RGB32));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+// The colour of the lower-left pixel is the marker's transparent colour.
+void DrawTransparent(QPainter &painter, QPoint at, const QImage &image)
+{
+    if (image.isNull())
+        return;
+    QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = keyed.pixel(0, keyed.height() - 1);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            if (line[x] == key)
+                line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+    painter.drawImage(at, keyed);
+}
+
+QImage RequirePicture(const PictureLoader &loadPicture, const QString &name)
+{
+    auto image = loadPicture(name);
+    if (!image)
+        throw MissingPicture(name);
+    return *image;
+}
+
+struct Arrow {
+    const char *picture;
+    QPoint place;
+    QPoint numberPlace;
+};
+
+// In the order left, right, up, down: the sides of the room neighbours table.
+constexpr Arrow kArrows[] = {
+    {"left", {80, 128}, {96, 160}},
+    {"right", {496, 128}, {512, 160}},
+    {"up", {304, 0}, {320, 32}},
+    {"down", {304, 256}, {320, 288}},
+};
+
+void PaintArrows(QPainter &painter, const LevelStore &level, int room, const PictureLoader &loadPicture)
+{
+    for (int side = SideLeft; side <= SideDown; ++side) {
+        const Arrow &arrow = kArrows[side];
+        DrawOpaque(painter, arrow.place, RequirePicture(loadPicture, QString::fromLatin1(arrow.picture)));
+        WriteText(painter, arrow.numberPlace, QString::number(level.byte(NeighbourAt(room, side))));
+    }
+}
+
+void PaintStartMarker(QPainter &painter, const LevelStore &level, int room, const PictureLoader &loadPicture)
+{
+    const int place = level.byte(kStartTileOffset);
+    if (level.byte(kStartRoomOffset) != room || !InsideRoom(place))
+        return;
+    if (auto image = loadPicture(QStringLiteral("start") + HexByte(level.byte(kStartDirectionOffset))))
+        DrawTransparent(painter, PlaceCorner(place), *image);
+}
+
+void PaintEnemies(QPainter &painter, const LevelStore &level, int room, const PictureLoader &loadPicture)
+{
+    const int count = std::min<int>(level.byte(EnemyCountAt(room)), kMaxEnemies);
+    for (int i = 0; i < count; ++i) {
+        const std::size_t record = EnemyRecordAt(room, i);
+        const int place = level.byte(record);
+        if (!InsideRoom(place))
+            continue;
+        const auto image = loadPicture(QStringLiteral("guard") + HexByte(level.byte(record + 3)));
+        if (!image)
+            continue;
+        const QPoint corner = PlaceCorner(place);
+        DrawTransparent(painter, corner, *image);
+        // The word is the enemy's pixel column in the room picture, used as it stands.
+        painter.fillRect(QRect(level.word(record + 1), corner.y(), 1, kTileHeight), Qt::red);
+    }
+}
+
+void PaintComingGuards(QPainter &painter, const LevelStore &level, int room, const PictureLoader &loadPicture)
+{
+    const int count = std::min<int>(level.byte(ComingGuardCountAt(room)), kMaxComingGuards);
+    for (int i = 0; i < count; ++i) {
+        const std::size_t record = ComingGuardRecordAt(room, i);
+        const int row = level.byte(record + 1);
+        const int column = level.byte(record + 2);
+        if (row >= kRows || column >= kColumns)
+            continue;
+        if (auto image = loadPicture(QStringLiteral("coming") + HexByte(static_cast<std::uint8_t>(column))))
+            DrawTransparent(painter, TileCorner(row, column), *image);
+    }
+}
+
+void PaintRestartPoints(QPainter &painter, const LevelStore &level, int room, const PictureLoader &loadPicture)
+{
+    for (int i = 0; i < kRestartPointCount; ++i) {
+        const int place = level.byte(RestartPointAt(i) + 1);
+        if (level.byte(RestartPointAt(i)) != room || !InsideRoom(place))
+            continue;
+        DrawTransparent(painter, PlaceCorner(place), RequirePicture(loadPicture, QStringLiteral("restart")));
+    }
+}
+
+} // namespace
+
+PictureLoader PicturesFromFolder(const QString &imagesDir)
+{
+    return [imagesDir](const QString &name) -> std::optional<QImage> {
+        QImage image(imagesDir + name + QStringLiteral(".bmp"));
+        if (image.isNull())
+            return std::nullopt;
+        return image;
+    };
+}
+
+void PaintRoomTiles(QImage &picture, const LevelStore &level, const RoomSelection &selection,
+                    const IniFile &background, const PictureLoader &loadPicture)
+{
+    // The part below the room view is never shown; it is cleared too so that it holds no garbage.
+    picture = QImage(kRoomPictureWidth, kRoomPictureHeight, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            const QString name =
+                TilePictureName(level.byte(TileKindAt(selection.room, row, column)),
+                                TileAttributes(level, selection.room, row, column), background);
+            const QPoint corner = TileCorner(row, column);
+            if (auto image = loadPicture(name)) {
+                DrawOpaque(painter, corner, *image);
+            } else {
+                painter.fillRect(QRect(corner, QSize(kTileWidth, kTileHeight)), Qt::black);
+                WriteText(painter, corner, name);
+            }
+        }
+    }
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column)
+            DrawTileFrame(painter, row, column, Qt::blue);
+    }
+    DrawTileFrame(painter, selection.row, selection.column, Qt::red);
+}
+
+void PaintRoomMarkers(QImage &picture, const LevelStore &level, int room, const PictureLoader &loadPicture)
+{
+    QPainter painter(&picture);
+    PaintArrows(painter, level, room, loadPicture);
+    PaintStartMarker(painter, level, room, loadPicture);
+    PaintEnemies(painter, level, room, loadPicture);
+    PaintComingGuards(painter, level, room, loadPicture);
+    PaintRestartPoints(painter, level, room, loadPicture);
+}
+
+QImage ComposeRoom(const LevelStore &level, const RoomSelection &selection,
+                   const IniFile &background, const PictureLoader &loadPicture)
+{
+    QImage picture;
+    PaintRoomTiles(picture, level, selection, background, loadPicture);
+    PaintRoomMarkers(picture, level, selection.room, loadPicture);
+    return picture;
+}
+
+} // namespace qv2
