@@ -1,0 +1,193 @@
+#include "level/archive_file.h"
+#include "level/level_layout.h"
+#include "support/archive_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#if defined(__unix__)
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace qv2 {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::uint32_t kSnds = 0x53444E53;
+
+// An archive with a sound resource and three full-size levels, written to disk.
+struct ArchiveOnDisk {
+    TempFolder folder;
+    ArchiveBuilder builder;
+    std::string path = folder.file("qasvar.dat");
+    Bytes image;
+
+    ArchiveOnDisk()
+    {
+        builder.addResource(builder.addType(kSnds), 3, PatternBytes(64, 7));
+        builder.addLevel(2000, MakeFullLevel({.startRoom = 5, .levelType = 2}));
+        builder.addLevel(2001, MakeFullLevel({.startRoom = 9, .firstTileKind = 0x14}));
+        builder.addLevel(2020, PatternBytes(300, 4), Checksum::Bad);
+        image = builder.build();
+        EXPECT_TRUE(WriteFile(path, image));
+    }
+
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> result;
+        for (const auto &entry : fs::directory_iterator(folder.path()))
+            result.push_back(entry.path().filename().string());
+        return result;
+    }
+};
+
+TEST(OpenLevel, CopiesTheLevelAndTellsTheChecksum)
+{
+    ArchiveOnDisk archive;
+    LevelStore level;
+
+    const ArchiveResult good = OpenLevelFromArchive(archive.path, 2001, level);
+    EXPECT_EQ(good.outcome, ArchiveOutcome::Done);
+    EXPECT_EQ(level.bytes(), MakeFullLevel({.startRoom = 9, .firstTileKind = 0x14}));
+
+    const ArchiveResult bad = OpenLevelFromArchive(archive.path, 2020, level);
+    EXPECT_EQ(bad.outcome, ArchiveOutcome::ChecksumBad);
+    EXPECT_TRUE(bad.opened());
+    EXPECT_EQ(level.bytes(), PatternBytes(300, 4)); // size follows the slot
+}
+
+TEST(OpenLevel, FailuresLeaveTheStoreAsItWas)
+{
+    ArchiveOnDisk archive;
+    ArchiveBuilder noLevels;
+    noLevels.addResource(noLevels.addType(kSnds), 2000, PatternBytes(8, 1));
+    ASSERT_TRUE(WriteFile(archive.folder.file("nolevels.dat"), noLevels.build()));
+    Bytes cut = archive.image;
+    cut.resize(archive.builder.dataOffsetOf(1, 1) + 100);
+    ASSERT_TRUE(WriteFile(archive.folder.file("cut.dat"), cut));
+
+    struct Case {
+        const char *name;
+        std::string path;
+        std::uint16_t id;
+        ArchiveOutcome outcome;
+    };
+    const Case cases[] = {
+        {"missing file", archive.folder.file("absent.dat"), 2000, ArchiveOutcome::CantRead},
+        {"folder", archive.folder.path(), 2000, ArchiveOutcome::CantRead},
+        {"no level type", archive.folder.file("nolevels.dat"), 2000, ArchiveOutcome::NoIndex},
+        {"no such id", archive.path, 2013, ArchiveOutcome::NoLevel},
+        {"level cut short", archive.folder.file("cut.dat"), 2001, ArchiveOutcome::Damaged},
+    };
+    for (const Case &c : cases) {
+        LevelStore level(PatternBytes(20, 3));
+        const ArchiveResult result = OpenLevelFromArchive(c.path, c.id, level);
+        EXPECT_EQ(result.outcome, c.outcome) << c.name;
+        EXPECT_FALSE(result.opened()) << c.name;
+        EXPECT_EQ(result.systemError.empty(), c.outcome != ArchiveOutcome::CantRead) << c.name;
+        EXPECT_EQ(level.bytes(), PatternBytes(20, 3)) << c.name;
+    }
+}
+
+TEST(SaveLevel, UnchangedLevelLeavesTheFileByteForByte)
+{
+    ArchiveOnDisk archive;
+    LevelStore level;
+    ASSERT_EQ(OpenLevelFromArchive(archive.path, 2000, level).outcome, ArchiveOutcome::Done);
+    EXPECT_EQ(SaveLevelToArchive(archive.path, 2000, level).outcome, ArchiveOutcome::Done);
+    EXPECT_EQ(ReadFile(archive.path), archive.image);
+    EXPECT_EQ(archive.names(), std::vector<std::string>{"qasvar.dat"});
+}
+
+TEST(SaveLevel, IntoAnotherSlotChangesOnlyThatSlot)
+{
+    ArchiveOnDisk archive;
+    LevelStore level;
+    OpenLevelFromArchive(archive.path, 2000, level);
+    level.setByte(TileKindAt(32, 2, 9), 0x2C);
+    ASSERT_EQ(SaveLevelToArchive(archive.path, 2001, level).outcome, ArchiveOutcome::Done);
+
+    const Bytes after = ReadFile(archive.path).value();
+    ASSERT_EQ(after.size(), archive.image.size());
+    const std::size_t slot = archive.builder.dataOffsetOf(1, 1);
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (i < slot || i > slot + kFullLevelSize) {
+            ASSERT_EQ(after[i], archive.image[i]) << "byte " << i;
+        }
+    }
+    LevelStore back;
+    EXPECT_EQ(OpenLevelFromArchive(archive.path, 2001, back).outcome, ArchiveOutcome::Done);
+    EXPECT_EQ(back.bytes(), level.bytes());
+}
+
+TEST(SaveLevel, RefusedLookupsWriteNothing)
+{
+    ArchiveOnDisk archive;
+    const LevelStore level(MakeFullLevel());
+    EXPECT_EQ(SaveLevelToArchive(archive.path, 2013, level).outcome, ArchiveOutcome::NoLevel);
+    const ArchiveResult missing = SaveLevelToArchive(archive.folder.file("gone/qasvar.dat"), 2000, level);
+    EXPECT_EQ(missing.outcome, ArchiveOutcome::CantRead);
+    EXPECT_FALSE(missing.systemError.empty());
+    EXPECT_EQ(ReadFile(archive.path), archive.image);
+    EXPECT_EQ(archive.names(), std::vector<std::string>{"qasvar.dat"});
+}
+
+#if defined(__unix__)
+TEST(SaveLevel, ReadOnlyFolderLeavesTheFileUnchanged)
+{
+    ArchiveOnDisk archive;
+    fs::permissions(archive.folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    if (access(archive.folder.path().c_str(), W_OK) == 0)
+        GTEST_SKIP() << "this user may write into read-only folders";
+    const ArchiveResult result = SaveLevelToArchive(archive.path, 2000, LevelStore(Bytes(5, 1)));
+    EXPECT_EQ(result.outcome, ArchiveOutcome::CantWrite);
+    EXPECT_FALSE(result.systemError.empty());
+    EXPECT_EQ(ReadFile(archive.path), archive.image);
+}
+
+// A file size limit makes the write fail half way, whatever the user's privileges.
+TEST(SaveLevel, WriteFailingHalfWayLeavesTheFileAndNoLeftovers)
+{
+    ArchiveOnDisk archive;
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = archive.image.size() / 2;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    const ArchiveResult result = SaveLevelToArchive(archive.path, 2000, LevelStore(Bytes(5, 1)));
+
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(result.outcome, ArchiveOutcome::CantWrite);
+    EXPECT_FALSE(result.systemError.empty());
+    EXPECT_EQ(ReadFile(archive.path), archive.image);
+    EXPECT_EQ(archive.names(), std::vector<std::string>{"qasvar.dat"});
+}
+
+TEST(SaveLevel, KeepsPermissionsAndWritesThroughALink)
+{
+    ArchiveOnDisk archive;
+    fs::permissions(archive.path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::string link = archive.folder.file("link.dat");
+    fs::create_symlink(archive.path, link);
+
+    ASSERT_EQ(SaveLevelToArchive(link, 2000, LevelStore(Bytes(3, 0x41))).outcome, ArchiveOutcome::Done);
+
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::status(archive.path).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    LevelStore back;
+    EXPECT_EQ(OpenLevelFromArchive(archive.path, 2000, back).outcome, ArchiveOutcome::Done);
+    EXPECT_EQ(back.byte(2), 0x41);
+    EXPECT_EQ(back.byte(3), 0); // the rest of the slot stays as it was
+}
+#endif
+
+} // namespace
+} // namespace qv2
