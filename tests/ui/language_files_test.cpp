@@ -1,0 +1,195 @@
+// Checks the shipped language files against what the program reads from them.
+#include "ui/comma_text.h"
+#include "ui/ini_file.h"
+#include "ui/message_texts.h"
+#include "ui/text_catalogue.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace qv2 {
+namespace {
+
+const QString kTexts = QStringLiteral(QV2_SOURCE_DIR "/data/texts/");
+
+QByteArray readBytes(const QString &name)
+{
+    QFile file(kTexts + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Section name -> key names, both lower-cased, as the file states them.
+std::map<QString, std::set<QString>> keysOf(const QString &name)
+{
+    std::map<QString, std::set<QString>> keys;
+    QString section;
+    for (const QString &line : ReadWindows1250Lines(kTexts + name)) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(u'[')) {
+            section = trimmed.mid(1, trimmed.indexOf(u']') - 1).toLower();
+            keys[section];
+        } else if (!section.isEmpty() && trimmed.contains(u'=')) {
+            keys[section].insert(trimmed.left(trimmed.indexOf(u'=')).trimmed().toLower());
+        }
+    }
+    return keys;
+}
+
+const std::map<QString, QStringList> kWindowKeys = {
+    {"main", {"title", "file", "level", "room", "open", "exit", "start", "guards", "save", "coming",
+              "restart", "link", "neighbor", "jump", "all", "error", "kind", "delete", "filter",
+              "titleopen", "titlesave", "tiles", "back"}},
+    {"all", {"title"}},
+    {"start", {"title", "room", "tile", "direction", "directions", "ok", "cancel"}},
+    {"link", {"title", "room", "tile", "unknown", "left", "right", "ok", "cancel"}},
+    {"select", {"title", "levels", "ok", "cancel", "gameplay"}},
+    {"neighbor", {"title", "left", "right", "up", "down", "ok", "cancel"}},
+    {"guards", {"title", "number", "index", "tile", "xcrd", "direction", "directions", "skill", "frame",
+                "subkind", "subkinds", "kind", "kinds", "hitpoints", "cometolife", "cometolifes", "ok",
+                "cancel"}},
+    {"kind", {"title", "kind", "kinds", "index", "enable", "guardkind", "guardkinds", "ok", "cancel"}},
+};
+
+// Messages shown as they stand (captions, labels, field names, rule messages).
+const QStringList kPlainMessages = {
+    "noindex", "nolevel", "checksum", "damaged", "integer", "room", "tile", "jump", "question",
+    "reallydel", "left", "right", "up", "down", "dincoming", "dinrestart", "errors", "dinOK",
+    "dinCancel", "nguards", "toomuch", "noerr", "pback", "pbackflag", "pspikes", "pgate", "plink",
+    "ppotion", "ploose", "pdoor", "ptorch", "rdoorair", "rgateblock", "rplatenolink", "rlavaedge",
+    "rpotionair"};
+
+// List messages and list keys of the windows, with the number of items each must hold.
+const std::map<QString, int> kMessageLists = {
+    {"dincomingdesc", 10}, {"dinrestartdesc", 2}, {"pspikesl", 2}, {"pgates", 2}, {"ppotions", 8},
+    {"plooses", 2},        {"pdoors", 2},         {"ptorches", 2}};
+struct WindowList {
+    const char *section, *key;
+    int items;
+};
+const WindowList kWindowLists[] = {
+    {"main", "tiles", 45},     {"select", "levels", 14},     {"start", "directions", 2},
+    {"guards", "directions", 2}, {"guards", "subkinds", 4},  {"guards", "kinds", 9},
+    {"guards", "cometolifes", 3}, {"kind", "kinds", 6},      {"kind", "enable", 12},
+    {"kind", "guardkinds", 5}};
+
+class LanguageFiles : public testing::TestWithParam<const char *> {
+protected:
+    void SetUp() override
+    {
+        ini = IniFile::load(kTexts + GetParam());
+        ASSERT_FALSE(ini.isEmpty()) << "cannot read " << GetParam();
+        texts.setLines(ini.sectionLines("texts"));
+    }
+    IniFile ini;
+    MessageTexts texts;
+};
+
+TEST_P(LanguageFiles, HoldEveryKeyTheWindowsRead)
+{
+    const auto keys = keysOf(GetParam());
+    for (const auto &[section, names] : kWindowKeys) {
+        for (const QString &name : names) {
+            EXPECT_TRUE(keys.count(section) && keys.at(section).count(name))
+                << "[" << section.toStdString() << "] " << name.toStdString();
+        }
+    }
+    for (const QString &key : kPlainMessages)
+        EXPECT_FALSE(texts.text(key).isEmpty()) << key.toStdString();
+    EXPECT_TRUE(texts.text("room").endsWith(": ")); // put in front of number messages
+    EXPECT_TRUE(texts.text("tile").endsWith(": "));
+}
+
+TEST_P(LanguageFiles, ListsHoldTheirItems)
+{
+    for (const WindowList &list : kWindowLists) {
+        EXPECT_EQ(SplitCommaText(ini.value(list.section, list.key)).size(), list.items)
+            << "[" << list.section << "] " << list.key;
+    }
+    for (const auto &[key, items] : kMessageLists)
+        EXPECT_EQ(SplitCommaText(texts.text(key)).size(), items) << key.toStdString();
+    for (int type = 1; type <= 6; ++type) {
+        const auto names = SplitCommaText(texts.text(QStringLiteral("bgnames%1").arg(type)));
+        EXPECT_GE(names.size(), 8) << "bgnames" << type;
+        EXPECT_LE(names.size(), 16) << "bgnames" << type;
+    }
+}
+
+// Each format is applied with exactly the arguments the program passes; fmt refuses a mismatch,
+// and a format that dropped an argument would not show its value.
+TEST_P(LanguageFiles, FormatsTakeTheirArguments)
+{
+    struct Case {
+        const char *key;
+        QString result;
+        QStringList shown;
+    };
+    const Case cases[] = {
+        {"status", FormatMessage(texts.text("status"), 17, 29), {"17", "29"}},
+        {"short", FormatMessage(texts.text("short"), 9876, 11066), {"9876", "11066"}},
+        {"cantread", FormatMessage(texts.text("cantread"), QString("/x/qasvar.dat"), QString("No such file")),
+         {"/x/qasvar.dat", "No such file"}},
+        {"cantwrite", FormatMessage(texts.text("cantwrite"), QString("/y/qasvar.dat"), QString("Disk full")),
+         {"/y/qasvar.dat", "Disk full"}},
+        {"nopicture", FormatMessage(texts.text("nopicture"), QString("images/left.bmp")), {"images/left.bmp"}},
+        {"between", FormatMessage(texts.text("between"), 1, 32), {"1", "32"}},
+        {"err", FormatMessage(texts.text("err"), QString("Gate blocks"), 23, 14), {"Gate blocks", "23", "14"}},
+        {"invalid", FormatMessage(texts.text("invalid"), 120), {"120"}},
+    };
+    for (const Case &c : cases) {
+        EXPECT_NE(c.result, texts.text(c.key)) << c.key << " was not applied";
+        for (const QString &value : c.shown)
+            EXPECT_TRUE(c.result.contains(value)) << c.key << " lacks " << value.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, LanguageFiles, testing::Values("magyar.ini", "english.ini"),
+                         [](const auto &info) { return QString(info.param).section('.', 0, 0).toStdString(); });
+
+TEST(ShippedLanguageFiles, HaveTheSameSectionsAndKeys)
+{
+    const auto magyar = keysOf("magyar.ini");
+    const auto english = keysOf("english.ini");
+    EXPECT_FALSE(magyar.empty());
+    EXPECT_EQ(magyar, english);
+}
+
+TEST(ShippedLanguageFiles, MagyarIsWindows1250AndRestatesTheBuiltInTexts)
+{
+    const QByteArray bytes = readBytes("magyar.ini");
+    for (const char unassigned : {'\x81', '\x83', '\x88', '\x90', '\x98'})
+        EXPECT_FALSE(bytes.contains(unassigned)) << int(static_cast<unsigned char>(unassigned));
+    EXPECT_FALSE(bytes.contains("\xC5\x91")) << "holds UTF-8 bytes of \u0151"; // ő in UTF-8
+
+    const IniFile ini = IniFile::load(kTexts + "magyar.ini");
+    EXPECT_EQ(ini.value("main", "title"), QStringLiteral("Qasvar 2 szintszerkesztő"));
+    EXPECT_EQ(ini.value("main", "filter"), QStringLiteral("Szintfájlok (qasvar.dat)|qasvar.dat|Minden fájl (*.*)|*.*"));
+    const QStringList tiles = SplitCommaText(ini.value("main", "tiles"));
+    ASSERT_EQ(tiles.size(), 45);
+    EXPECT_EQ(tiles[0x00], QStringLiteral("00: Semmi"));
+    EXPECT_EQ(tiles[0x2A], QStringLiteral("2A:"));
+    EXPECT_EQ(tiles[0x2C], QStringLiteral("2C: Függőhíd"));
+    const QStringList levels = SplitCommaText(ini.value("select", "levels"));
+    ASSERT_EQ(levels.size(), 14);
+    EXPECT_EQ(levels[13], QStringLiteral("14 - Újra Zendriában"));
+    EXPECT_EQ(SplitCommaText(ini.value("kind", "guardkinds")).value(4), QStringLiteral("255: Nincs"));
+}
+
+TEST(ShippedLanguageFiles, EnglishIsPlainAscii)
+{
+    const QByteArray bytes = readBytes("english.ini");
+    ASSERT_FALSE(bytes.isEmpty());
+    for (const char c : bytes)
+        EXPECT_LT(static_cast<unsigned char>(c), 0x80);
+}
+
+TEST(ShippedLanguageFiles, StartUpFileNamesTheHungarianFile)
+{
+    EXPECT_EQ(ReadLanguageName(QStringLiteral(QV2_SOURCE_DIR "/data/")), "magyar.ini");
+}
+
+} // namespace
+} // namespace qv2
