@@ -1,0 +1,42 @@
+// qv2lev: the level archive on the command line, without a window.
+#include "cli/archive_commands.h"
+
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;
+    qv2::CommandFunction run;
+};
+
+// One row per command; a new command is one more row and its own file.
+constexpr Command kCommands[] = {
+    {"list", "list ARCHIVE", qv2::ListLevels},
+    {"extract", "extract ARCHIVE ID FILE", qv2::ExtractLevel},
+    {"insert", "insert ARCHIVE ID FILE", qv2::InsertLevel},
+};
+
+int Usage()
+{
+    std::cerr << "usage:\n";
+    for (const Command &command : kCommands)
+        std::cerr << "  qv2lev " << command.usage << '\n';
+    return qv2::kExitFailed;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 2)
+        return Usage();
+    for (const Command &command : kCommands) {
+        if (command.name == argv[1])
+            return command.run(qv2::CommandArgs(argv + 2, argv + argc), std::cout, std::cerr);
+    }
+    std::cerr << "qv2lev: unknown command \"" << argv[1] << "\"\n";
+    return Usage();
+}
