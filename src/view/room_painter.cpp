@@ -35,9 +35,13 @@ void DrawTileFrame(QPainter &painter, int row, int column, const QColor &colour)
     painter.drawRect(QRect(TileCorner(row, column), QSize(kTileWidth, kTileHeight)));
 }
 
-// Black text on an opaque white background, its top-left corner at the given point.
+// Black text on an opaque white background, its top-left corner at the given point; plain pixels,
+// without smoothing, like the rest of the room picture.
 void WriteText(QPainter &painter, QPoint topLeft, const QString &text)
 {
+    QFont font = painter.font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(font);
     painter.setPen(Qt::black);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Qt::white);

@@ -1,0 +1,237 @@
+#include "view/property_panel.h"
+
+#include "support/scripted_modals.h"
+#include "ui/exit_line_edit.h"
+#include "view/tile_picture_name.h"
+#include "view_test_support.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace qv2;
+using namespace viewtest;
+
+namespace {
+
+const QStringList kBackground = {
+    "[1A]", "n=2", "1=213pflipping", "2=101pside",
+    "[*]", "n=1", "1=208pback",
+    "[pflipping]", "c=lflipping", "k=edit",
+    "[pside]", "c=lside", "k=list", "t=lsides",
+    "[pback]", "c=lback", "k=edit",
+};
+const QStringList kTexts = {"lflipping=Flipping", "lside=Side", "lsides=Left,Right",
+                            "lback=Background", "between=between %d and %d", "integer=not a number"};
+
+TEST(DescribePanelRows, OwnRowsFirstThenTheSharedOnes)
+{
+    const auto rows = DescribePanelRows(Ini(kBackground), Texts(kTexts), 0x1A, {0, 0x01, 0x0E, 0});
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].label, "Flipping");
+    EXPECT_EQ(rows[0].control, PanelControl::Edit);
+    EXPECT_EQ(rows[0].value, 7);
+    EXPECT_EQ(rows[0].tag(), 2 * 65536 + 1 * 256 + 3);
+    EXPECT_EQ(rows[1].label, "Side");
+    EXPECT_EQ(rows[1].control, PanelControl::List);
+    EXPECT_EQ(rows[1].items, QStringList({"Left", "Right"}));
+    EXPECT_EQ(rows[1].value, 1);
+    EXPECT_EQ(rows[2].label, "Background");
+    EXPECT_EQ(rows[2].value, 0x0E);
+    EXPECT_EQ(rows[0].top, 10);
+    EXPECT_EQ(rows[1].top, 30);
+    EXPECT_EQ(rows[2].top, 50);
+}
+
+TEST(DescribePanelRows, RejectedAndOddEntries)
+{
+    const IniFile background = Ini({
+        "[01]", "n=7",
+        "1=21",          // too short
+        "2=2x3pplain",   // not digits
+        "3=413pplain",   // no attribute byte 4
+        "4=173pplain",   // bits 7..9 do not fit a byte
+        "5=000pplain",   // a field without bits
+        "6=011pcheck",   // neither edit nor list: a label only
+        "7=011pmissing", // no description section: an empty label only
+        "[pplain]", "c=lplain", "k=edit",
+        "[pcheck]", "c=lcheck", "k=check",
+    });
+    const auto rows = DescribePanelRows(background, Texts({"lplain=Plain", "lcheck=Check"}), 0x01, {});
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].label, "Check");
+    EXPECT_EQ(rows[0].control, PanelControl::None);
+    EXPECT_EQ(rows[0].top, 10);
+    EXPECT_EQ(rows[1].label, "");
+    EXPECT_EQ(rows[1].control, PanelControl::None);
+    EXPECT_EQ(rows[1].top, 30);
+}
+
+TEST(DescribePanelRows, AtMostTenRowsAndCountsBeyondTheSection)
+{
+    QStringList lines = {"[01]", "n=12"};
+    for (int j = 1; j <= 12; ++j)
+        lines << QStringLiteral("%1=011pplain").arg(j);
+    lines << "[*]" << "n=1" << "1=011pplain" << "[pplain]" << "c=lplain" << "k=edit";
+    const auto rows = DescribePanelRows(Ini(lines), Texts({}), 0x01, {});
+    ASSERT_EQ(rows.size(), 10u);
+    EXPECT_EQ(rows.back().top, 190);
+
+    // A huge count with no entries behind it ends with the section.
+    const auto none = DescribePanelRows(Ini({"[01]", "n=2147483647", "[*]"}), Texts({}), 0x01, {});
+    EXPECT_TRUE(none.empty());
+    EXPECT_TRUE(DescribePanelRows(Ini({}), Texts({}), 0x01, {}).empty());
+}
+
+// The panel on a level whose tile (room 1, row 0, column 0) is kind 1A.
+struct PanelTest : ::testing::Test {
+    EditorState state;
+    ScriptedModals modals;
+    Services services{modals, [] {}};
+    QWidget panel1;
+    PropertyPanel panel{panel1, state, services};
+
+    PanelTest()
+    {
+        state.level = EmptyLevel();
+        state.levelOpen = true;
+        state.background = Ini(kBackground);
+        state.texts = Texts(kTexts);
+        state.level.setByte(TileKindAt(1, 0, 0), 0x1A);
+        state.level.setByte(TileAttributeAt(1, 0, 0, 2), 0x0E);
+        panel1.resize(185, 300);
+        panel1.show();
+        panel1.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&panel1));
+    }
+    template <class T> T *control(const QString &name) { return panel1.findChild<T *>(name); }
+    std::uint8_t byte2() const { return state.level.byte(TileAttributeAt(1, 0, 0, 2)); }
+    // Types into the number field and leaves it, as the user does.
+    void typeAndLeave(QLineEdit &edit, const QString &text)
+    {
+        edit.setFocus();
+        edit.selectAll();
+        QTest::keyClicks(&edit, text);
+        edit.clearFocus();
+    }
+};
+
+TEST_F(PanelTest, ControlsAtTheirPlacesWithTheirFields)
+{
+    panel.RebuildPropertyPanel();
+    auto *edit = control<QLineEdit>("dinEdit0");
+    auto *list = control<QComboBox>("dinCombo1");
+    auto *shared = control<QLineEdit>("dinEdit2");
+    ASSERT_TRUE(edit && list && shared);
+    EXPECT_EQ(control<QLabel>("dinLabel0")->pos(), QPoint(10, 10));
+    EXPECT_EQ(control<QLabel>("dinLabel0")->buddy(), edit);
+    EXPECT_EQ(edit->geometry().topLeft(), QPoint(100, 10));
+    EXPECT_EQ(edit->width(), 50);
+    EXPECT_EQ(edit->text(), "7");
+    EXPECT_EQ(edit->property("Tag").toInt(), 2 * 65536 + 256 + 3);
+    EXPECT_EQ(list->geometry().topLeft(), QPoint(50, 30));
+    EXPECT_EQ(list->width(), 125);
+    EXPECT_EQ(list->currentIndex(), 0);
+    EXPECT_EQ(control<QLabel>("dinLabel2")->pos(), QPoint(10, 50));
+    EXPECT_EQ(shared->text(), "14");
+    EXPECT_EQ(control<QWidget>("dinLabel3"), nullptr);
+}
+
+TEST_F(PanelTest, StoringANumberChangesOnlyTheFieldsBits)
+{
+    panel.RebuildPropertyPanel();
+    auto *edit = control<QLineEdit>("dinEdit0");
+    ASSERT_TRUE(edit);
+    typeAndLeave(*edit, "0");
+    EXPECT_EQ(byte2(), 0x00);
+    typeAndLeave(*edit, "5");
+    EXPECT_EQ(byte2(), 0x0A);
+    state.level.setByte(TileAttributeAt(1, 0, 0, 2), 0xFF);
+    typeAndLeave(*edit, "0");
+    EXPECT_EQ(byte2(), 0xF1);
+    EXPECT_TRUE(modals.messages.isEmpty());
+}
+
+TEST_F(PanelTest, ARefusedNumberKeepsTheByteAndTheTypedText)
+{
+    panel.RebuildPropertyPanel();
+    auto *edit = control<QLineEdit>("dinEdit0");
+    ASSERT_TRUE(edit);
+    typeAndLeave(*edit, "8");
+    EXPECT_EQ(modals.messages, QStringList({"between 0 and 7"}));
+    EXPECT_EQ(byte2(), 0x0E);
+    EXPECT_EQ(edit->text(), "8");
+}
+
+TEST_F(PanelTest, LeavingAnUntouchedFieldStoresNothing)
+{
+    panel.RebuildPropertyPanel();
+    auto *edit = control<QLineEdit>("dinEdit0");
+    ASSERT_TRUE(edit);
+    edit->setFocus();
+    edit->setText("3"); // not typed by the user
+    edit->clearFocus();
+    EXPECT_EQ(byte2(), 0x0E);
+    EXPECT_FALSE(state.panelEditPending);
+}
+
+TEST_F(PanelTest, ListChoicesAreMaskedToTheField)
+{
+    state.texts = Texts(QStringList{"lsides=Left,Right,Up,Down"} + kTexts);
+    state.level.setByte(TileAttributeAt(1, 0, 0, 1), 0xF0);
+    panel.RebuildPropertyPanel();
+    auto *list = control<QComboBox>("dinCombo1");
+    ASSERT_TRUE(list);
+    emit list->activated(3); // item 3 does not fit the one-bit field
+    EXPECT_EQ(state.level.byte(TileAttributeAt(1, 0, 0, 1)), 0xF1);
+    emit list->activated(2);
+    EXPECT_EQ(state.level.byte(TileAttributeAt(1, 0, 0, 1)), 0xF0);
+}
+
+TEST_F(PanelTest, AValueBeyondTheListShowsNoSelection)
+{
+    state.texts = Texts(QStringList{"lsides=Left"} + kTexts);
+    state.level.setByte(TileAttributeAt(1, 0, 0, 1), 0x01);
+    panel.RebuildPropertyPanel();
+    auto *list = control<QComboBox>("dinCombo1");
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(list->currentIndex(), -1);
+}
+
+TEST_F(PanelTest, RebuildReplacesTheControls)
+{
+    panel.RebuildPropertyPanel();
+    QPointer<QWidget> old = control<QWidget>("dinEdit0");
+    state.column = 1; // kind 00, which has only the shared row
+    panel.RebuildPropertyPanel();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(old.isNull());
+    EXPECT_EQ(control<QLineEdit>("dinEdit0")->text(), "0");
+    EXPECT_EQ(control<QWidget>("dinCombo1"), nullptr);
+    EXPECT_EQ(panel1.findChildren<QLabel *>().size(), 1);
+}
+
+// Clicking into a panel field while a toolbar field holds a typed value: the toolbar's exit
+// handler refreshes the room, which rebuilds the panel inside the clicked field's own press.
+TEST_F(PanelTest, RebuildDuringAPressOnAPanelField)
+{
+    ExitLineEdit toolbarField(&panel1);
+    toolbarField.move(0, 250);
+    toolbarField.show();
+    QObject::connect(&toolbarField, &ExitLineEdit::exited, [&] { panel.RebuildPropertyPanel(); });
+    panel.RebuildPropertyPanel();
+    toolbarField.setFocus();
+    ASSERT_TRUE(toolbarField.hasFocus());
+    QTest::mouseClick(control<QLineEdit>("dinEdit0"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(control<QLineEdit>("dinEdit0"), nullptr);
+    EXPECT_EQ(control<QLineEdit>("dinEdit0")->text(), "7");
+}
+
+} // namespace
