@@ -216,20 +216,31 @@ TEST(MarkerPictures, ExistWithTheKeyColourInTheLowerLeftPixel)
     EXPECT_EQ(comingLooks.size(), 10) << "each coming guard shows its own column";
 }
 
-// The horizontal middle of a marker's figure: facing right puts the arm, face and sword on the
-// right, so the figure's weight lies further right than in the left-facing picture.
-double figureMiddle(const QString &name)
+// Where the eye sits in the head, left (< 0) or right (> 0) of the head's middle: a figure looks
+// the way it faces. The head is the figure's top eight rows, the eye its darkest pixel.
+double eyeOffset(const QString &name)
 {
     const QImage picture(imagePath(name));
-    double sum = 0;
-    int count = 0;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (picture.pixelColor(x, y) != KeyColour) {
-                sum += x;
-                ++count;
+    int top = -1;
+    int left = picture.width();
+    int right = -1;
+    int eyeX = -1;
+    int eyeLightness = 256;
+    for (int y = 0; y < picture.height() && (top < 0 || y < top + 8); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor colour = picture.pixelColor(x, y);
+            if (colour == KeyColour)
+                continue;
+            if (top < 0)
+                top = y;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            if (colour.lightness() < eyeLightness) {
+                eyeLightness = colour.lightness();
+                eyeX = x;
             }
-    return count ? sum / count : 0;
+        }
+    return eyeX - (left + right) / 2.0;
 }
 
 TEST(MarkerPictures, DirectionByteZeroFacesRightAndFFFacesLeft)
@@ -237,8 +248,8 @@ TEST(MarkerPictures, DirectionByteZeroFacesRightAndFFFacesLeft)
     for (const char *figure : {"start", "guard"}) {
         SCOPED_TRACE(figure);
         const QString name = QString::fromLatin1(figure);
-        EXPECT_GT(figureMiddle(name + QStringLiteral("00")), 16.0);
-        EXPECT_LT(figureMiddle(name + QStringLiteral("FF")), 16.0);
+        EXPECT_GT(eyeOffset(name + QStringLiteral("00")), 0.0);
+        EXPECT_LT(eyeOffset(name + QStringLiteral("FF")), 0.0);
     }
 }
 
