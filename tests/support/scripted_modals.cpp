@@ -45,7 +45,8 @@ std::optional<QString> ScriptedModals::inputLine(const QString &caption, const Q
 
 std::optional<QString> ScriptedModals::chooseFile(QFileDialog &dialog)
 {
-    fileRequests.push_back({dialog.windowTitle(), dialog.nameFilters(), dialog.selectedFiles().value(0)});
+    fileRequests.push_back(
+        {dialog.windowTitle(), dialog.nameFilters(), dialog.selectedFiles().value(0)});
     if (fileAnswers.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << dialog.windowTitle().toStdString();
         return std::nullopt;

@@ -56,7 +56,8 @@ TEST(EditorApplication, ErrorsStopAtTheEventBoundaryAndAreShown)
     receiver.action = [] {};
     EXPECT_NO_THROW(QCoreApplication::sendEvent(&receiver, &event));
 
-    EXPECT_EQ(modals.messages, QStringList({QStringLiteral("Nem tölthető be: images/left.bmp"), "bad file"}));
+    EXPECT_EQ(modals.messages,
+              QStringList({QStringLiteral("Nem tölthető be: images/left.bmp"), "bad file"}));
 }
 
 TEST(ReportAppError, ShowsTheErrorText)

@@ -30,14 +30,16 @@ INSTANTIATE_TEST_SUITE_P(
         CommaCase{"OnlyBlanks", "  \t ", {}},
         CommaCase{"BlanksAroundItems", "  a ,  b  , c  ", {"a", "b", "c"}},
         CommaCase{"RunOfBlanksIsOneSeparator", "a    b", {"a", "b"}},
-        CommaCase{"TabsAndControlsSeparate", "a\tb\x01" "c", {"a", "b", "c"}},
+        CommaCase{"TabsAndControlsSeparate", "a\tb\001c", {"a", "b", "c"}},
         CommaCase{"EmptyBetweenCommas", "a,,b", {"a", "", "b"}},
         CommaCase{"LeadingComma", ",a", {"", "a"}},
         CommaCase{"TrailingComma", "a,", {"a", ""}},
+        CommaCase{"BlankAfterTrailingComma", "a, ", {"a"}},
         CommaCase{"EmptyQuotedItem", "\"\",a", {"", "a"}},
         CommaCase{"UnclosedQuoteTakesTheRest", "\"a, b", {"a, b"}},
         CommaCase{"TextRightAfterQuoteIsNextItem", "\"a\"b", {"a", "b"}},
-        CommaCase{"AccentedLetters", "\"00: Semmi\",\"2C: Függőhíd\"", {"00: Semmi", "2C: Függőhíd"}}),
+        CommaCase{"AccentedLetters", "\"00: Semmi\",\"2C: Függőhíd\"",
+                  {"00: Semmi", "2C: Függőhíd"}}),
     [](const testing::TestParamInfo<CommaCase> &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -40,18 +40,21 @@ std::map<QString, std::set<QString>> keysOf(const QString &name)
 }
 
 const std::map<QString, QStringList> kWindowKeys = {
-    {"main", {"title", "file", "level", "room", "open", "exit", "start", "guards", "save", "coming",
-              "restart", "link", "neighbor", "jump", "all", "error", "kind", "delete", "filter",
-              "titleopen", "titlesave", "tiles", "back"}},
+    {"main",
+     {"title", "file", "level", "room", "open", "exit", "start", "guards", "save", "coming",
+      "restart", "link", "neighbor", "jump", "all", "error", "kind", "delete", "filter",
+      "titleopen", "titlesave", "tiles", "back"}},
     {"all", {"title"}},
     {"start", {"title", "room", "tile", "direction", "directions", "ok", "cancel"}},
     {"link", {"title", "room", "tile", "unknown", "left", "right", "ok", "cancel"}},
     {"select", {"title", "levels", "ok", "cancel", "gameplay"}},
     {"neighbor", {"title", "left", "right", "up", "down", "ok", "cancel"}},
-    {"guards", {"title", "number", "index", "tile", "xcrd", "direction", "directions", "skill", "frame",
-                "subkind", "subkinds", "kind", "kinds", "hitpoints", "cometolife", "cometolifes", "ok",
-                "cancel"}},
-    {"kind", {"title", "kind", "kinds", "index", "enable", "guardkind", "guardkinds", "ok", "cancel"}},
+    {"guards",
+     {"title", "number", "index", "tile", "xcrd", "direction", "directions", "skill", "frame",
+      "subkind", "subkinds", "kind", "kinds", "hitpoints", "cometolife", "cometolifes", "ok",
+      "cancel"}},
+    {"kind",
+     {"title", "kind", "kinds", "index", "enable", "guardkind", "guardkinds", "ok", "cancel"}},
 };
 
 // Messages shown as they stand (captions, labels, field names, rule messages).
@@ -130,13 +133,19 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments)
     const Case cases[] = {
         {"status", FormatMessage(texts.text("status"), 17, 29), {"17", "29"}},
         {"short", FormatMessage(texts.text("short"), 9876, 11066), {"9876", "11066"}},
-        {"cantread", FormatMessage(texts.text("cantread"), QString("/x/qasvar.dat"), QString("No such file")),
+        {"cantread",
+         FormatMessage(texts.text("cantread"), QString("/x/qasvar.dat"), QString("No such file")),
          {"/x/qasvar.dat", "No such file"}},
-        {"cantwrite", FormatMessage(texts.text("cantwrite"), QString("/y/qasvar.dat"), QString("Disk full")),
+        {"cantwrite",
+         FormatMessage(texts.text("cantwrite"), QString("/y/qasvar.dat"), QString("Disk full")),
          {"/y/qasvar.dat", "Disk full"}},
-        {"nopicture", FormatMessage(texts.text("nopicture"), QString("images/left.bmp")), {"images/left.bmp"}},
+        {"nopicture",
+         FormatMessage(texts.text("nopicture"), QString("images/left.bmp")),
+         {"images/left.bmp"}},
         {"between", FormatMessage(texts.text("between"), 1, 32), {"1", "32"}},
-        {"err", FormatMessage(texts.text("err"), QString("Gate blocks"), 23, 14), {"Gate blocks", "23", "14"}},
+        {"err",
+         FormatMessage(texts.text("err"), QString("Gate blocks"), 23, 14),
+         {"Gate blocks", "23", "14"}},
         {"invalid", FormatMessage(texts.text("invalid"), 120), {"120"}},
     };
     for (const Case &c : cases) {
@@ -147,7 +156,9 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LanguageFiles, testing::Values("magyar.ini", "english.ini"),
-                         [](const auto &info) { return QString(info.param).section('.', 0, 0).toStdString(); });
+                         [](const auto &info) {
+                             return QString(info.param).section('.', 0, 0).toStdString();
+                         });
 
 TEST(ShippedLanguageFiles, HaveTheSameSectionsAndKeys)
 {
@@ -166,7 +177,8 @@ TEST(ShippedLanguageFiles, MagyarIsWindows1250AndRestatesTheBuiltInTexts)
 
     const IniFile ini = IniFile::load(kTexts + "magyar.ini");
     EXPECT_EQ(ini.value("main", "title"), QStringLiteral("Qasvar 2 szintszerkesztő"));
-    EXPECT_EQ(ini.value("main", "filter"), QStringLiteral("Szintfájlok (qasvar.dat)|qasvar.dat|Minden fájl (*.*)|*.*"));
+    EXPECT_EQ(ini.value("main", "filter"),
+              QStringLiteral("Szintfájlok (qasvar.dat)|qasvar.dat|Minden fájl (*.*)|*.*"));
     const QStringList tiles = SplitCommaText(ini.value("main", "tiles"));
     ASSERT_EQ(tiles.size(), 45);
     EXPECT_EQ(tiles[0x00], QStringLiteral("00: Semmi"));
@@ -175,7 +187,8 @@ TEST(ShippedLanguageFiles, MagyarIsWindows1250AndRestatesTheBuiltInTexts)
     const QStringList levels = SplitCommaText(ini.value("select", "levels"));
     ASSERT_EQ(levels.size(), 14);
     EXPECT_EQ(levels[13], QStringLiteral("14 - Újra Zendriában"));
-    EXPECT_EQ(SplitCommaText(ini.value("kind", "guardkinds")).value(4), QStringLiteral("255: Nincs"));
+    EXPECT_EQ(SplitCommaText(ini.value("kind", "guardkinds")).value(4),
+              QStringLiteral("255: Nincs"));
 }
 
 TEST(ShippedLanguageFiles, EnglishIsPlainAscii)

@@ -18,7 +18,8 @@ TEST(MessageTexts, LooksUpByNameWithoutCaseFirstLineWins)
 
 TEST(FormatMessage, FillsMatchingArguments)
 {
-    EXPECT_EQ(FormatMessage(QStringLiteral("Pálya: %d  Hely: %d"), 5, 29), QStringLiteral("Pálya: 5  Hely: 29"));
+    EXPECT_EQ(FormatMessage(QStringLiteral("Pálya: %d  Hely: %d"), 5, 29),
+              QStringLiteral("Pálya: 5  Hely: 29"));
     EXPECT_EQ(FormatMessage(QStringLiteral("%s (%d, %d)"), QStringLiteral("Láva"), 3, 12),
               QStringLiteral("Láva (3, 12)"));
     EXPECT_EQ(FormatMessage(QStringLiteral("[%02X]"), 9), "[09]");

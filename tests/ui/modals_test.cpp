@@ -179,7 +179,8 @@ TEST(ScriptedModals, UnexpectedCallsFailAndCancel)
     EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(modals.askYesNo("Q", "sure?")), "unexpected question");
     EXPECT_NONFATAL_FAILURE(EXPECT_EQ(modals.inputLine("Jump", "Room: ", "1"), std::nullopt),
                             "unexpected input prompt");
-    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(modals.chooseFile(files), std::nullopt), "unexpected file dialog");
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(modals.chooseFile(files), std::nullopt),
+                            "unexpected file dialog");
     EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(modals.run(dialog)), "unexpected dialog");
 }
 

@@ -24,23 +24,37 @@ TEST_P(ParseNumberTable, Converts)
 INSTANTIATE_TEST_SUITE_P(
     Cases, ParseNumberTable,
     testing::Values(
-        ParseCase{"Zero", "0", 0}, ParseCase{"ByteMax", "255", 255}, ParseCase{"MinusOne", "-1", -1},
-        ParseCase{"Plus", "+5", 5}, ParseCase{"MinusZero", "-0", 0},
-        ParseCase{"LeadingZeroIsNotOctal", "012", 12}, ParseCase{"ManyLeadingZeros", "000000000000042", 42},
+        ParseCase{"Zero", "0", 0},
+        ParseCase{"ByteMax", "255", 255},
+        ParseCase{"MinusOne", "-1", -1},
+        ParseCase{"Plus", "+5", 5},
+        ParseCase{"MinusZero", "-0", 0},
+        ParseCase{"LeadingZeroIsNotOctal", "012", 12},
+        ParseCase{"ManyLeadingZeros", "000000000000042", 42},
         ParseCase{"LeadingBlanks", "  12", 12},
-        ParseCase{"DollarHex", "$1F", 31}, ParseCase{"ZeroXHex", "0x1F", 31}, ParseCase{"XHex", "x1F", 31},
-        ParseCase{"UpperXHex", "X1f", 31}, ParseCase{"UpperZeroXHex", "0X1f", 31},
+        ParseCase{"DollarHex", "$1F", 31},
+        ParseCase{"ZeroXHex", "0x1F", 31},
+        ParseCase{"XHex", "x1F", 31},
+        ParseCase{"UpperXHex", "X1f", 31},
+        ParseCase{"UpperZeroXHex", "0X1f", 31},
         ParseCase{"BlanksBeforeHex", " $ff", 255},
         ParseCase{"Int32Max", "2147483647", 2147483647},
         ParseCase{"Int32Min", "-2147483648", std::numeric_limits<std::int32_t>::min()},
         ParseCase{"HexInt32Max", "$7FFFFFFF", 2147483647},
-        ParseCase{"Empty", "", std::nullopt}, ParseCase{"OnlyBlanks", "   ", std::nullopt},
-        ParseCase{"TrailingBlank", "12 ", std::nullopt}, ParseCase{"TrailingLetter", "12a", std::nullopt},
-        ParseCase{"Letters", "abc", std::nullopt}, ParseCase{"SignAlone", "-", std::nullopt},
-        ParseCase{"BlankAfterSign", "- 5", std::nullopt}, ParseCase{"TwoSigns", "--5", std::nullopt},
-        ParseCase{"DollarAlone", "$", std::nullopt}, ParseCase{"ZeroXAlone", "0x", std::nullopt},
-        ParseCase{"SignBeforeHex", "-$1F", std::nullopt}, ParseCase{"PlusBeforeHex", "+0x1F", std::nullopt},
-        ParseCase{"BadHexDigit", "$1G", std::nullopt}, ParseCase{"Decimal", "1.5", std::nullopt},
+        ParseCase{"Empty", "", std::nullopt},
+        ParseCase{"OnlyBlanks", "   ", std::nullopt},
+        ParseCase{"TrailingBlank", "12 ", std::nullopt},
+        ParseCase{"TrailingLetter", "12a", std::nullopt},
+        ParseCase{"Letters", "abc", std::nullopt},
+        ParseCase{"SignAlone", "-", std::nullopt},
+        ParseCase{"BlankAfterSign", "- 5", std::nullopt},
+        ParseCase{"TwoSigns", "--5", std::nullopt},
+        ParseCase{"DollarAlone", "$", std::nullopt},
+        ParseCase{"ZeroXAlone", "0x", std::nullopt},
+        ParseCase{"SignBeforeHex", "-$1F", std::nullopt},
+        ParseCase{"PlusBeforeHex", "+0x1F", std::nullopt},
+        ParseCase{"BadHexDigit", "$1G", std::nullopt},
+        ParseCase{"Decimal", "1.5", std::nullopt},
         ParseCase{"LeadingTab", "\t5", std::nullopt},
         ParseCase{"Int32MaxPlusOne", "2147483648", std::nullopt},
         ParseCase{"Int32MinMinusOne", "-2147483649", std::nullopt},
@@ -51,7 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 class ReadNumberInRangeTest : public testing::Test {
 protected:
-    ReadNumberInRangeTest() { texts.setLines({"integer=is not a %d number", "between=must be %d..%d"}); }
+    ReadNumberInRangeTest()
+    {
+        texts.setLines({"integer=is not a %d number", "between=must be %d..%d"});
+    }
     int read(const QString &text, int lo, int hi, int fallback, const QString &label = {})
     {
         return ReadNumberInRange(text, lo, hi, fallback, label, texts, modals);

@@ -70,7 +70,8 @@ TEST_F(TextCatalogue, OnlyATitleLeavesEverythingElseEmpty)
 
 TEST_F(TextCatalogue, MessageListHoldsExactlyTheTextsSectionAndIsReplaced)
 {
-    write("a.ini", "[texts]\r\nstatus=Room %d\r\n\r\n;note\r\njump=Jump\r\n[select]\r\nlevels=\"01 - A\",\"02 - B\"\r\n");
+    write("a.ini", "[texts]\r\nstatus=Room %d\r\n\r\n;note\r\njump=Jump\r\n[select]\r\nlevels=\"01 "
+                   "- A\",\"02 - B\"\r\n");
     write("b.ini", "[TEXTS]\nroom=Room: \n");
     apply("a.ini");
     EXPECT_EQ(texts.lines(), QStringList({"status=Room %d", ";note", "jump=Jump"}));

@@ -11,7 +11,9 @@ TEST(Win1250, HungarianLettersRoundTrip)
 {
     const QString letters = QStringLiteral("őűŐŰáéíóöúüÁÉÍÓÖÚÜ");
     const QByteArray bytes = EncodeWindows1250(letters);
-    EXPECT_EQ(bytes, QByteArray("\xF5\xFB\xD5\xDB\xE1\xE9\xED\xF3\xF6\xFA\xFC\xC1\xC9\xCD\xD3\xD6\xDA\xDC"));
+    EXPECT_EQ(
+        bytes,
+        QByteArray("\xF5\xFB\xD5\xDB\xE1\xE9\xED\xF3\xF6\xFA\xFC\xC1\xC9\xCD\xD3\xD6\xDA\xDC"));
     EXPECT_EQ(DecodeWindows1250(bytes), letters);
 }
 
