@@ -1,12 +1,12 @@
 // Draws every picture the room view can name into the folder given as the only argument: the tile
 // kinds (with one picture per selector value where the back lists select by an attribute field),
-// the neighbour arrows and the markers. All are 32 x 64 pixel, 24-bit .bmp files.
+// the neighbour arrows and the markers. All are 32 x 64 pixel, 24-bit .bmp files. Drawing on
+// QImage needs no display and no application object.
 
 #include "images_art.h"
 #include "images_tiles.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QPolygon>
 #include <QString>
 
@@ -120,7 +120,6 @@ QString hex2(int value)
 
 int main(int argc, char **argv)
 {
-    QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_images OUTPUT_FOLDER\n");
         return 2;
