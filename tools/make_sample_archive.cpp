@@ -39,12 +39,14 @@ constexpr TileCode kTileCodes[] = {
     {'c', 0x01, 0, Marker::Coming}, {'*', 0x01, 0, Marker::Restart},
 };
 
-const TileCode &CodeFor(char c)
+// The row of a design table whose key character is `c`.
+template <typename Row, std::size_t N>
+const Row &Lookup(const Row (&table)[N], char Row::*key, char c, const char *what)
 {
-    for (const TileCode &code : kTileCodes)
-        if (code.code == c)
-            return code;
-    throw std::invalid_argument(std::string("unknown tile code '") + c + "'");
+    for (const Row &row : table)
+        if (row.*key == c)
+            return row;
+    throw std::invalid_argument(std::string("unknown ") + what + " '" + c + "'");
 }
 
 // Room designs, named by a letter, three rows of ten tiles from the top row down.
@@ -72,14 +74,6 @@ constexpr RoomDesign kRoomDesigns[] = {
     {'p', {"==========", "_d______d_", "_N__2__M__"}},  // bridges
     {'r', {"_vV__vV___", "__ww__ss__", "___H___rr_"}},  // water, weak and sinking floors
 };
-
-const RoomDesign &RoomDesignFor(char name)
-{
-    for (const RoomDesign &design : kRoomDesigns)
-        if (design.name == name)
-            return design;
-    throw std::invalid_argument(std::string("unknown room design '") + name + "'");
-}
 
 // A level: its map of room designs (rows split by '/', '.' for no room; rooms are numbered in
 // reading order, and letters side by side or one above the other become mutual neighbours).
@@ -149,7 +143,7 @@ private:
                 const bool used = rows[y][x] != '.';
                 numbers[y].push_back(used ? ++room : 0);
                 if (used)
-                    paintRoom(room, RoomDesignFor(rows[y][x]));
+                    paintRoom(room, Lookup(kRoomDesigns, &RoomDesign::name, rows[y][x], "room design"));
             }
         for (std::size_t y = 0; y < rows.size(); ++y)
             for (std::size_t x = 0; x < rows[y].size(); ++x) {
@@ -179,7 +173,7 @@ private:
             if (std::strlen(design.rows[y]) != kColumns)
                 throw std::invalid_argument(std::string("room row not ten tiles: ") + design.rows[y]);
             for (int x = 0; x < kColumns; ++x) {
-                const TileCode &code = CodeFor(design.rows[y][x]);
+                const TileCode &code = Lookup(kTileCodes, &TileCode::code, design.rows[y][x], "tile code");
                 const int tile = y * kColumns + x;
                 m_level.setByte(TileKindAt(room, y, x), code.kind);
                 m_level.setByte(TileAttributeAt(room, y, x, 1), code.byte1);

@@ -32,6 +32,14 @@ std::optional<std::uint16_t> ParseId(const std::string &text, std::ostream &err)
     return static_cast<std::uint16_t>(value);
 }
 
+// The ARCHIVE ID FILE arguments of extract and insert: the id, or nothing once told why not.
+std::optional<std::uint16_t> ArchiveIdFile(const CommandArgs &args, const char *usage, std::ostream &err)
+{
+    if (WrongUsage(args, 3, usage, err))
+        return std::nullopt;
+    return ParseId(args[1], err);
+}
+
 std::optional<Bytes> ReadWhole(const std::string &path, std::ostream &err)
 {
     LoadedImage loaded = LoadArchiveImage(path);
@@ -100,9 +108,7 @@ int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err)
 
 int ExtractLevel(const CommandArgs &args, std::ostream &, std::ostream &err)
 {
-    if (WrongUsage(args, 3, "extract ARCHIVE ID FILE", err))
-        return kExitFailed;
-    const std::optional<std::uint16_t> id = ParseId(args[1], err);
+    const std::optional<std::uint16_t> id = ArchiveIdFile(args, "extract ARCHIVE ID FILE", err);
     if (!id)
         return kExitFailed;
     LevelStore level;
@@ -120,9 +126,7 @@ int ExtractLevel(const CommandArgs &args, std::ostream &, std::ostream &err)
 
 int InsertLevel(const CommandArgs &args, std::ostream &, std::ostream &err)
 {
-    if (WrongUsage(args, 3, "insert ARCHIVE ID FILE", err))
-        return kExitFailed;
-    const std::optional<std::uint16_t> id = ParseId(args[1], err);
+    const std::optional<std::uint16_t> id = ArchiveIdFile(args, "insert ARCHIVE ID FILE", err);
     if (!id)
         return kExitFailed;
     std::optional<Bytes> bytes = ReadWhole(args[2], err);
