@@ -1,5 +1,6 @@
 // qv2lev: the level archive on the command line, without a window.
 #include "cli/archive_commands.h"
+#include "cli/render_command.h"
 
 #include <iostream>
 #include <string_view>
@@ -17,6 +18,7 @@ constexpr Command kCommands[] = {
     {"list", "list ARCHIVE", qv2::ListLevels},
     {"extract", "extract ARCHIVE ID FILE", qv2::ExtractLevel},
     {"insert", "insert ARCHIVE ID FILE", qv2::InsertLevel},
+    {"render", "render ARCHIVE ID ROOM FILE.png [--program-dir DIR]", qv2::RenderRoom},
 };
 
 int Usage()

@@ -1,0 +1,116 @@
+#include "cli/render_command.h"
+
+#include "level/archive_file.h"
+#include "level/level_layout.h"
+#include "ui/ini_file.h"
+#include "view/room_painter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+
+#include <charconv>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace qv2 {
+
+namespace {
+
+const char *const kUsage = "render ARCHIVE ID ROOM FILE.png [--program-dir DIR]";
+
+// A decimal number lo..hi and nothing else.
+std::optional<int> ParseDecimal(const std::string &text, int lo, int hi)
+{
+    int value = 0;
+    const char *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value < lo || value > hi)
+        return std::nullopt;
+    return value;
+}
+
+// Text needs a font, and fonts need a GUI application; without a display the offscreen platform
+// serves. An application that already exists (the tests') is used as it is.
+std::unique_ptr<QGuiApplication> EnsureGuiApplication()
+{
+    if (QCoreApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "qv2lev";
+    static char *argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+QString ProgramFolder(const CommandArgs &args)
+{
+    const QString folder = args.size() == 6 ? QString::fromStdString(args[5])
+                                            : QCoreApplication::applicationDirPath();
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+// Opens the level; a bad checksum is only a warning. Returns the exit status of a failure.
+std::optional<int> OpenLevel(const std::string &archive, std::uint16_t id, LevelStore &level,
+                             std::ostream &err)
+{
+    const ArchiveResult result = OpenLevelFromArchive(archive, id, level);
+    switch (result.outcome) {
+    case ArchiveOutcome::Done:
+        return std::nullopt;
+    case ArchiveOutcome::ChecksumBad:
+        err << "qv2lev: warning: the checksum byte of level " << id << " does not match\n";
+        return std::nullopt;
+    case ArchiveOutcome::NoIndex:
+    case ArchiveOutcome::NoLevel:
+        err << "qv2lev: " << archive << " holds no level " << id << '\n';
+        return kExitNotFound;
+    case ArchiveOutcome::CantRead:
+    case ArchiveOutcome::CantWrite:
+        err << "qv2lev: cannot read " << archive << ": " << result.systemError << '\n';
+        return kExitFailed;
+    case ArchiveOutcome::Damaged:
+        break;
+    }
+    err << "qv2lev: " << archive << " is damaged\n";
+    return kExitFailed;
+}
+
+} // namespace
+
+int RenderRoom(const CommandArgs &args, std::ostream &, std::ostream &err)
+{
+    const bool withFolder = args.size() == 6 && args[4] == "--program-dir";
+    const auto id = args.size() >= 4 ? ParseDecimal(args[1], 0, 0xFFFF) : std::nullopt;
+    const auto room = args.size() >= 4 ? ParseDecimal(args[2], 1, kRoomCount) : std::nullopt;
+    if ((args.size() != 4 && !withFolder) || !id || !room) {
+        err << "usage: qv2lev " << kUsage << "\n  (ID 0..65535, ROOM 1..32)\n";
+        return kExitFailed;
+    }
+    LevelStore level;
+    if (const auto failed = OpenLevel(args[0], static_cast<std::uint16_t>(*id), level, err))
+        return *failed;
+
+    const auto application = EnsureGuiApplication();
+    const QString programDir = ProgramFolder(args);
+    const IniFile background = IniFile::load(
+        programDir + QStringLiteral("texts/back%1.ini").arg(level.byte(kLevelTypeOffset)));
+    const QString imagesDir = programDir + QStringLiteral("images/");
+    QImage picture;
+    try {
+        picture = ComposeRoom(level, RoomSelection{*room, 0, 0}, background, PicturesFromFolder(imagesDir));
+    } catch (const MissingPicture &missing) {
+        err << "qv2lev: cannot load the picture " << (imagesDir + missing.name()).toStdString() << ".bmp\n";
+        return kExitFailed;
+    }
+    const QString file = QString::fromStdString(args[3]);
+    if (!picture.save(file, "PNG")) {
+        err << "qv2lev: cannot write " << args[3] << '\n';
+        return kExitFailed;
+    }
+    return kExitDone;
+}
+
+} // namespace qv2
