@@ -19,7 +19,7 @@ QStringList SplitTextLines(const QString &text)
     return lines;
 }
 
-QStringList ReadWindows1250Lines(const QString &path)
+QStringList ReadTextFileLines(const QString &path)
 {
     // A folder (the path of an empty language name) counts as an unreadable file.
     if (!QFileInfo(path).isFile())
@@ -27,7 +27,12 @@ QStringList ReadWindows1250Lines(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return SplitTextLines(DecodeWindows1250(file.readAll()));
+    const QByteArray bytes = file.readAll();
+    // Read as Windows-1250, the mark would glue three letters to the first section header.
+    static const QByteArray utf8Mark("\xEF\xBB\xBF");
+    if (bytes.startsWith(utf8Mark))
+        return SplitTextLines(QString::fromUtf8(bytes.mid(utf8Mark.size())));
+    return SplitTextLines(DecodeWindows1250(bytes));
 }
 
 std::optional<QString> FindLineValue(const QStringList &lines, const QString &key)
@@ -87,7 +92,7 @@ IniFile IniFile::fromLines(const QStringList &lines)
 
 IniFile IniFile::load(const QString &path)
 {
-    return fromLines(ReadWindows1250Lines(path));
+    return fromLines(ReadTextFileLines(path));
 }
 
 const IniFile::Section *IniFile::find(const QString &section) const

@@ -11,8 +11,9 @@ namespace qv2 {
 // Splits text into lines at LF, dropping a CR that ends a line (files may come from Windows).
 QStringList SplitTextLines(const QString &text);
 
-// The lines of a Windows-1250 text file; a missing or unreadable file has none.
-QStringList ReadWindows1250Lines(const QString &path);
+// The lines of a text file in Windows-1250, or in UTF-8 when it starts with the UTF-8 byte-order
+// mark (as editors that save UTF-8 write it); a missing or unreadable file has none.
+QStringList ReadTextFileLines(const QString &path);
 
 // The text after the first '=' of the first name=value line whose name (blanks around it ignored)
 // equals the key, case-insensitively; nothing when no line has that name.
@@ -27,7 +28,7 @@ public:
 
     static IniFile fromText(const QString &text);
     static IniFile fromLines(const QStringList &lines);
-    // Reads the file as Windows-1250; a missing or unreadable file gives an empty IniFile.
+    // Reads the file as Windows-1250 (see ReadTextFileLines); a missing or unreadable file gives an empty IniFile.
     static IniFile load(const QString &path);
 
     QString value(const QString &section, const QString &key, const QString &fallback = {}) const;

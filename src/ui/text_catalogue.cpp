@@ -14,8 +14,7 @@ QString ReadLanguageName(const QString &programDir)
 {
     // The start-up file is read as plain name=value lines: a section header is just a line
     // without a value.
-    const QStringList lines =
-        ReadWindows1250Lines(programDir + QStringLiteral("texts/Qv2LevEd.ini"));
+    const QStringList lines = ReadTextFileLines(programDir + QStringLiteral("texts/Qv2LevEd.ini"));
     return FindLineValue(lines, QStringLiteral("lang")).value_or(QString());
 }
 

@@ -60,12 +60,5 @@ TEST(EditorApplication, ErrorsStopAtTheEventBoundaryAndAreShown)
               QStringList({QStringLiteral("Nem tölthető be: images/left.bmp"), "bad file"}));
 }
 
-TEST(ReportAppError, ShowsTheErrorText)
-{
-    RecordingModals modals;
-    ReportAppError(modals, AppError(QStringLiteral("Ő")));
-    EXPECT_EQ(modals.messages, QStringList{QStringLiteral("Ő")});
-}
-
 } // namespace
 } // namespace qv2

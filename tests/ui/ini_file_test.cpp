@@ -67,19 +67,37 @@ TEST(IniFile, SectionLinesAreRawAndSkipBlankLines)
     EXPECT_TRUE(kIni.sectionLines("nosection").isEmpty());
 }
 
-TEST(IniFile, LoadsWindows1250AndTreatsMissingFilesAsEmpty)
-{
+class IniFileLoad : public testing::Test {
+protected:
+    QString write(const QByteArray &bytes)
+    {
+        const QString path = dir.filePath("lang.ini");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("lang.ini");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(EncodeWindows1250(QStringLiteral("[main]\r\ntitle=Szintszerkesztő\r\n")));
-    file.close();
+};
 
+TEST_F(IniFileLoad, ReadsWindows1250)
+{
+    const QString path =
+        write(EncodeWindows1250(QStringLiteral("[main]\r\ntitle=Szintszerkesztő\r\n")));
     EXPECT_EQ(IniFile::load(path).value("main", "title"), QStringLiteral("Szintszerkesztő"));
+}
+
+TEST_F(IniFileLoad, ReadsUtf8AfterAByteOrderMark)
+{
+    const QString path =
+        write("\xEF\xBB\xBF[main]\ntitle=" + QStringLiteral("Szintszerkesztő").toUtf8());
+    EXPECT_EQ(IniFile::load(path).value("main", "title"), QStringLiteral("Szintszerkesztő"));
+}
+
+TEST_F(IniFileLoad, MissingFilesAndFoldersReadAsEmpty)
+{
     EXPECT_TRUE(IniFile::load(dir.filePath("missing.ini")).isEmpty());
-    EXPECT_TRUE(IniFile::load(dir.path()).isEmpty()); // a folder is not a readable file
+    EXPECT_TRUE(IniFile::load(dir.path()).isEmpty());
 }
 
 TEST(FindLineValue, NamesAreTrimmedAndCompareWithoutCase)

@@ -27,7 +27,7 @@ std::map<QString, std::set<QString>> keysOf(const QString &name)
 {
     std::map<QString, std::set<QString>> keys;
     QString section;
-    for (const QString &line : ReadWindows1250Lines(kTexts + name)) {
+    for (const QString &line : ReadTextFileLines(kTexts + name)) {
         const QString trimmed = line.trimmed();
         if (trimmed.startsWith(u'[')) {
             section = trimmed.mid(1, trimmed.indexOf(u']') - 1).toLower();
