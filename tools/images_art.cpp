@@ -143,6 +143,42 @@ void slab(QPainter &p, int top, const QColor &face, const QColor &surface)
     p.fillRect(0, Height - 1, Width, 1, colour::stoneDark);
 }
 
+void block(QPainter &p, const QRect &r, const QColor &face)
+{
+    p.fillRect(r, face);
+    p.fillRect(r.left(), r.top(), r.width(), 1, colour::stoneLight);
+    p.fillRect(r.left(), r.top(), 1, r.height(), colour::stoneLight);
+    p.fillRect(r.left(), r.bottom(), r.width(), 1, colour::stoneDark);
+    p.fillRect(r.right(), r.top(), 1, r.height(), colour::stoneDark);
+}
+
+void shaft(QPainter &p, int left, int width, int top, int bottom)
+{
+    p.fillRect(left, top, width, bottom - top, colour::stone);
+    p.fillRect(left + 1, top, 2, bottom - top, colour::stoneLight);
+    p.fillRect(left + width - 3, top, 3, bottom - top, colour::stoneDark);
+    p.fillRect(left + width / 2, top, 1, bottom - top, colour::stone.darker(120));
+}
+
+void spike(QPainter &p, int left, int base, int width, int height)
+{
+    for (int r = 0; r < height; ++r) {
+        const int w = std::max(1, width - r * width / height);
+        const int x = left + (width - w) / 2;
+        p.fillRect(x, base - r, w, 1, colour::metal);
+        p.fillRect(x, base - r, 1, 1, colour::metalLight);
+    }
+}
+
+void planks(QPainter &p, int top, int depth)
+{
+    p.fillRect(0, top, Width, depth, colour::wood);
+    p.fillRect(0, top, Width, 1, colour::woodLight);
+    for (int x = 7; x < Width; x += 8)
+        p.fillRect(x, top + 1, 1, depth - 1, colour::woodDark);
+    p.fillRect(0, top + depth, Width, 2, colour::woodDark);
+}
+
 void bricks(QPainter &p, const QRect &area)
 {
     p.save();

@@ -66,6 +66,14 @@ void digit(QPainter &p, int value, int x, int y, const QColor &colour, int scale
 // A stone floor slab from row `top` to the bottom of the cell.
 void slab(QPainter &p, int top = FloorTop, const QColor &face = colour::stone,
           const QColor &surface = colour::stoneLight);
+// A dressed stone block: light top and left edge, dark bottom and right edge.
+void block(QPainter &p, const QRect &r, const QColor &face = colour::stone);
+// A round column shaft: lit on the left, shaded on the right, with one flute line.
+void shaft(QPainter &p, int left, int width, int top, int bottom);
+// A pointed metal triangle of rows from `base` upwards, `width` wide at the base.
+void spike(QPainter &p, int left, int base, int width, int height);
+// Wooden planks across the cell, from row `top` down `depth` rows, on a dark beam.
+void planks(QPainter &p, int top, int depth);
 // Staggered bricks with mortar filling the rectangle.
 void bricks(QPainter &p, const QRect &area);
 // Gate bars hanging from the top beam down to row `bottom`, with pointed ends.

@@ -53,36 +53,6 @@ constexpr const char *QuestionRows[] = {
     "..#..", //
 };
 
-// A dressed stone block: light top and left edge, dark bottom and right edge.
-void block(QPainter &p, const QRect &r, const QColor &face = stone)
-{
-    p.fillRect(r, face);
-    p.fillRect(r.left(), r.top(), r.width(), 1, stoneLight);
-    p.fillRect(r.left(), r.top(), 1, r.height(), stoneLight);
-    p.fillRect(r.left(), r.bottom(), r.width(), 1, stoneDark);
-    p.fillRect(r.right(), r.top(), 1, r.height(), stoneDark);
-}
-
-// A round column shaft: lit on the left, shaded on the right, with one flute line.
-void shaft(QPainter &p, int left, int width, int top, int bottom)
-{
-    p.fillRect(left, top, width, bottom - top, stone);
-    p.fillRect(left + 1, top, 2, bottom - top, stoneLight);
-    p.fillRect(left + width - 3, top, 3, bottom - top, stoneDark);
-    p.fillRect(left + width / 2, top, 1, bottom - top, stone.darker(120));
-}
-
-// A pointed triangle of rows from `base` upwards, `width` wide at the base.
-void spike(QPainter &p, int left, int base, int width, int height)
-{
-    for (int r = 0; r < height; ++r) {
-        const int w = std::max(1, width - r * width / height);
-        const int x = left + (width - w) / 2;
-        p.fillRect(x, base - r, w, 1, metal);
-        p.fillRect(x, base - r, 1, 1, metalLight);
-    }
-}
-
 // Dark crack lines joining the points, one pixel wide.
 void crack(QPainter &p, std::initializer_list<QPoint> points)
 {
@@ -108,16 +78,6 @@ void pool(QPainter &p, const QColor &deep, const QColor &surface, const QColor &
         p.fillRect(x, 46 + (x / 3) % 2, 1, 2, surface);
     for (QPoint dot : {QPoint(10, 53), QPoint(20, 57), QPoint(26, 51), QPoint(15, 60)})
         p.fillRect(dot.x(), dot.y(), 2, 2, sparkle);
-}
-
-// Wooden planks across the cell, from row `top` down `depth` rows.
-void planks(QPainter &p, int top, int depth)
-{
-    p.fillRect(0, top, Width, depth, wood);
-    p.fillRect(0, top, Width, 1, woodLight);
-    for (int x = 7; x < Width; x += 8)
-        p.fillRect(x, top + 1, 1, depth - 1, woodDark);
-    p.fillRect(0, top + depth, Width, 2, woodDark);
 }
 
 void nothing(QPainter &, int) {}
@@ -155,8 +115,8 @@ void plate(QPainter &p, bool raised, const QColor &markColour, bool upMark, bool
     if (raised) {
         block(p, QRect(5, FloorTop - 4, 22, 5), stoneLight.lighter(105));
     } else {
-        p.fillRect(5, FloorTop, 22, 3, mortar);
-        p.fillRect(6, FloorTop + 2, 20, 1, stoneLight);
+        p.fillRect(5, FloorTop, 22, 4, black);
+        p.fillRect(6, FloorTop + 3, 20, 1, stoneLight);
     }
     if (upMark)
         mark(p, 16, 53, true, markColour);
