@@ -77,7 +77,8 @@ QImage restart()
     return picture;
 }
 
-// Arrows are opaque: a dark arrow on a light card with a thin frame.
+// Arrows are opaque: a dark arrow in the upper half of a light card with a thin frame. The room
+// view writes the neighbour's number at (16, 32) of the card, so the lower half stays plain.
 QImage arrow(const QPolygon &shape)
 {
     QImage picture(Width, Height, QImage::Format_RGB32);
@@ -94,12 +95,17 @@ QImage arrow(const QPolygon &shape)
 
 QImage arrowRight()
 {
-    return arrow(QPolygon({{3, 28}, {17, 28}, {17, 17}, {30, 32}, {17, 47}, {17, 36}, {3, 36}}));
+    return arrow(QPolygon({{3, 12}, {18, 12}, {18, 5}, {29, 16}, {18, 27}, {18, 20}, {3, 20}}));
 }
 
 QImage arrowUp()
 {
-    return arrow(QPolygon({{12, 58}, {12, 24}, {3, 24}, {16, 8}, {29, 24}, {20, 24}, {20, 58}}));
+    return arrow(QPolygon({{12, 30}, {12, 16}, {3, 16}, {16, 3}, {29, 16}, {20, 16}, {20, 30}}));
+}
+
+QImage arrowDown()
+{
+    return arrow(QPolygon({{12, 2}, {20, 2}, {20, 16}, {29, 16}, {16, 29}, {3, 16}, {12, 16}}));
 }
 
 bool save(const QImage &picture, const QDir &folder, const QString &name)
@@ -136,11 +142,10 @@ int main(int argc, char **argv)
             ok &= save(drawTile(art, value), folder, hex2(art.kind) + '_' + hex2(value));
     }
     const QImage right = arrowRight();
-    const QImage up = arrowUp();
     ok &= save(right, folder, QStringLiteral("right"));
     ok &= save(mirrored(right), folder, QStringLiteral("left"));
-    ok &= save(up, folder, QStringLiteral("up"));
-    ok &= save(up.mirrored(false, true), folder, QStringLiteral("down"));
+    ok &= save(arrowUp(), folder, QStringLiteral("up"));
+    ok &= save(arrowDown(), folder, QStringLiteral("down"));
     ok &= save(start(true), folder, QStringLiteral("start00"));
     ok &= save(start(false), folder, QStringLiteral("startFF"));
     ok &= save(guard(true), folder, QStringLiteral("guard00"));

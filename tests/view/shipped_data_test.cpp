@@ -258,7 +258,7 @@ TEST(MarkerPictures, DirectionByteZeroFacesRightAndFFFacesLeft)
     }
 }
 
-TEST(ArrowPictures, ExistAndPointTheirWay)
+TEST(ArrowPictures, PointTheirWayAndLeaveTheNumberPlacePlain)
 {
     // The arrow head is wide and the shaft narrow: beside the shaft, the head end is ink and the
     // tail end is the card.
@@ -267,10 +267,10 @@ TEST(ArrowPictures, ExistAndPointTheirWay)
         QPoint head;
         QPoint tail;
     };
-    const Row rows[] = {{"right", {20, 22}, {8, 22}},
-                        {"left", {11, 22}, {23, 22}},
-                        {"up", {8, 20}, {8, 50}},
-                        {"down", {8, 43}, {8, 13}}};
+    const Row rows[] = {{"right", {20, 9}, {6, 9}},
+                        {"left", {11, 9}, {25, 9}},
+                        {"up", {8, 14}, {8, 26}},
+                        {"down", {8, 18}, {8, 6}}};
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         const QImage picture = expectPicture(QString::fromLatin1(row.name));
@@ -279,6 +279,10 @@ TEST(ArrowPictures, ExistAndPointTheirWay)
         const QColor card = picture.pixelColor(2, 2);
         EXPECT_NE(picture.pixelColor(row.head), card);
         EXPECT_EQ(picture.pixelColor(row.tail), card);
+        // The room view writes the neighbour's number from (16, 32) of the arrow.
+        for (int y = 32; y < 52; ++y)
+            for (int x = 16; x < 31; ++x)
+                ASSERT_EQ(picture.pixelColor(x, y), card) << "at " << x << "," << y;
     }
 }
 
