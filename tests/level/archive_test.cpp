@@ -261,6 +261,8 @@ struct DamageCase {
     ArchiveStatus table;
 };
 
+void PrintTo(const DamageCase &c, std::ostream *os) { *os << c.name; }
+
 const ArchiveBuilder kTwoLevelLayout = [] {
     ArchiveBuilder b;
     b.addResource(b.addType(kPict), 1, PatternBytes(8, 1));
