@@ -1,7 +1,6 @@
 #include "view/room_commands.h"
 
-#include "support/scripted_modals.h"
-#include "view_test_support.h"
+#include "command_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +9,9 @@ using namespace viewtest;
 
 namespace {
 
-struct RoomCommandsTest : ::testing::Test {
-    EditorState state;
-    ScriptedModals modals;
-    int refreshes = 0;
-    Services services{modals, [this] { ++refreshes; }};
-
+struct RoomCommandsTest : CommandFixture {
     RoomCommandsTest()
     {
-        state.level = EmptyLevel();
-        state.levelOpen = true;
         state.room = 5;
         state.row = 2;
         state.column = 9;

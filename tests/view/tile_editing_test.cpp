@@ -1,8 +1,7 @@
 #include "view/tile_editing.h"
 
-#include "support/scripted_modals.h"
+#include "command_fixture.h"
 #include "ui/exit_line_edit.h"
-#include "view_test_support.h"
 
 #include <QTest>
 #include <QWidget>
@@ -14,16 +13,9 @@ using namespace viewtest;
 
 namespace {
 
-struct TileEditingTest : ::testing::Test {
-    EditorState state;
-    ScriptedModals modals;
-    int refreshes = 0;
-    Services services{modals, [this] { ++refreshes; }};
-
+struct TileEditingTest : CommandFixture {
     TileEditingTest()
     {
-        state.level = EmptyLevel();
-        state.levelOpen = true;
         state.room = 1;
         state.texts = Texts({"between=between %d and %d", "integer=not a number"});
         state.level.setByte(NeighbourAt(1, SideLeft), 2);
