@@ -57,7 +57,7 @@ struct RoomDesign {
 
 constexpr RoomDesign kRoomDesigns[] = {
     {'a', {"__T____T__", "#___@____ ", "__________"}},  // start hall
-    {'b', {"__________", "___~~~~___", "_M______N_"}},  // carpet corridor with two guards
+    {'b', {"__________", "___~~~~___", "_N______M_"}},  // carpet corridor, two guards facing in
     {'c', {"___#______", "_o___G____", "_______*__"}},  // opening plate before a gate
     {'d', {"####______", "_1__T__3__", "_______^^_"}},  // potions over a spike row
     {'e', {"__T_ED_T__", "__________", "____*_____"}},  // level exit
