@@ -30,44 +30,34 @@ CommandRun Call(CommandFunction command, const CommandArgs &args)
 }
 
 // Levels 2000 (good), 2005 (bad checksum) and 2000 again, after a picture resource.
-struct Archive {
-    TempFolder folder;
+ArchiveBuilder ThreeEntries()
+{
     ArchiveBuilder builder;
-    std::string path = folder.file("qasvar.dat");
-    Bytes image;
-
-    Archive()
-    {
-        builder.addResource(builder.addType(kPict), 2000, PatternBytes(9, 1));
-        builder.addLevel(2000, PatternBytes(40, 2));
-        builder.addLevel(2005, PatternBytes(30, 3), Checksum::Bad);
-        builder.addLevel(2000, PatternBytes(20, 4));
-        image = builder.build();
-        EXPECT_TRUE(WriteFile(path, image));
-    }
-    std::string write(const std::string &name, const Bytes &bytes) const
-    {
-        EXPECT_TRUE(WriteFile(folder.file(name), bytes));
-        return folder.file(name);
-    }
-};
+    builder.addResource(builder.addType(kPict), 2000, PatternBytes(9, 1));
+    builder.addLevel(2000, PatternBytes(40, 2));
+    builder.addLevel(2005, PatternBytes(30, 3), Checksum::Bad);
+    builder.addLevel(2000, PatternBytes(20, 4));
+    return builder;
+}
 
 TEST(ListCommand, PrintsEveryEntryInTableOrder)
 {
-    Archive archive;
+    const ArchiveBuilder builder = ThreeEntries();
+    const ArchiveOnDisk archive(builder);
     const CommandRun run = Call(ListLevels, {archive.path});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     std::ostringstream expected;
-    expected << "2000 " << archive.builder.dataOffsetOf(1, 0) << " 40 ok\n"
-             << "2005 " << archive.builder.dataOffsetOf(1, 1) << " 30 bad\n"
-             << "2000 " << archive.builder.dataOffsetOf(1, 2) << " 20 ok\n";
+    expected << "2000 " << builder.dataOffsetOf(1, 0) << " 40 ok\n"
+             << "2005 " << builder.dataOffsetOf(1, 1) << " 30 bad\n"
+             << "2000 " << builder.dataOffsetOf(1, 2) << " 20 ok\n";
     EXPECT_EQ(run.out, expected.str());
 }
 
 TEST(ListCommand, Failures)
 {
-    Archive archive;
+    const ArchiveBuilder builder = ThreeEntries();
+    const ArchiveOnDisk archive(builder);
     ArchiveBuilder pictures;
     pictures.addResource(pictures.addType(kPict), 1, PatternBytes(4, 1));
     ArchiveBuilder beyond;
@@ -101,7 +91,8 @@ TEST(ListCommand, Failures)
 
 TEST(ExtractCommand, WritesTheFirstMatchingLevelWithoutItsChecksumByte)
 {
-    Archive archive;
+    const ArchiveBuilder builder = ThreeEntries();
+    const ArchiveOnDisk archive(builder);
     const std::string file = archive.folder.file("level.bin");
     const CommandRun run = Call(ExtractLevel, {archive.path, "2000", file});
     EXPECT_EQ(run.status, 0);
@@ -116,12 +107,13 @@ TEST(ExtractCommand, WritesTheFirstMatchingLevelWithoutItsChecksumByte)
 
 TEST(ExtractCommand, Failures)
 {
-    Archive archive;
+    const ArchiveBuilder builder = ThreeEntries();
+    const ArchiveOnDisk archive(builder);
     ArchiveBuilder pictures;
     pictures.addResource(pictures.addType(kPict), 2000, PatternBytes(4, 1));
     const std::string noTable = archive.write("pictures.dat", pictures.build());
     Bytes cut = archive.image;
-    cut.resize(archive.builder.dataOffsetOf(1, 0) + 10);
+    cut.resize(builder.dataOffsetOf(1, 0) + 10);
     const std::string damaged = archive.write("cut.dat", cut);
     const std::string out = archive.folder.file("out.bin");
 
@@ -152,14 +144,15 @@ TEST(ExtractCommand, Failures)
 
 TEST(InsertCommand, ChangesOnlyTheSlotAndGivesAGoodChecksum)
 {
-    Archive archive;
+    const ArchiveBuilder builder = ThreeEntries();
+    const ArchiveOnDisk archive(builder);
     const std::string file = archive.write("level.bin", Bytes(30, 0x5A));
     const CommandRun run = Call(InsertLevel, {archive.path, "2005", file});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
 
     Bytes expected = archive.image;
-    const std::uint32_t slot = archive.builder.dataOffsetOf(1, 1);
+    const std::uint32_t slot = builder.dataOffsetOf(1, 1);
     std::fill_n(expected.begin() + slot + 1, 30, 0x5A);
     expected[slot] = ChecksumByteFor(expected.data() + slot + 1, 30);
     EXPECT_EQ(ReadFile(archive.path), expected);
@@ -167,7 +160,8 @@ TEST(InsertCommand, ChangesOnlyTheSlotAndGivesAGoodChecksum)
 
 TEST(InsertCommand, FailuresLeaveTheArchiveUnchanged)
 {
-    Archive archive;
+    const ArchiveBuilder builder = ThreeEntries();
+    const ArchiveOnDisk archive(builder);
     const std::string file = archive.write("level.bin", Bytes(30, 0x5A));
     struct Case {
         const char *name;
@@ -194,7 +188,8 @@ TEST(InsertCommand, FailuresLeaveTheArchiveUnchanged)
 // The program itself: dispatch on the first argument, output on stdout, status as exit code.
 TEST(Qv2levProgram, DispatchesOnTheCommandName)
 {
-    Archive archive;
+    const ArchiveBuilder builder = ThreeEntries();
+    const ArchiveOnDisk archive(builder);
     const std::string out = archive.folder.file("stdout.txt");
     const auto run = [&](const std::string &arguments) {
         const std::string line = std::string(QV2LEV_PATH) + " " + arguments + " >" + out + " 2>/dev/null";

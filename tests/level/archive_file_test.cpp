@@ -19,35 +19,21 @@ namespace fs = std::filesystem;
 
 constexpr std::uint32_t kSnds = 0x53444E53;
 
-// An archive with a sound resource and three full-size levels, written to disk.
-struct ArchiveOnDisk {
-    TempFolder folder;
+// A sound resource and three levels; the third has a bad checksum byte.
+ArchiveBuilder ThreeLevels()
+{
     ArchiveBuilder builder;
-    std::string path = folder.file("qasvar.dat");
-    Bytes image;
-
-    ArchiveOnDisk()
-    {
-        builder.addResource(builder.addType(kSnds), 3, PatternBytes(64, 7));
-        builder.addLevel(2000, MakeFullLevel({.startRoom = 5, .levelType = 2}));
-        builder.addLevel(2001, MakeFullLevel({.startRoom = 9, .firstTileKind = 0x14}));
-        builder.addLevel(2020, PatternBytes(300, 4), Checksum::Bad);
-        image = builder.build();
-        EXPECT_TRUE(WriteFile(path, image));
-    }
-
-    std::vector<std::string> names() const
-    {
-        std::vector<std::string> result;
-        for (const auto &entry : fs::directory_iterator(folder.path()))
-            result.push_back(entry.path().filename().string());
-        return result;
-    }
-};
+    builder.addResource(builder.addType(kSnds), 3, PatternBytes(64, 7));
+    builder.addLevel(2000, MakeFullLevel({.startRoom = 5, .levelType = 2}));
+    builder.addLevel(2001, MakeFullLevel({.startRoom = 9, .firstTileKind = 0x14}));
+    builder.addLevel(2020, PatternBytes(300, 4), Checksum::Bad);
+    return builder;
+}
 
 TEST(OpenLevel, CopiesTheLevelAndTellsTheChecksum)
 {
-    ArchiveOnDisk archive;
+    const ArchiveBuilder builder = ThreeLevels();
+    const ArchiveOnDisk archive(builder);
     LevelStore level;
 
     const ArchiveResult good = OpenLevelFromArchive(archive.path, 2001, level);
@@ -62,13 +48,14 @@ TEST(OpenLevel, CopiesTheLevelAndTellsTheChecksum)
 
 TEST(OpenLevel, FailuresLeaveTheStoreAsItWas)
 {
-    ArchiveOnDisk archive;
+    const ArchiveBuilder builder = ThreeLevels();
+    const ArchiveOnDisk archive(builder);
     ArchiveBuilder noLevels;
     noLevels.addResource(noLevels.addType(kSnds), 2000, PatternBytes(8, 1));
-    ASSERT_TRUE(WriteFile(archive.folder.file("nolevels.dat"), noLevels.build()));
+    const std::string noLevelsPath = archive.write("nolevels.dat", noLevels.build());
     Bytes cut = archive.image;
-    cut.resize(archive.builder.dataOffsetOf(1, 1) + 100);
-    ASSERT_TRUE(WriteFile(archive.folder.file("cut.dat"), cut));
+    cut.resize(builder.dataOffsetOf(1, 1) + 100);
+    const std::string cutPath = archive.write("cut.dat", cut);
 
     struct Case {
         const char *name;
@@ -79,9 +66,9 @@ TEST(OpenLevel, FailuresLeaveTheStoreAsItWas)
     const Case cases[] = {
         {"missing file", archive.folder.file("absent.dat"), 2000, ArchiveOutcome::CantRead},
         {"folder", archive.folder.path(), 2000, ArchiveOutcome::CantRead},
-        {"no level type", archive.folder.file("nolevels.dat"), 2000, ArchiveOutcome::NoIndex},
+        {"no level type", noLevelsPath, 2000, ArchiveOutcome::NoIndex},
         {"no such id", archive.path, 2013, ArchiveOutcome::NoLevel},
-        {"level cut short", archive.folder.file("cut.dat"), 2001, ArchiveOutcome::Damaged},
+        {"level cut short", cutPath, 2001, ArchiveOutcome::Damaged},
     };
     for (const Case &c : cases) {
         LevelStore level(PatternBytes(20, 3));
@@ -95,7 +82,8 @@ TEST(OpenLevel, FailuresLeaveTheStoreAsItWas)
 
 TEST(SaveLevel, UnchangedLevelLeavesTheFileByteForByte)
 {
-    ArchiveOnDisk archive;
+    const ArchiveBuilder builder = ThreeLevels();
+    const ArchiveOnDisk archive(builder);
     LevelStore level;
     ASSERT_EQ(OpenLevelFromArchive(archive.path, 2000, level).outcome, ArchiveOutcome::Done);
     EXPECT_EQ(SaveLevelToArchive(archive.path, 2000, level).outcome, ArchiveOutcome::Done);
@@ -105,7 +93,8 @@ TEST(SaveLevel, UnchangedLevelLeavesTheFileByteForByte)
 
 TEST(SaveLevel, IntoAnotherSlotChangesOnlyThatSlot)
 {
-    ArchiveOnDisk archive;
+    const ArchiveBuilder builder = ThreeLevels();
+    const ArchiveOnDisk archive(builder);
     LevelStore level;
     OpenLevelFromArchive(archive.path, 2000, level);
     level.setByte(TileKindAt(32, 2, 9), 0x2C);
@@ -113,7 +102,7 @@ TEST(SaveLevel, IntoAnotherSlotChangesOnlyThatSlot)
 
     const Bytes after = ReadFile(archive.path).value();
     ASSERT_EQ(after.size(), archive.image.size());
-    const std::size_t slot = archive.builder.dataOffsetOf(1, 1);
+    const std::size_t slot = builder.dataOffsetOf(1, 1);
     for (std::size_t i = 0; i < after.size(); ++i) {
         if (i < slot || i > slot + kFullLevelSize) {
             ASSERT_EQ(after[i], archive.image[i]) << "byte " << i;
@@ -126,7 +115,8 @@ TEST(SaveLevel, IntoAnotherSlotChangesOnlyThatSlot)
 
 TEST(SaveLevel, RefusedLookupsWriteNothing)
 {
-    ArchiveOnDisk archive;
+    const ArchiveBuilder builder = ThreeLevels();
+    const ArchiveOnDisk archive(builder);
     const LevelStore level(MakeFullLevel());
     EXPECT_EQ(SaveLevelToArchive(archive.path, 2013, level).outcome, ArchiveOutcome::NoLevel);
     const ArchiveResult missing = SaveLevelToArchive(archive.folder.file("gone/qasvar.dat"), 2000, level);
@@ -139,7 +129,8 @@ TEST(SaveLevel, RefusedLookupsWriteNothing)
 #if defined(__unix__)
 TEST(SaveLevel, ReadOnlyFolderLeavesTheFileUnchanged)
 {
-    ArchiveOnDisk archive;
+    const ArchiveBuilder builder = ThreeLevels();
+    const ArchiveOnDisk archive(builder);
     fs::permissions(archive.folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
     if (access(archive.folder.path().c_str(), W_OK) == 0)
         GTEST_SKIP() << "this user may write into read-only folders";
@@ -152,7 +143,8 @@ TEST(SaveLevel, ReadOnlyFolderLeavesTheFileUnchanged)
 // A file size limit makes the write fail half way, whatever the user's privileges.
 TEST(SaveLevel, WriteFailingHalfWayLeavesTheFileAndNoLeftovers)
 {
-    ArchiveOnDisk archive;
+    const ArchiveBuilder builder = ThreeLevels();
+    const ArchiveOnDisk archive(builder);
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
@@ -172,7 +164,8 @@ TEST(SaveLevel, WriteFailingHalfWayLeavesTheFileAndNoLeftovers)
 
 TEST(SaveLevel, KeepsPermissionsAndWritesThroughALink)
 {
-    ArchiveOnDisk archive;
+    const ArchiveBuilder builder = ThreeLevels();
+    const ArchiveOnDisk archive(builder);
     fs::permissions(archive.path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     const std::string link = archive.folder.file("link.dat");
     fs::create_symlink(archive.path, link);

@@ -202,37 +202,33 @@ TEST(LevelWrite, WritingAnotherSlotChangesOnlyThatSlot)
     EXPECT_EQ(back.bytes(), PatternBytes(60, 1));
 }
 
-TEST(LevelWrite, ShortStoreLeavesTheRestOfALargerSlotAndChecksumsIt)
+// The slot keeps its size whatever the store holds: a shorter store leaves the slot's tail as it
+// was, a longer one is cut at the slot's end; either way the slot reads back with a good checksum.
+TEST(LevelWrite, StoreOfAnotherSizeFillsExactlyTheSlot)
 {
-    ArchiveBuilder b;
-    b.addLevel(2000, PatternBytes(50, 4));
-    b.addLevel(2001, PatternBytes(10, 5));
-    Bytes image = b.build();
-    const Bytes before = image;
-    const ResourceEntry big = LocateLevelResource(image, 2000).entry;
+    struct Case {
+        const char *name;
+        std::size_t slot;
+        std::size_t store;
+    };
+    for (const Case c : {Case{"shorter store", 50, 10}, Case{"longer store", 10, 40}, Case{"empty store", 20, 0}}) {
+        ArchiveBuilder b;
+        b.addLevel(2000, PatternBytes(c.slot, 4));
+        b.addLevel(2001, PatternBytes(10, 5));
+        Bytes image = b.build();
+        const Bytes before = image;
+        const ResourceEntry entry = LocateLevelResource(image, 2000).entry;
 
-    ASSERT_EQ(WriteLevelResource(image, big, LevelStore(Bytes(10, 0x77))), WriteStatus::Written);
+        ASSERT_EQ(WriteLevelResource(image, entry, LevelStore(Bytes(c.store, 0x77))), WriteStatus::Written);
 
-    const Bytes slot = SlotBytes(image, big);
-    EXPECT_EQ(Bytes(slot.begin(), slot.begin() + 10), Bytes(10, 0x77));
-    EXPECT_TRUE(std::equal(slot.begin() + 10, slot.end(), SlotBytes(before, big).begin() + 10));
-    LevelStore back;
-    EXPECT_EQ(ReadLevelResource(image, big, back), ReadStatus::ChecksumGood);
-}
-
-TEST(LevelWrite, LongStoreWritesOnlyTheSlotSize)
-{
-    ArchiveBuilder b;
-    b.addLevel(2000, PatternBytes(10, 4));
-    b.addLevel(2001, PatternBytes(10, 5));
-    Bytes image = b.build();
-    const Bytes before = image;
-    const ResourceEntry small = LocateLevelResource(image, 2000).entry;
-
-    ASSERT_EQ(WriteLevelResource(image, small, LevelStore(Bytes(40, 0x33))), WriteStatus::Written);
-    const std::size_t after = small.dataOffset + 1 + small.dataSize;
-    EXPECT_TRUE(std::equal(image.begin() + after, image.end(), before.begin() + after));
-    EXPECT_EQ(SlotBytes(image, small), Bytes(10, 0x33));
+        Bytes expected = PatternBytes(c.slot, 4);
+        std::fill_n(expected.begin(), std::min(c.slot, c.store), 0x77);
+        EXPECT_EQ(SlotBytes(image, entry), expected) << c.name;
+        const std::size_t after = entry.dataOffset + 1 + entry.dataSize;
+        EXPECT_TRUE(std::equal(image.begin() + after, image.end(), before.begin() + after)) << c.name;
+        LevelStore back;
+        EXPECT_EQ(ReadLevelResource(image, entry, back), ReadStatus::ChecksumGood) << c.name;
+    }
 }
 
 TEST(LevelData, EntriesOutsideTheImageTouchNothing)

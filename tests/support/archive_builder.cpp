@@ -3,6 +3,7 @@
 #include "level/archive.h"
 #include "level/level_layout.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -194,6 +195,28 @@ TempFolder::~TempFolder()
     // A test may have taken the write permission away; give it back so the folder can go.
     fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(m_path, ec);
+}
+
+ArchiveOnDisk::ArchiveOnDisk(const ArchiveBuilder &builder, const std::string &name)
+    : image(builder.build()), path(write(name, image))
+{
+}
+
+std::string ArchiveOnDisk::write(const std::string &name, const Bytes &bytes) const
+{
+    const std::string file = folder.file(name);
+    if (!WriteFile(file, bytes))
+        throw std::runtime_error("cannot write the test file " + file);
+    return file;
+}
+
+std::vector<std::string> ArchiveOnDisk::names() const
+{
+    std::vector<std::string> result;
+    for (const auto &entry : std::filesystem::directory_iterator(folder.path()))
+        result.push_back(entry.path().filename().string());
+    std::sort(result.begin(), result.end());
+    return result;
 }
 
 } // namespace qv2

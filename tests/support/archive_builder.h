@@ -101,4 +101,19 @@ private:
     std::string m_path;
 };
 
+// An archive written into a fresh temporary folder, for tests that open and save real files.
+class ArchiveOnDisk {
+public:
+    explicit ArchiveOnDisk(const ArchiveBuilder &builder, const std::string &name = "qasvar.dat");
+
+    TempFolder folder;
+    Bytes image; // the bytes as written
+    std::string path;
+
+    // Writes another file into the same folder and returns its path.
+    std::string write(const std::string &name, const Bytes &bytes) const;
+    // The names in the folder, sorted, to see that a save leaves nothing behind.
+    std::vector<std::string> names() const;
+};
+
 } // namespace qv2
