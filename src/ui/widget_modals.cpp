@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -9,7 +10,9 @@ namespace qv2 {
 
 void WidgetModals::message(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, m_parent);
+    // Titled with the program's name, as plain message boxes of desktop programs are.
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, m_parent);
     box.exec();
 }
 
