@@ -50,8 +50,10 @@ std::optional<Bytes> ReadWhole(const std::string &path, std::ostream &err)
     return std::move(loaded.image);
 }
 
-// Explains an outcome that is not a success and gives the exit status for it.
-int Report(const ArchiveResult &result, const std::string &archive, std::uint16_t id, std::ostream &err)
+} // namespace
+
+int ReportArchiveOutcome(const ArchiveResult &result, const std::string &archive, std::uint16_t id,
+                         std::ostream &err)
 {
     switch (result.outcome) {
     case ArchiveOutcome::Done:
@@ -78,8 +80,6 @@ int Report(const ArchiveResult &result, const std::string &archive, std::uint16_
     return kExitFailed;
 }
 
-} // namespace
-
 int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err)
 {
     if (WrongUsage(args, 1, "list ARCHIVE", err))
@@ -89,7 +89,7 @@ int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err)
         return kExitFailed;
     const LevelTable table = ReadLevelTable(*image);
     if (table.status == ArchiveStatus::NoIndex)
-        return Report({ArchiveOutcome::NoIndex, {}}, args[0], 0, err);
+        return ReportArchiveOutcome({ArchiveOutcome::NoIndex, {}}, args[0], 0, err);
 
     bool damaged = table.status == ArchiveStatus::Damaged;
     for (const ResourceEntry &entry : table.entries) {
@@ -102,7 +102,7 @@ int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err)
         out << entry.id << ' ' << entry.dataOffset << ' ' << entry.dataSize << ' ' << check << '\n';
     }
     if (damaged)
-        return Report({ArchiveOutcome::Damaged, {}}, args[0], 0, err);
+        return ReportArchiveOutcome({ArchiveOutcome::Damaged, {}}, args[0], 0, err);
     return kExitDone;
 }
 
@@ -113,7 +113,7 @@ int ExtractLevel(const CommandArgs &args, std::ostream &, std::ostream &err)
         return kExitFailed;
     LevelStore level;
     const ArchiveResult opened = OpenLevelFromArchive(args[0], *id, level);
-    const int status = Report(opened, args[0], *id, err); // a bad checksum is only a warning
+    const int status = ReportArchiveOutcome(opened, args[0], *id, err); // a bad checksum is only a warning
     if (!opened.opened())
         return status;
     const std::string error = SaveArchiveImage(level.bytes(), args[2]);
@@ -133,7 +133,7 @@ int InsertLevel(const CommandArgs &args, std::ostream &, std::ostream &err)
     if (!bytes)
         return kExitFailed;
     const ArchiveResult saved = SaveLevelToArchive(args[0], *id, LevelStore(std::move(*bytes)));
-    return Report(saved, args[0], *id, err);
+    return ReportArchiveOutcome(saved, args[0], *id, err);
 }
 
 } // namespace qv2

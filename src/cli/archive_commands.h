@@ -1,6 +1,10 @@
 #pragma once
 
 #include "cli/cli_command.h"
+#include "level/archive_file.h"
+
+#include <cstdint>
+#include <string>
 
 // The archive commands of qv2lev, on the same archive code as the editor's Open and Save.
 namespace qv2 {
@@ -13,5 +17,10 @@ int ExtractLevel(const CommandArgs &args, std::ostream &out, std::ostream &err);
 
 // insert ARCHIVE ID FILE: saves FILE's bytes into slot ID as the editor's Save does.
 int InsertLevel(const CommandArgs &args, std::ostream &out, std::ostream &err);
+
+// Tells on `err` what an open or save of level `id` in `archive` came to, in the words all commands
+// use, and gives the exit status: 0 when it opened (a bad checksum is only a warning) or saved.
+int ReportArchiveOutcome(const ArchiveResult &result, const std::string &archive, std::uint16_t id,
+                         std::ostream &err);
 
 } // namespace qv2
