@@ -229,9 +229,11 @@ TEST_F(MainWindowTest, SaveIntoAnotherSlotChangesOnlyThatSlot)
     ASSERT_EQ(slot.status, ArchiveStatus::Found);
     const std::size_t first = slot.entry.dataOffset;
     const std::size_t last = first + slot.entry.dataSize; // checksum byte + level bytes
-    for (std::size_t i = 0; i < after.size(); ++i)
-        if (i < first || i > last)
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (i < first || i > last) {
             ASSERT_EQ(after[i], before[i]) << "byte " << i << " outside the slot changed";
+        }
+    }
     LevelStore written;
     EXPECT_EQ(ReadLevelResource(after, slot.entry, written), ReadStatus::ChecksumGood);
     EXPECT_EQ(written.bytes(), state().level.bytes());
