@@ -217,6 +217,22 @@ TEST_F(PanelTest, RebuildReplacesTheControls)
     EXPECT_EQ(panel1.findChildren<QLabel *>().size(), 1);
 }
 
+// A command that moves the selection while a panel field still holds the focus: the field's exit
+// during the rebuild must not store its text into the newly selected tile.
+TEST_F(PanelTest, AFieldLeftByTheRebuildStoresNothing)
+{
+    panel.RebuildPropertyPanel();
+    auto *edit = control<QLineEdit>("dinEdit0");
+    ASSERT_TRUE(edit);
+    edit->setFocus();
+    QTest::keyClicks(edit, "5");
+    state.room = 2;
+    state.level.setByte(TileKindAt(2, 0, 0), 0x1A);
+    panel.RebuildPropertyPanel();
+    EXPECT_EQ(state.level.byte(TileAttributeAt(2, 0, 0, 2)), 0x00);
+    EXPECT_TRUE(modals.messages.isEmpty());
+}
+
 // Clicking into a panel field while a toolbar field holds a typed value: the toolbar's exit
 // handler refreshes the room, which rebuilds the panel inside the clicked field's own press.
 TEST_F(PanelTest, RebuildDuringAPressOnAPanelField)
