@@ -1,5 +1,6 @@
 #include "cli/render_command.h"
 
+#include "cli/archive_commands.h"
 #include "level/archive_file.h"
 #include "level/level_layout.h"
 #include "ui/ini_file.h"
@@ -52,32 +53,6 @@ QString ProgramFolder(const CommandArgs &args)
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
-// Opens the level; a bad checksum is only a warning. Returns the exit status of a failure.
-std::optional<int> OpenLevel(const std::string &archive, std::uint16_t id, LevelStore &level,
-                             std::ostream &err)
-{
-    const ArchiveResult result = OpenLevelFromArchive(archive, id, level);
-    switch (result.outcome) {
-    case ArchiveOutcome::Done:
-        return std::nullopt;
-    case ArchiveOutcome::ChecksumBad:
-        err << "qv2lev: warning: the checksum byte of level " << id << " does not match\n";
-        return std::nullopt;
-    case ArchiveOutcome::NoIndex:
-    case ArchiveOutcome::NoLevel:
-        err << "qv2lev: " << archive << " holds no level " << id << '\n';
-        return kExitNotFound;
-    case ArchiveOutcome::CantRead:
-    case ArchiveOutcome::CantWrite:
-        err << "qv2lev: cannot read " << archive << ": " << result.systemError << '\n';
-        return kExitFailed;
-    case ArchiveOutcome::Damaged:
-        break;
-    }
-    err << "qv2lev: " << archive << " is damaged\n";
-    return kExitFailed;
-}
-
 } // namespace
 
 int RenderRoom(const CommandArgs &args, std::ostream &, std::ostream &err)
@@ -90,8 +65,11 @@ int RenderRoom(const CommandArgs &args, std::ostream &, std::ostream &err)
         return kExitFailed;
     }
     LevelStore level;
-    if (const auto failed = OpenLevel(args[0], static_cast<std::uint16_t>(*id), level, err))
-        return *failed;
+    const auto levelId = static_cast<std::uint16_t>(*id);
+    const ArchiveResult opened = OpenLevelFromArchive(args[0], levelId, level);
+    const int status = ReportArchiveOutcome(opened, args[0], levelId, err);
+    if (!opened.opened())
+        return status;
 
     const auto application = EnsureGuiApplication();
     const QString programDir = ProgramFolder(args);
