@@ -26,7 +26,7 @@ namespace qv2 {
 
 namespace {
 
-struct ActionSpec {
+struct ActionEntry {
     const char *name;
     const char *caption; // the built-in caption, replaced from the language file
     const char *key;     // its key in section [main]
@@ -34,7 +34,7 @@ struct ActionSpec {
     int icon; // index into the icon list, -1 for none
 };
 
-const ActionSpec kActions[TForm1::ActionCount] = {
+const ActionEntry kActions[TForm1::ActionCount] = {
     {"ActionMegnyitas1", "Megnyitás", "open", QKeySequence(Qt::CTRL | Qt::Key_O), 0},
     {"ActionMentes1", "Mentés...", "save", QKeySequence(Qt::CTRL | Qt::Key_S), 1},
     {"ActionKilepes1", "Kilépés", "exit", QKeySequence(), -1},
@@ -140,12 +140,12 @@ void TForm1::createActions()
 {
     const std::array<QIcon, 8> icons = MakeActionIcons();
     for (int i = 0; i < ActionCount; ++i) {
-        const ActionSpec &spec = kActions[i];
-        auto *action = new QAction(QString::fromUtf8(spec.caption), this);
-        action->setObjectName(QString::fromLatin1(spec.name));
-        action->setShortcut(spec.shortcut);
-        if (spec.icon >= 0)
-            action->setIcon(icons[static_cast<std::size_t>(spec.icon)]);
+        const ActionEntry &entry = kActions[i];
+        auto *action = new QAction(QString::fromUtf8(entry.caption), this);
+        action->setObjectName(QString::fromLatin1(entry.name));
+        action->setShortcut(entry.shortcut);
+        if (entry.icon >= 0)
+            action->setIcon(icons[static_cast<std::size_t>(entry.icon)]);
         action->setEnabled(i == ActionMegnyitas1 || i == ActionKilepes1);
         m_actions[static_cast<std::size_t>(i)] = action;
     }
@@ -267,15 +267,21 @@ void TForm1::applyTexts(const LanguageFile &language)
     ComboBox1->addItems(language.list(main, QStringLiteral("tiles")));
 }
 
-void TForm1::ActionMegnyitas1Execute()
+std::optional<TForm1::ArchiveSlot> TForm1::chooseArchiveSlot(QFileDialog &dialog)
 {
-    const std::optional<QString> path = m_modals.chooseFile(*OpenDialog1);
+    const std::optional<QString> path = m_modals.chooseFile(dialog);
     if (!path)
-        return;
+        return std::nullopt;
     const std::uint16_t id = m_picker ? m_picker->PickLevel(m_modals) : 0;
     if (id == 0)
-        return;
-    openArchive(*path, id);
+        return std::nullopt;
+    return ArchiveSlot{*path, id};
+}
+
+void TForm1::ActionMegnyitas1Execute()
+{
+    if (const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*OpenDialog1))
+        openArchive(slot->path, slot->id);
 }
 
 void TForm1::openArchive(const QString &path, std::uint16_t id)
@@ -292,13 +298,8 @@ void TForm1::ActionMentes1Execute()
 {
     if (!m_state.levelOpen)
         return;
-    const std::optional<QString> path = m_modals.chooseFile(*SaveDialog1);
-    if (!path)
-        return;
-    const std::uint16_t id = m_picker ? m_picker->PickLevel(m_modals) : 0;
-    if (id == 0)
-        return;
-    saveLevel(m_state, m_modals, *path, id);
+    if (const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*SaveDialog1))
+        saveLevel(m_state, m_modals, slot->path, slot->id);
 }
 
 void TForm1::enableEditing()

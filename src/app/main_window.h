@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -71,6 +72,12 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    struct ArchiveSlot {
+        QString path;
+        std::uint16_t id;
+    };
+    // The file dialog, then the level picker; nothing when either is cancelled.
+    std::optional<ArchiveSlot> chooseArchiveSlot(QFileDialog &dialog);
     void ActionMegnyitas1Execute();
     void ActionMentes1Execute();
 
