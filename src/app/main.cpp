@@ -27,6 +27,7 @@ int main(int argc, char **argv)
     app.setModals(&modals);
     qv2::Program program(modals, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     modals.setParent(&program.form1);
+    modals.setTexts(&program.form1.state().texts);
     program.LoadStartupSettings();
     program.form1.show();
 

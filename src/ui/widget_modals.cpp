@@ -1,5 +1,8 @@
 #include "ui/widget_modals.h"
 
+#include "ui/message_texts.h"
+
+#include <QAbstractButton>
 #include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -8,11 +11,28 @@
 
 namespace qv2 {
 
+namespace {
+
+void setButtonText(QMessageBox &box, QMessageBox::StandardButton which, const QString &text)
+{
+    if (!text.isEmpty())
+        box.button(which)->setText(text);
+}
+
+} // namespace
+
+QString WidgetModals::caption(const char *key) const
+{
+    return m_texts ? m_texts->text(QString::fromLatin1(key)) : QString();
+}
+
 void WidgetModals::message(const QString &text)
 {
-    // Titled with the program's name, as plain message boxes of desktop programs are.
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, m_parent);
+    // Titled like the program's main window, as plain message boxes of desktop programs are.
+    const QString title = m_parent ? m_parent->window()->windowTitle()
+                                   : QGuiApplication::applicationDisplayName();
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, m_parent);
+    setButtonText(box, QMessageBox::Ok, caption("dinOK"));
     box.exec();
 }
 
@@ -20,18 +40,25 @@ bool WidgetModals::askYesNo(const QString &caption, const QString &text)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                     m_parent);
+    setButtonText(box, QMessageBox::Yes, this->caption("yes"));
+    setButtonText(box, QMessageBox::No, this->caption("no"));
     return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> WidgetModals::inputLine(const QString &caption, const QString &prompt,
                                                const QString &preset)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, preset, &ok);
-    if (!ok)
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(preset);
+    if (const QString ok = this->caption("dinOK"); !ok.isEmpty())
+        dialog.setOkButtonText(ok);
+    if (const QString cancel = this->caption("dinCancel"); !cancel.isEmpty())
+        dialog.setCancelButtonText(cancel);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 std::optional<QString> WidgetModals::chooseFile(QFileDialog &dialog)

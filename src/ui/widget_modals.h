@@ -6,11 +6,16 @@ class QWidget;
 
 namespace qv2 {
 
+class MessageTexts;
+
 // The real dialogs: message boxes, the input prompt, file dialogs and QDialog::exec.
 class WidgetModals : public Modals {
 public:
     explicit WidgetModals(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
+    // The standard buttons take their captions from these texts (dinOK, dinCancel, yes, no);
+    // without them, or for an empty text, Qt's own captions stay.
+    void setTexts(const MessageTexts *texts) { m_texts = texts; }
 
     void message(const QString &text) override;
     bool askYesNo(const QString &caption, const QString &text) override;
@@ -20,7 +25,10 @@ public:
     bool run(QDialog &dialog) override;
 
 private:
+    QString caption(const char *key) const;
+
     QWidget *m_parent;
+    const MessageTexts *m_texts = nullptr;
 };
 
 } // namespace qv2

@@ -61,7 +61,7 @@ const std::map<QString, QStringList> kWindowKeys = {
 const QStringList kPlainMessages = {
     "noindex", "nolevel", "checksum", "damaged", "integer", "room", "tile", "jump", "question",
     "reallydel", "left", "right", "up", "down", "dincoming", "dinrestart", "errors", "dinOK",
-    "dinCancel", "nguards", "toomuch", "noerr", "pback", "pbackflag", "pspikes", "pgate", "plink",
+    "dinCancel", "yes", "no", "nguards", "toomuch", "noerr", "pback", "pbackflag", "pspikes", "pgate", "plink",
     "ppotion", "ploose", "pdoor", "ptorch", "rdoorair", "rgateblock", "rplatenolink", "rlavaedge",
     "rpotionair"};
 

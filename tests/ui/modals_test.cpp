@@ -1,4 +1,5 @@
 #include "support/scripted_modals.h"
+#include "ui/message_texts.h"
 #include "ui/widget_modals.h"
 
 #include <QApplication>
@@ -78,6 +79,38 @@ TEST(WidgetModals, InputLineShowsThePresetAndReturnsNothingOnCancel)
 
     whenShown<QInputDialog>([](QInputDialog &dialog) { dialog.reject(); });
     EXPECT_EQ(modals.inputLine("Jump", "Room: ", "5"), std::nullopt);
+}
+
+// The standard buttons speak the language file's language; Qt's own captions stay where it has none.
+TEST(WidgetModals, ButtonsTakeTheirCaptionsFromTheMessageTexts)
+{
+    MessageTexts texts;
+    texts.setLines({"dinOK=Rendben", "dinCancel=Mégse", "yes=Igen", "no="});
+    WidgetModals modals;
+    modals.setTexts(&texts);
+
+    whenShown<QMessageBox>([](QMessageBox &box) {
+        EXPECT_EQ(box.button(QMessageBox::Ok)->text(), "Rendben");
+        box.button(QMessageBox::Ok)->click();
+    });
+    modals.message("Kész");
+
+    QString yes, no;
+    whenShown<QMessageBox>([&](QMessageBox &box) {
+        yes = box.button(QMessageBox::Yes)->text();
+        no = box.button(QMessageBox::No)->text();
+        box.button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(modals.askYesNo("Kérdés", "Törlöd?"));
+    EXPECT_EQ(yes, "Igen");
+    EXPECT_FALSE(no.isEmpty());
+
+    whenShown<QInputDialog>([](QInputDialog &dialog) {
+        EXPECT_EQ(dialog.okButtonText(), "Rendben");
+        EXPECT_EQ(dialog.cancelButtonText(), "Mégse");
+        dialog.reject();
+    });
+    EXPECT_EQ(modals.inputLine("Ugrás", "Pálya: ", "1"), std::nullopt);
 }
 
 TEST(WidgetModals, ChooseFileReturnsTheSelectedFile)
