@@ -2,8 +2,8 @@
 // picture cache by design), and how long finding and reading a level in the sample archive takes.
 // Run from the build tree: bench/room_bench (the program folder is the parent of bench/).
 #include "level/archive.h"
-#include "level/level_layout.h"
 #include "ui/ini_file.h"
+#include "view/program_folder.h"
 #include "view/room_painter.h"
 
 #include <QCoreApplication>
@@ -32,9 +32,8 @@ void ComposeRoomFromDisk(benchmark::State &state)
         state.SkipWithError("the sample archive is missing: build the program folder first");
         return;
     }
-    const qv2::IniFile background = qv2::IniFile::load(
-        programDir() + QStringLiteral("texts/back%1.ini").arg(int(level.byte(qv2::kLevelTypeOffset))));
-    const qv2::PictureLoader pictures = qv2::PicturesFromFolder(programDir() + QStringLiteral("images/"));
+    const qv2::IniFile background = qv2::LoadBackgroundList(programDir(), level);
+    const qv2::PictureLoader pictures = qv2::PicturesFromFolder(qv2::ImagesFolder(programDir()));
     for (auto _ : state) {
         QImage picture = qv2::ComposeRoom(level, {1, 0, 0}, background, pictures);
         benchmark::DoNotOptimize(picture.constBits());

@@ -4,6 +4,7 @@
 #include "level/level_layout.h"
 #include "ui/editor_state.h"
 #include "ui/modals.h"
+#include "view/program_folder.h"
 
 #include <QFile>
 
@@ -65,8 +66,7 @@ bool loadLevel(EditorState &state, Modals &modals, const QString &path, std::uin
     state.row = 0;
     state.column = 0;
     state.levelOpen = true;
-    state.background = IniFile::load(state.programDir + QStringLiteral("texts/back%1.ini")
-                                                            .arg(int(state.level.byte(kLevelTypeOffset))));
+    state.background = LoadBackgroundList(state.programDir, state.level);
     return true;
 }
 

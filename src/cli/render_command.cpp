@@ -4,6 +4,7 @@
 #include "level/archive_file.h"
 #include "level/level_layout.h"
 #include "ui/ini_file.h"
+#include "view/program_folder.h"
 #include "view/room_painter.h"
 
 #include <QCoreApplication>
@@ -73,9 +74,8 @@ int RenderRoom(const CommandArgs &args, std::ostream &, std::ostream &err)
 
     const auto application = EnsureGuiApplication();
     const QString programDir = ProgramFolder(args);
-    const IniFile background = IniFile::load(
-        programDir + QStringLiteral("texts/back%1.ini").arg(level.byte(kLevelTypeOffset)));
-    const QString imagesDir = programDir + QStringLiteral("images/");
+    const IniFile background = LoadBackgroundList(programDir, level);
+    const QString imagesDir = ImagesFolder(programDir);
     QImage picture;
     try {
         picture = ComposeRoom(level, RoomSelection{*room, 0, 0}, background, PicturesFromFolder(imagesDir));

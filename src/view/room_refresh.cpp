@@ -3,6 +3,7 @@
 #include "level/level_layout.h"
 #include "ui/app_error.h"
 #include "view/paint_box.h"
+#include "view/program_folder.h"
 #include "view/property_panel.h"
 #include "view/room_painter.h"
 #include "view/tile_picture_name.h"
@@ -13,13 +14,11 @@
 
 namespace qv2 {
 
-QString ImagesFolder(const EditorState &state) { return state.programDir + QStringLiteral("images/"); }
-
 void RefreshRoom(EditorState &state, RoomWidgets &widgets)
 {
     if (!state.levelOpen)
         return;
-    const QString imagesDir = ImagesFolder(state);
+    const QString imagesDir = ImagesFolder(state.programDir);
     const PictureLoader loadPicture = PicturesFromFolder(imagesDir);
     const RoomSelection selection{state.room, state.row, state.column};
 

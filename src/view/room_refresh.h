@@ -26,9 +26,6 @@ struct RoomWidgets {
     PropertyPanel &panel;
 };
 
-// The pictures' folder: the program folder + "images/".
-QString ImagesFolder(const EditorState &state);
-
 // Redraws the room picture, puts the selected tile's kind and attribute bytes into the toolbar,
 // writes the status line and rebuilds the property panel. Does nothing while no level is open.
 // A missing arrow or restart picture ends it with an AppError naming the file, after the toolbar
