@@ -22,14 +22,12 @@ bool WrongUsage(const CommandArgs &args, std::size_t count, const char *usage, s
 // A level id is a decimal number 0..65535 and nothing else.
 std::optional<std::uint16_t> ParseId(const std::string &text, std::ostream &err)
 {
-    unsigned value = 0;
-    const char *end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || value > 0xFFFF) {
+    const std::optional<int> value = ParseDecimal(text, 0, 0xFFFF);
+    if (!value) {
         err << "qv2lev: \"" << text << "\" is not a level id (a number from 0 to 65535)\n";
         return std::nullopt;
     }
-    return static_cast<std::uint16_t>(value);
+    return static_cast<std::uint16_t>(*value);
 }
 
 // The ARCHIVE ID FILE arguments of extract and insert: the id, or nothing once told why not.
@@ -51,6 +49,16 @@ std::optional<Bytes> ReadWhole(const std::string &path, std::ostream &err)
 }
 
 } // namespace
+
+std::optional<int> ParseDecimal(const std::string &text, int lo, int hi)
+{
+    int value = 0;
+    const char *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value < lo || value > hi)
+        return std::nullopt;
+    return value;
+}
 
 int ReportArchiveOutcome(const ArchiveResult &result, const std::string &archive, std::uint16_t id,
                          std::ostream &err)

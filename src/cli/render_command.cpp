@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QGuiApplication>
 
-#include <charconv>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -21,17 +20,6 @@ namespace qv2 {
 namespace {
 
 const char *const kUsage = "render ARCHIVE ID ROOM FILE.png [--program-dir DIR]";
-
-// A decimal number lo..hi and nothing else.
-std::optional<int> ParseDecimal(const std::string &text, int lo, int hi)
-{
-    int value = 0;
-    const char *end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || value < lo || value > hi)
-        return std::nullopt;
-    return value;
-}
 
 // Text needs a font, and fonts need a GUI application; without a display the offscreen platform
 // serves. An application that already exists (the tests') is used as it is.
