@@ -1,6 +1,7 @@
 // Writes the sample level archive: a few dummy resources of other types and the 28 designed levels
 // 2000..2013 and 2020..2033, each with a good checksum byte. Usage: make_sample_archive PATH
 #include "level/archive.h"
+#include "level/archive_builder.h"
 #include "level/level_layout.h"
 #include "level/level_store.h"
 
@@ -290,63 +291,6 @@ private:
     bool m_hasExit = false;
 };
 
-// Builds the archive front to back: header, every resource's checksum byte and data, the master
-// index, then the tables right behind it.
-class ArchiveWriter {
-public:
-    struct Resource {
-        std::uint16_t id;
-        Bytes data;
-    };
-    struct Type {
-        std::uint32_t tag;
-        std::vector<Resource> resources;
-    };
-
-    Bytes write(const std::vector<Type> &types)
-    {
-        append(0, 4);
-        std::vector<std::vector<std::uint32_t>> offsets;
-        for (const Type &type : types) {
-            offsets.emplace_back();
-            for (const Resource &resource : type.resources) {
-                offsets.back().push_back(static_cast<std::uint32_t>(m_image.size()));
-                m_image.push_back(ChecksumByteFor(resource.data.data(), resource.data.size()));
-                m_image.insert(m_image.end(), resource.data.begin(), resource.data.end());
-            }
-        }
-        const auto index = static_cast<std::uint32_t>(m_image.size());
-        for (int i = 0; i < 4; ++i)
-            m_image[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(index >> (8 * i));
-        append(types.size(), 2);
-        std::size_t table = 2 + 6 * types.size();
-        for (const Type &type : types) {
-            append(type.tag, 4);
-            append(table, 2);
-            table += 2 + 11 * type.resources.size();
-        }
-        for (std::size_t t = 0; t < types.size(); ++t) {
-            append(types[t].resources.size(), 2);
-            for (std::size_t r = 0; r < types[t].resources.size(); ++r) {
-                append(types[t].resources[r].id, 2);
-                append(offsets[t][r], 4);
-                append(types[t].resources[r].data.size(), 2);
-                append(0, 3);
-            }
-        }
-        return m_image;
-    }
-
-private:
-    void append(std::size_t value, int width)
-    {
-        for (int i = 0; i < width; ++i)
-            m_image.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    }
-
-    Bytes m_image;
-};
-
 constexpr std::uint32_t Tag(const char (&name)[5])
 {
     return static_cast<std::uint32_t>(name[0]) | static_cast<std::uint32_t>(name[1]) << 8 |
@@ -363,17 +307,22 @@ Bytes Filler(std::size_t size, std::uint8_t seed)
 
 Bytes MakeSampleArchive()
 {
-    std::vector<ArchiveWriter::Type> types;
-    types.push_back({Tag("PICT"), {{128, Filler(40, 1)}, {129, Filler(24, 2)}, {2000, Filler(16, 3)}}});
-    types.push_back({Tag("SNDS"), {{1, Filler(64, 4)}, {2, Filler(8, 5)}}});
-    ArchiveWriter::Type levels{0, {}};
+    // The level type is not the first in the master index, and other types hold resources with
+    // ids that a level also has.
+    ArchiveBuilder archive;
+    const int pictures = archive.addType(Tag("PICT"));
+    archive.addResource(pictures, 128, Filler(40, 1));
+    archive.addResource(pictures, 129, Filler(24, 2));
+    archive.addResource(pictures, 2000, Filler(16, 3));
+    const int sounds = archive.addType(Tag("SNDS"));
+    archive.addResource(sounds, 1, Filler(64, 4));
+    archive.addResource(sounds, 2, Filler(8, 5));
     for (int n = 0; n < 28; ++n) {
         const auto id = static_cast<std::uint16_t>(n < 14 ? 2000 + n : 2020 + n - 14);
-        levels.resources.push_back({id, LevelPainter(kLevelDesigns[n], n).paint()});
+        archive.addLevel(id, LevelPainter(kLevelDesigns[n], n).paint());
     }
-    types.push_back(std::move(levels));
-    types.push_back({Tag("TEXT"), {{1, Filler(10, 6)}}});
-    return ArchiveWriter().write(types);
+    archive.addResource(archive.addType(Tag("TEXT")), 1, Filler(10, 6));
+    return archive.build();
 }
 
 } // namespace
