@@ -19,57 +19,57 @@ const char *const kBuiltInLevels[] = {
 
 } // namespace
 
-TForm2::TForm2(QWidget *parent) : QDialog(parent)
+LevelPicker::LevelPicker(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QString::fromUtf8("Szint kiválasztása"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
 
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(8, 8, 201, 257);
+    m_levels = new QListWidget(this);
+    m_levels->setObjectName(QStringLiteral("ListBox1"));
+    m_levels->setGeometry(8, 8, 201, 257);
     for (const char *name : kBuiltInLevels)
-        ListBox1->addItem(QString::fromUtf8(name));
+        m_levels->addItem(QString::fromUtf8(name));
 
-    CheckBox1 = new QCheckBox(QStringLiteral("GAMEPLAY"), this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setGeometry(8, 272, 201, 21);
+    m_gameplay = new QCheckBox(QStringLiteral("GAMEPLAY"), this);
+    m_gameplay->setObjectName(QStringLiteral("CheckBox1"));
+    m_gameplay->setGeometry(8, 272, 201, 21);
 
-    ButtonOK = new QPushButton(QStringLiteral("OK"), this);
-    ButtonOK->setObjectName(QStringLiteral("Button1"));
-    ButtonOK->setGeometry(8, 300, 97, 27);
-    ButtonOK->setDefault(true);
-    ButtonCancel = new QPushButton(QString::fromUtf8("Mégse"), this);
-    ButtonCancel->setObjectName(QStringLiteral("Button2"));
-    ButtonCancel->setGeometry(112, 300, 97, 27);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("Button1"));
+    m_ok->setGeometry(8, 300, 97, 27);
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QString::fromUtf8("Mégse"), this);
+    m_cancel->setObjectName(QStringLiteral("Button2"));
+    m_cancel->setGeometry(112, 300, 97, 27);
 
-    connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     // A double click on a level is the quick way to confirm it.
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    connect(m_levels, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
     setFixedSize(217, 335);
 }
 
-std::uint16_t TForm2::PickLevel(Modals &modals)
+std::uint16_t LevelPicker::PickLevel(Modals &modals)
 {
     if (!modals.run(*this))
         return 0;
-    const QModelIndexList selected = ListBox1->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = m_levels->selectionModel()->selectedIndexes();
     const int index = selected.isEmpty() ? -1 : selected.first().row();
-    return static_cast<std::uint16_t>((CheckBox1->isChecked() ? 2020 : 2000) + index);
+    return static_cast<std::uint16_t>((m_gameplay->isChecked() ? 2020 : 2000) + index);
 }
 
-void TForm2::applyTexts(const LanguageFile &language)
+void LevelPicker::applyTexts(const LanguageFile &language)
 {
     const QString section = QStringLiteral("select");
     setWindowTitle(language.text(section, QStringLiteral("title")));
-    ListBox1->clear();
-    ListBox1->addItems(language.list(section, QStringLiteral("levels")));
-    ButtonOK->setText(language.text(section, QStringLiteral("ok")));
-    ButtonCancel->setText(language.text(section, QStringLiteral("cancel")));
-    CheckBox1->setText(language.text(section, QStringLiteral("gameplay")));
+    m_levels->clear();
+    m_levels->addItems(language.list(section, QStringLiteral("levels")));
+    m_ok->setText(language.text(section, QStringLiteral("ok")));
+    m_cancel->setText(language.text(section, QStringLiteral("cancel")));
+    m_gameplay->setText(language.text(section, QStringLiteral("gameplay")));
 }
 
 } // namespace qv2

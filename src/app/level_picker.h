@@ -16,10 +16,10 @@ class Modals;
 
 // The level picker: one for the program's life, so its selection and GAMEPLAY box stay as the
 // user left them from one use to the next.
-class TForm2 : public QDialog, public TextTarget {
+class LevelPicker : public QDialog, public TextTarget {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget *parent = nullptr);
+    explicit LevelPicker(QWidget *parent = nullptr);
 
     // 0 when cancelled; otherwise 2000 (2020 with GAMEPLAY ticked) + the selected index, where
     // nothing selected counts as -1.
@@ -28,10 +28,10 @@ public:
     void applyTexts(const LanguageFile &language) override;
 
 private:
-    QListWidget *ListBox1;
-    QCheckBox *CheckBox1;
-    QPushButton *ButtonOK;
-    QPushButton *ButtonCancel;
+    QListWidget *m_levels;
+    QCheckBox *m_gameplay;
+    QPushButton *m_ok;
+    QPushButton *m_cancel;
 };
 
 } // namespace qv2

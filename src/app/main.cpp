@@ -26,17 +26,17 @@ int main(int argc, char **argv)
     qv2::WidgetModals modals;
     app.setModals(&modals);
     qv2::Program program(modals, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-    modals.setParent(&program.form1);
-    modals.setTexts(&program.form1.state().texts);
+    modals.setParent(&program.mainWindow);
+    modals.setTexts(&program.mainWindow.state().texts);
     program.LoadStartupSettings();
-    program.form1.show();
+    program.mainWindow.show();
 
     if (!args.isEmpty()) {
         // Through the event loop, so that an error of the first refresh reaches the error report.
         const QString path = args[0];
         const auto level = static_cast<std::uint16_t>(*id);
-        QTimer::singleShot(0, &program.form1, [&program, path, level] {
-            program.form1.openArchive(path, level);
+        QTimer::singleShot(0, &program.mainWindow, [&program, path, level] {
+            program.mainWindow.openArchive(path, level);
         });
     }
     return app.exec();

@@ -34,7 +34,7 @@ struct ActionEntry {
     int icon; // index into the icon list, -1 for none
 };
 
-const ActionEntry kActions[TForm1::ActionCount] = {
+const ActionEntry kActions[MainWindow::ActionCount] = {
     {"ActionMegnyitas1", "Megnyitás", "open", QKeySequence(Qt::CTRL | Qt::Key_O), 0},
     {"ActionMentes1", "Mentés...", "save", QKeySequence(Qt::CTRL | Qt::Key_S), 1},
     {"ActionKilepes1", "Kilépés", "exit", QKeySequence(), -1},
@@ -115,7 +115,7 @@ QFileDialog *makeArchiveDialog(QWidget *parent, const char *name, const char *ti
 
 } // namespace
 
-TForm1::TForm1(Modals &modals, const QString &programDir, QWidget *parent)
+MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *parent)
     : QMainWindow(parent), m_modals(modals), m_services{modals, [this] { RefreshRoom(); }}
 {
     setObjectName(QStringLiteral("TForm1"));
@@ -128,15 +128,15 @@ TForm1::TForm1(Modals &modals, const QString &programDir, QWidget *parent)
     createRoomArea();
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
-    OpenDialog1 = makeArchiveDialog(this, "OpenDialog1", "Szint megnyitása");
-    SaveDialog1 = makeArchiveDialog(this, "SaveDialog1", "Szint mentése");
+    m_openDialog = makeArchiveDialog(this, "OpenDialog1", "Szint megnyitása");
+    m_saveDialog = makeArchiveDialog(this, "SaveDialog1", "Szint mentése");
 
     resize(820, 480);
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::createActions()
+void MainWindow::createActions()
 {
     const std::array<QIcon, 8> icons = MakeActionIcons();
     for (int i = 0; i < ActionCount; ++i) {
@@ -149,8 +149,8 @@ void TForm1::createActions()
         action->setEnabled(i == ActionMegnyitas1 || i == ActionKilepes1);
         m_actions[static_cast<std::size_t>(i)] = action;
     }
-    connect(m_actions[ActionMegnyitas1], &QAction::triggered, this, [this] { ActionMegnyitas1Execute(); });
-    connect(m_actions[ActionMentes1], &QAction::triggered, this, [this] { ActionMentes1Execute(); });
+    connect(m_actions[ActionMegnyitas1], &QAction::triggered, this, [this] { openFromDialog(); });
+    connect(m_actions[ActionMentes1], &QAction::triggered, this, [this] { saveFromDialog(); });
     connect(m_actions[ActionKilepes1], &QAction::triggered, this, &QWidget::close);
     connect(m_actions[ActionUgrasPalyara1], &QAction::triggered, this,
             [this] { jumpToRoom(m_state, m_services); });
@@ -158,7 +158,7 @@ void TForm1::createActions()
             [this] { deleteRoom(m_state, m_services); });
 }
 
-void TForm1::createMenus()
+void MainWindow::createMenus()
 {
     m_fileMenu = menuBar()->addMenu(QString::fromUtf8("Fájl"));
     m_fileMenu->setObjectName(QStringLiteral("Fajl1"));
@@ -174,73 +174,73 @@ void TForm1::createMenus()
     }
 }
 
-void TForm1::createToolBar()
+void MainWindow::createToolBar()
 {
-    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
-    ToolBar1->addAction(m_actions[ActionMegnyitas1]);
-    ToolBar1->addAction(m_actions[ActionMentes1]);
-    ToolBar1->addSeparator();
+    m_toolBar = addToolBar(QStringLiteral("ToolBar1"));
+    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_toolBar->addAction(m_actions[ActionMegnyitas1]);
+    m_toolBar->addAction(m_actions[ActionMentes1]);
+    m_toolBar->addSeparator();
 
-    ComboBox1 = new QComboBox(ToolBar1);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setFixedWidth(145);
-    ComboBox1->setEnabled(false);
+    m_tileKinds = new QComboBox(m_toolBar);
+    m_tileKinds->setObjectName(QStringLiteral("ComboBox1"));
+    m_tileKinds->setFixedWidth(145);
+    m_tileKinds->setEnabled(false);
     for (const char *tile : kBuiltInTiles)
-        ComboBox1->addItem(QString::fromUtf8(tile));
-    ToolBar1->addWidget(ComboBox1);
+        m_tileKinds->addItem(QString::fromUtf8(tile));
+    m_toolBar->addWidget(m_tileKinds);
     // A user's choice only: the refresh sets the index too, and that must not store anything.
-    connect(ComboBox1, &QComboBox::activated, this,
-            [this](int index) { ComboBox1Change(m_state, m_services, index); });
+    connect(m_tileKinds, &QComboBox::activated, this,
+            [this](int index) { setTileKind(m_state, m_services, index); });
 
     const int widths[4] = {41, 40, 40, 40};
     for (int tag = 0; tag < 4; ++tag) {
-        auto *edit = new ExitLineEdit(ToolBar1);
+        auto *edit = new ExitLineEdit(m_toolBar);
         edit->setObjectName(QStringLiteral("Edit%1").arg(tag + 1));
         edit->setProperty("Tag", tag);
         edit->setFixedWidth(widths[tag]);
         edit->setEnabled(false);
-        ToolBar1->addWidget(edit);
-        connect(edit, &QLineEdit::textEdited, this, [this] { EditChange(m_state); });
+        m_toolBar->addWidget(edit);
+        connect(edit, &QLineEdit::textEdited, this, [this] { markAttributeFieldEdited(m_state); });
         connect(edit, &ExitLineEdit::exited, this,
-                [this, edit, tag] { EditExit(m_state, m_services, tag, edit->text()); });
+                [this, edit, tag] { storeAttributeField(m_state, m_services, tag, edit->text()); });
         // Return stores the value at once, as leaving the field would.
         connect(edit, &QLineEdit::returnPressed, this,
-                [this, edit, tag] { EditExit(m_state, m_services, tag, edit->text()); });
+                [this, edit, tag] { storeAttributeField(m_state, m_services, tag, edit->text()); });
         m_attributeEdits[static_cast<std::size_t>(tag)] = edit;
     }
 }
 
-void TForm1::createRoomArea()
+void MainWindow::createRoomArea()
 {
     auto *central = new QWidget(this);
     auto *layout = new QHBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    ScrollBox1 = new QScrollArea(central);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setBackgroundRole(QPalette::Base);
-    PaintBox1 = new PaintBox(ScrollBox1);
-    ScrollBox1->setWidget(PaintBox1);
-    connect(PaintBox1, &PaintBox::pressed, this,
-            [this](QPoint point) { PaintBox1MouseDown(m_state, m_services, point); });
-    layout->addWidget(ScrollBox1, 1);
+    m_scrollBox = new QScrollArea(central);
+    m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));
+    m_scrollBox->setBackgroundRole(QPalette::Base);
+    m_paintBox = new PaintBox(m_scrollBox);
+    m_scrollBox->setWidget(m_paintBox);
+    connect(m_paintBox, &PaintBox::pressed, this,
+            [this](QPoint point) { selectTileAt(m_state, m_services, point); });
+    layout->addWidget(m_scrollBox, 1);
 
-    Panel1 = new QWidget(central);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedWidth(185);
-    layout->addWidget(Panel1);
-    m_panel = new PropertyPanel(*Panel1, m_state, m_services);
+    m_panelHost = new QWidget(central);
+    m_panelHost->setObjectName(QStringLiteral("Panel1"));
+    m_panelHost->setFixedWidth(185);
+    layout->addWidget(m_panelHost);
+    m_panel = new PropertyPanel(*m_panelHost, m_state, m_services);
     m_panel->setParent(this);
 
     setCentralWidget(central);
 }
 
-bool TForm1::event(QEvent *event)
+bool MainWindow::event(QEvent *event)
 {
     // Hovering a menu entry would otherwise wipe the status line that the refresh wrote.
     if (event->type() == QEvent::StatusTip)
@@ -248,7 +248,7 @@ bool TForm1::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
-void TForm1::applyTexts(const LanguageFile &language)
+void MainWindow::applyTexts(const LanguageFile &language)
 {
     const QString main = QStringLiteral("main");
     setWindowTitle(language.text(main, QStringLiteral("title")));
@@ -259,15 +259,15 @@ void TForm1::applyTexts(const LanguageFile &language)
         m_actions[static_cast<std::size_t>(i)]->setText(
             language.text(main, QString::fromLatin1(kActions[i].key)));
     const QStringList filters = NameFiltersFromBarFilter(language.text(main, QStringLiteral("filter")));
-    OpenDialog1->setNameFilters(filters);
-    SaveDialog1->setNameFilters(filters);
-    OpenDialog1->setWindowTitle(language.text(main, QStringLiteral("titleopen")));
-    SaveDialog1->setWindowTitle(language.text(main, QStringLiteral("titlesave")));
-    ComboBox1->clear();
-    ComboBox1->addItems(language.list(main, QStringLiteral("tiles")));
+    m_openDialog->setNameFilters(filters);
+    m_saveDialog->setNameFilters(filters);
+    m_openDialog->setWindowTitle(language.text(main, QStringLiteral("titleopen")));
+    m_saveDialog->setWindowTitle(language.text(main, QStringLiteral("titlesave")));
+    m_tileKinds->clear();
+    m_tileKinds->addItems(language.list(main, QStringLiteral("tiles")));
 }
 
-std::optional<TForm1::ArchiveSlot> TForm1::chooseArchiveSlot(QFileDialog &dialog)
+std::optional<MainWindow::ArchiveSlot> MainWindow::chooseArchiveSlot(QFileDialog &dialog)
 {
     const std::optional<QString> path = m_modals.chooseFile(dialog);
     if (!path)
@@ -278,44 +278,44 @@ std::optional<TForm1::ArchiveSlot> TForm1::chooseArchiveSlot(QFileDialog &dialog
     return ArchiveSlot{*path, id};
 }
 
-void TForm1::ActionMegnyitas1Execute()
+void MainWindow::openFromDialog()
 {
-    if (const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*OpenDialog1))
+    if (const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*m_openDialog))
         openArchive(slot->path, slot->id);
 }
 
-void TForm1::openArchive(const QString &path, std::uint16_t id)
+void MainWindow::openArchive(const QString &path, std::uint16_t id)
 {
-    OpenDialog1->selectFile(path);
+    m_openDialog->selectFile(path);
     if (!loadLevel(m_state, m_modals, path, id))
         return;
     enableEditing();
-    SaveDialog1->selectFile(path);
+    m_saveDialog->selectFile(path);
     RefreshRoom();
 }
 
-void TForm1::ActionMentes1Execute()
+void MainWindow::saveFromDialog()
 {
     if (!m_state.levelOpen)
         return;
-    if (const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*SaveDialog1))
+    if (const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*m_saveDialog))
         saveLevel(m_state, m_modals, slot->path, slot->id);
 }
 
-void TForm1::enableEditing()
+void MainWindow::enableEditing()
 {
-    ComboBox1->setEnabled(true);
+    m_tileKinds->setEnabled(true);
     for (ExitLineEdit *edit : m_attributeEdits)
         edit->setEnabled(true);
     for (QAction *action : m_actions)
         action->setEnabled(true);
 }
 
-void TForm1::RefreshRoom()
+void MainWindow::RefreshRoom()
 {
     RoomWidgets widgets{m_roomPicture,
-                        *PaintBox1,
-                        *ComboBox1,
+                        *m_paintBox,
+                        *m_tileKinds,
                         {m_attributeEdits[0], m_attributeEdits[1], m_attributeEdits[2], m_attributeEdits[3]},
                         *statusBar(),
                         *m_panel};

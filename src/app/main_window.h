@@ -23,11 +23,11 @@ class ExitLineEdit;
 class Modals;
 class PaintBox;
 class PropertyPanel;
-class TForm2;
+class LevelPicker;
 
 // The main window: owns the editing state and wires menus, toolbar, room view and panel to the
 // commands. It holds no editing logic of its own.
-class TForm1 : public QMainWindow, public TextTarget {
+class MainWindow : public QMainWindow, public TextTarget {
     Q_OBJECT
 public:
     // The commands in menu order; the window's actions carry these names as object names.
@@ -50,17 +50,17 @@ public:
         ActionCount
     };
 
-    TForm1(Modals &modals, const QString &programDir, QWidget *parent = nullptr);
-    ~TForm1() override;
+    MainWindow(Modals &modals, const QString &programDir, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
-    void setLevelPicker(TForm2 *picker) { m_picker = picker; }
+    void setLevelPicker(LevelPicker *picker) { m_picker = picker; }
     void applyTexts(const LanguageFile &language) override;
 
     EditorState &state() { return m_state; }
     Services &services() { return m_services; }
     QAction *action(Action which) const { return m_actions[which]; }
-    QFileDialog &openDialog() const { return *OpenDialog1; }
-    QFileDialog &saveDialog() const { return *SaveDialog1; }
+    QFileDialog &openDialog() const { return *m_openDialog; }
+    QFileDialog &saveDialog() const { return *m_saveDialog; }
 
     // Opens level `id` of the archive as if it had been chosen in the file dialog and the picker.
     void openArchive(const QString &path, std::uint16_t id);
@@ -78,8 +78,8 @@ private:
     };
     // The file dialog, then the level picker; nothing when either is cancelled.
     std::optional<ArchiveSlot> chooseArchiveSlot(QFileDialog &dialog);
-    void ActionMegnyitas1Execute();
-    void ActionMentes1Execute();
+    void openFromDialog();
+    void saveFromDialog();
 
     void createActions();
     void createMenus();
@@ -91,21 +91,21 @@ private:
     EditorState m_state;
     Services m_services;
     QImage m_roomPicture;
-    TForm2 *m_picker = nullptr;
+    LevelPicker *m_picker = nullptr;
 
     std::array<QAction *, ActionCount> m_actions{};
     QMenu *m_fileMenu = nullptr;
     QMenu *m_levelMenu = nullptr;
     QMenu *m_roomMenu = nullptr;
-    QToolBar *ToolBar1 = nullptr;
-    QComboBox *ComboBox1 = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QComboBox *m_tileKinds = nullptr;
     std::array<ExitLineEdit *, 4> m_attributeEdits{};
-    QScrollArea *ScrollBox1 = nullptr;
-    PaintBox *PaintBox1 = nullptr;
-    QWidget *Panel1 = nullptr;
+    QScrollArea *m_scrollBox = nullptr;
+    PaintBox *m_paintBox = nullptr;
+    QWidget *m_panelHost = nullptr;
     PropertyPanel *m_panel = nullptr;
-    QFileDialog *OpenDialog1 = nullptr;
-    QFileDialog *SaveDialog1 = nullptr;
+    QFileDialog *m_openDialog = nullptr;
+    QFileDialog *m_saveDialog = nullptr;
 };
 
 } // namespace qv2

@@ -3,20 +3,20 @@
 namespace qv2 {
 
 Program::Program(Modals &modals, const QString &programDir)
-    : form1(modals, programDir), form2(&form1)
+    : mainWindow(modals, programDir), levelPicker(&mainWindow)
 {
-    form1.setLevelPicker(&form2);
+    mainWindow.setLevelPicker(&levelPicker);
 }
 
 std::vector<TextTarget *> Program::textTargets()
 {
     // Main window first, then the dialogs in the order their sections come in the language file.
-    return {&form1, &form2};
+    return {&mainWindow, &levelPicker};
 }
 
 void Program::LoadStartupSettings()
 {
-    EditorState &state = form1.state();
+    EditorState &state = mainWindow.state();
     state.languageName = ReadLanguageName(state.programDir);
     ApplyLanguageFile(LanguageFilePath(state.programDir, state.languageName), textTargets(),
                       state.texts);

@@ -21,8 +21,8 @@ public:
     // window and to the message list.
     void LoadStartupSettings();
 
-    TForm1 form1;
-    TForm2 form2;
+    MainWindow mainWindow;
+    LevelPicker levelPicker;
 
 private:
     std::vector<TextTarget *> textTargets();

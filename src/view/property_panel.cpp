@@ -116,8 +116,8 @@ void PropertyPanel::RebuildPropertyPanel()
             edit->setObjectName(QStringLiteral("dinEdit%1").arg(slot));
             edit->setGeometry(kEditLeft, row.top, kEditWidth, kRowHeight);
             // Typing only: the text set above is the stored value, not an edit.
-            connect(edit, &QLineEdit::textEdited, this, &PropertyPanel::dinEditChange);
-            connect(edit, &ExitLineEdit::exited, this, [this, edit] { dinEditExit(*edit); });
+            connect(edit, &QLineEdit::textEdited, this, &PropertyPanel::markPanelFieldEdited);
+            connect(edit, &ExitLineEdit::exited, this, [this, edit] { storePanelField(*edit); });
             value = edit;
         } else if (row.control == PanelControl::List) {
             auto *list = new QComboBox(&m_panel);
@@ -128,7 +128,7 @@ void PropertyPanel::RebuildPropertyPanel()
             list->setGeometry(kListLeft, row.top, kListWidth, kRowHeight);
             // The user's choices only, never the index set above.
             connect(list, &QComboBox::activated, this,
-                    [this, list](int index) { dinComboBoxChange(*list, index); });
+                    [this, list](int index) { storePanelChoice(*list, index); });
             value = list;
         }
         if (value) {
@@ -140,9 +140,9 @@ void PropertyPanel::RebuildPropertyPanel()
     }
 }
 
-void PropertyPanel::dinEditChange() { m_state.panelEditPending = true; }
+void PropertyPanel::markPanelFieldEdited() { m_state.panelEditPending = true; }
 
-void PropertyPanel::dinEditExit(QLineEdit &edit)
+void PropertyPanel::storePanelField(QLineEdit &edit)
 {
     if (!m_state.levelOpen || !m_state.panelEditPending)
         return;
@@ -153,7 +153,7 @@ void PropertyPanel::dinEditExit(QLineEdit &edit)
         storeField(edit, value);
 }
 
-void PropertyPanel::dinComboBoxChange(QComboBox &comboBox, int index)
+void PropertyPanel::storePanelChoice(QComboBox &comboBox, int index)
 {
     if (!m_state.levelOpen || index < 0)
         return;

@@ -55,9 +55,9 @@ public:
     // Replaces the controls with those of the selected tile. Called by the room refresh only.
     void RebuildPropertyPanel();
 
-    void dinEditChange();
-    void dinEditExit(QLineEdit &edit);
-    void dinComboBoxChange(QComboBox &comboBox, int index);
+    void markPanelFieldEdited();
+    void storePanelField(QLineEdit &edit);
+    void storePanelChoice(QComboBox &comboBox, int index);
 
 private:
     void clearSlots();

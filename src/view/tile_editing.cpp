@@ -35,7 +35,7 @@ constexpr ArrowArea kArrowAreas[] = {
 
 } // namespace
 
-void PaintBox1MouseDown(EditorState &state, Services &services, QPoint point)
+void selectTileAt(EditorState &state, Services &services, QPoint point)
 {
     if (!state.levelOpen)
         return;
@@ -63,7 +63,7 @@ void PaintBox1MouseDown(EditorState &state, Services &services, QPoint point)
     }
 }
 
-void ComboBox1Change(EditorState &state, Services &services, int index)
+void setTileKind(EditorState &state, Services &services, int index)
 {
     if (!state.levelOpen || index < 0 || index > 255)
         return;
@@ -71,13 +71,13 @@ void ComboBox1Change(EditorState &state, Services &services, int index)
     services.refreshRoom();
 }
 
-void EditChange(EditorState &state)
+void markAttributeFieldEdited(EditorState &state)
 {
     if (state.levelOpen)
         state.attributeEditPending = true;
 }
 
-void EditExit(EditorState &state, Services &services, int tag, const QString &text)
+void storeAttributeField(EditorState &state, Services &services, int tag, const QString &text)
 {
     if (!state.levelOpen || !state.attributeEditPending || tag < 0 || tag > 3)
         return;

@@ -11,15 +11,15 @@ namespace qv2 {
 
 // A press on the room view: selects the tile under the point, or follows the neighbour arrow under
 // it. A field that had the focus stores its pending value first.
-void PaintBox1MouseDown(EditorState &state, Services &services, QPoint point);
+void selectTileAt(EditorState &state, Services &services, QPoint point);
 
 // The user chose item `index` of the tile-kind list: it becomes the selected tile's kind byte.
-void ComboBox1Change(EditorState &state, Services &services, int index);
+void setTileKind(EditorState &state, Services &services, int index);
 
 // A toolbar attribute field was edited.
-void EditChange(EditorState &state);
+void markAttributeFieldEdited(EditorState &state);
 
 // The toolbar attribute field `tag` (attribute byte 0..3) lost the focus with this text.
-void EditExit(EditorState &state, Services &services, int tag, const QString &text);
+void storeAttributeField(EditorState &state, Services &services, int tag, const QString &text);
 
 } // namespace qv2

@@ -42,13 +42,13 @@ TEST_F(LanguageTest, OnlyATitleLeavesEveryOtherCaptionEmpty)
     Program program(modals, dir);
     program.LoadStartupSettings();
 
-    EXPECT_EQ(program.form1.state().languageName, QStringLiteral("only"));
-    EXPECT_EQ(program.form1.windowTitle(), QString::fromUtf8("Szerkesztő"));
-    EXPECT_TRUE(program.form1.action(TForm1::ActionMegnyitas1)->text().isEmpty());
-    EXPECT_EQ(program.form1.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->count(), 0);
-    EXPECT_EQ(program.form2.findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(), 0);
-    EXPECT_TRUE(program.form2.windowTitle().isEmpty());
-    EXPECT_TRUE(program.form1.state().texts.lines().isEmpty());
+    EXPECT_EQ(program.mainWindow.state().languageName, QStringLiteral("only"));
+    EXPECT_EQ(program.mainWindow.windowTitle(), QString::fromUtf8("Szerkesztő"));
+    EXPECT_TRUE(program.mainWindow.action(MainWindow::ActionMegnyitas1)->text().isEmpty());
+    EXPECT_EQ(program.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->count(), 0);
+    EXPECT_EQ(program.levelPicker.findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(), 0);
+    EXPECT_TRUE(program.levelPicker.windowTitle().isEmpty());
+    EXPECT_TRUE(program.mainWindow.state().texts.lines().isEmpty());
 }
 
 TEST_F(LanguageTest, ListsFiltersAndMessagesComeFromTheFile)
@@ -63,27 +63,27 @@ TEST_F(LanguageTest, ListsFiltersAndMessagesComeFromTheFile)
     Program program(modals, dir);
     program.LoadStartupSettings();
 
-    auto *tiles = program.form1.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
+    auto *tiles = program.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
     ASSERT_EQ(tiles->count(), 2);
     EXPECT_EQ(tiles->itemText(0), QString::fromUtf8("00: Üres"));
-    auto *levels = program.form2.findChild<QListWidget *>(QStringLiteral("ListBox1"));
+    auto *levels = program.levelPicker.findChild<QListWidget *>(QStringLiteral("ListBox1"));
     ASSERT_EQ(levels->count(), 2);
     EXPECT_EQ(levels->item(1)->text(), QString::fromUtf8("kettő és három"));
-    EXPECT_EQ(program.form1.openDialog().nameFilters(), QStringList({QString::fromUtf8("Archívum (qasvar.dat)")}));
-    EXPECT_EQ(program.form1.saveDialog().nameFilters(), program.form1.openDialog().nameFilters());
-    EXPECT_EQ(program.form1.openDialog().windowTitle(), QStringLiteral("Nyit"));
-    EXPECT_EQ(program.form1.saveDialog().windowTitle(), QStringLiteral("Ment"));
-    EXPECT_EQ(program.form1.action(TForm1::ActionMentes1)->text(), QString::fromUtf8("Mentés"));
-    EXPECT_EQ(program.form1.state().texts.text(QStringLiteral("nolevel")), QStringLiteral("Nincs ilyen"));
+    EXPECT_EQ(program.mainWindow.openDialog().nameFilters(), QStringList({QString::fromUtf8("Archívum (qasvar.dat)")}));
+    EXPECT_EQ(program.mainWindow.saveDialog().nameFilters(), program.mainWindow.openDialog().nameFilters());
+    EXPECT_EQ(program.mainWindow.openDialog().windowTitle(), QStringLiteral("Nyit"));
+    EXPECT_EQ(program.mainWindow.saveDialog().windowTitle(), QStringLiteral("Ment"));
+    EXPECT_EQ(program.mainWindow.action(MainWindow::ActionMentes1)->text(), QString::fromUtf8("Mentés"));
+    EXPECT_EQ(program.mainWindow.state().texts.text(QStringLiteral("nolevel")), QStringLiteral("Nincs ilyen"));
 }
 
 TEST_F(LanguageTest, MissingStartupFileMeansNoTexts)
 {
     Program program(modals, dir);
     program.LoadStartupSettings();
-    EXPECT_TRUE(program.form1.state().languageName.isEmpty());
-    EXPECT_TRUE(program.form1.windowTitle().isEmpty());
-    EXPECT_EQ(program.form2.findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(), 0);
+    EXPECT_TRUE(program.mainWindow.state().languageName.isEmpty());
+    EXPECT_TRUE(program.mainWindow.windowTitle().isEmpty());
+    EXPECT_EQ(program.levelPicker.findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(), 0);
 }
 
 } // namespace

@@ -69,21 +69,21 @@ protected:
         ASSERT_TRUE(WriteFile(archive.toStdString(), builder.build()));
     }
 
-    TForm1 &window() { return program->form1; }
-    EditorState &state() { return program->form1.state(); }
+    MainWindow &window() { return program->mainWindow; }
+    EditorState &state() { return program->mainWindow.state(); }
     QString text(const char *key) { return state().texts.text(QString::fromLatin1(key)); }
 
     void open(const QString &path, ScriptedModals::DialogScript picker)
     {
         modals.fileAnswers.push_back(path);
         modals.dialogScripts.push_back(std::move(picker));
-        window().action(TForm1::ActionMegnyitas1)->trigger();
+        window().action(MainWindow::ActionMegnyitas1)->trigger();
     }
     void save(const QString &path, ScriptedModals::DialogScript picker)
     {
         modals.fileAnswers.push_back(path);
         modals.dialogScripts.push_back(std::move(picker));
-        window().action(TForm1::ActionMentes1)->trigger();
+        window().action(MainWindow::ActionMentes1)->trigger();
     }
 
     ScriptedModals modals;
@@ -94,9 +94,9 @@ protected:
 
 TEST_F(MainWindowTest, StartsWithOnlyOpenAndExitAvailable)
 {
-    for (int i = 0; i < TForm1::ActionCount; ++i) {
-        QAction *action = window().action(static_cast<TForm1::Action>(i));
-        EXPECT_EQ(action->isEnabled(), i == TForm1::ActionMegnyitas1 || i == TForm1::ActionKilepes1)
+    for (int i = 0; i < MainWindow::ActionCount; ++i) {
+        QAction *action = window().action(static_cast<MainWindow::Action>(i));
+        EXPECT_EQ(action->isEnabled(), i == MainWindow::ActionMegnyitas1 || i == MainWindow::ActionKilepes1)
             << action->objectName().toStdString();
         EXPECT_FALSE(action->text().isEmpty()) << action->objectName().toStdString();
     }
@@ -105,18 +105,18 @@ TEST_F(MainWindowTest, StartsWithOnlyOpenAndExitAvailable)
         EXPECT_FALSE(window().findChild<QLineEdit *>(QString::fromLatin1(name))->isEnabled());
     EXPECT_EQ(window().findChild<QWidget *>(QStringLiteral("Panel1"))->width(), 185);
     EXPECT_EQ(window().findChild<QComboBox *>(QStringLiteral("ComboBox1"))->count(), 45);
-    EXPECT_EQ(window().action(TForm1::ActionKezdohely1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
-    EXPECT_EQ(window().action(TForm1::ActionPalyaTorlese1)->shortcut(), QKeySequence(Qt::Key_Delete));
-    EXPECT_TRUE(window().action(TForm1::ActionKilepes1)->shortcut().isEmpty());
+    EXPECT_EQ(window().action(MainWindow::ActionKezdohely1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
+    EXPECT_EQ(window().action(MainWindow::ActionPalyaTorlese1)->shortcut(), QKeySequence(Qt::Key_Delete));
+    EXPECT_TRUE(window().action(MainWindow::ActionKilepes1)->shortcut().isEmpty());
 }
 
 TEST_F(MainWindowTest, CancelledDialogsChangeNothing)
 {
     modals.fileAnswers.push_back(std::nullopt);
-    window().action(TForm1::ActionMegnyitas1)->trigger();
+    window().action(MainWindow::ActionMegnyitas1)->trigger();
     open(archive, cancelDialog());
     EXPECT_FALSE(state().levelOpen);
-    EXPECT_FALSE(window().action(TForm1::ActionMentes1)->isEnabled());
+    EXPECT_FALSE(window().action(MainWindow::ActionMentes1)->isEnabled());
     EXPECT_TRUE(modals.messages.isEmpty());
     EXPECT_EQ(modals.fileRequests.size(), 2u);
 }
@@ -131,8 +131,8 @@ TEST_F(MainWindowTest, OpenShowsTheStartRoomAndEnablesEverything)
     EXPECT_EQ(state().column, 0);
     EXPECT_EQ(state().level.size(), kFullLevelSize);
     EXPECT_EQ(state().level.byte(0), 0x01);
-    for (int i = 0; i < TForm1::ActionCount; ++i)
-        EXPECT_TRUE(window().action(static_cast<TForm1::Action>(i))->isEnabled());
+    for (int i = 0; i < MainWindow::ActionCount; ++i)
+        EXPECT_TRUE(window().action(static_cast<MainWindow::Action>(i))->isEnabled());
     EXPECT_TRUE(window().findChild<QComboBox *>(QStringLiteral("ComboBox1"))->isEnabled());
     // Level type 3: the cave's background list is loaded.
     EXPECT_FALSE(state().background.isEmpty());
@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, SaveThatCannotFindItsSlotOrIsCancelledWritesNothing)
     const Bytes before = *ReadFile(archive.toStdString());
 
     modals.fileAnswers.push_back(std::nullopt);
-    window().action(TForm1::ActionMentes1)->trigger();
+    window().action(MainWindow::ActionMentes1)->trigger();
     save(archive, cancelDialog());
     save(archive, pickRow(7)); // 2007 is not in the archive
 
@@ -271,7 +271,7 @@ TEST_F(MainWindowTest, CommandLineOpenProposesThatFileForSave)
     EXPECT_EQ(window().saveDialog().selectedFiles().value(0), archive);
     modals.dialogScripts.push_back(pickRow(0));
     modals.fileAnswers.push_back(archive);
-    window().action(TForm1::ActionMentes1)->trigger();
+    window().action(MainWindow::ActionMentes1)->trigger();
     ASSERT_EQ(modals.fileRequests.size(), 1u);
     EXPECT_EQ(modals.fileRequests[0].proposed, archive);
 }

@@ -52,7 +52,7 @@ TEST_F(TileEditingTest, ClicksSelectTilesAndFollowArrows)
         state.row = 1;
         state.column = 5;
         refreshes = 0;
-        PaintBox1MouseDown(state, services, c.point);
+        selectTileAt(state, services, c.point);
         EXPECT_EQ(state.room, c.room) << c.name;
         EXPECT_EQ(state.row, c.row) << c.name;
         EXPECT_EQ(state.column, c.column) << c.name;
@@ -64,10 +64,10 @@ TEST_F(TileEditingTest, ClicksSelectTilesAndFollowArrows)
 TEST_F(TileEditingTest, NothingHappensWithoutALevel)
 {
     state.levelOpen = false;
-    PaintBox1MouseDown(state, services, {176, 128});
-    ComboBox1Change(state, services, 5);
-    EditChange(state);
-    EditExit(state, services, 0, "12");
+    selectTileAt(state, services, {176, 128});
+    setTileKind(state, services, 5);
+    markAttributeFieldEdited(state);
+    storeAttributeField(state, services, 0, "12");
     EXPECT_EQ(state.row, 0);
     EXPECT_EQ(state.level.byte(TileKindAt(1, 0, 0)), 0);
     EXPECT_FALSE(state.attributeEditPending);
@@ -78,12 +78,12 @@ TEST_F(TileEditingTest, TileKindFromTheList)
 {
     state.row = 2;
     state.column = 9;
-    ComboBox1Change(state, services, 0x2C);
+    setTileKind(state, services, 0x2C);
     EXPECT_EQ(state.level.byte(TileKindAt(1, 2, 9)), 0x2C);
     EXPECT_EQ(refreshes, 1);
     // No item chosen (-1) and indexes beyond a byte are not kinds.
-    ComboBox1Change(state, services, -1);
-    ComboBox1Change(state, services, 256);
+    setTileKind(state, services, -1);
+    setTileKind(state, services, 256);
     EXPECT_EQ(state.level.byte(TileKindAt(1, 2, 9)), 0x2C);
     EXPECT_EQ(refreshes, 1);
 }
@@ -91,12 +91,12 @@ TEST_F(TileEditingTest, TileKindFromTheList)
 TEST_F(TileEditingTest, AttributeFieldStoresAfterAnEdit)
 {
     state.column = 3;
-    EditExit(state, services, 2, "12");
+    storeAttributeField(state, services, 2, "12");
     EXPECT_EQ(state.level.byte(TileAttributeAt(1, 0, 3, 2)), 0) << "not edited: nothing stored";
     EXPECT_EQ(refreshes, 0);
 
-    EditChange(state);
-    EditExit(state, services, 2, "$FF");
+    markAttributeFieldEdited(state);
+    storeAttributeField(state, services, 2, "$FF");
     EXPECT_EQ(state.level.byte(TileAttributeAt(1, 0, 3, 2)), 0xFF);
     EXPECT_EQ(refreshes, 1);
     EXPECT_FALSE(state.attributeEditPending);
@@ -105,8 +105,8 @@ TEST_F(TileEditingTest, AttributeFieldStoresAfterAnEdit)
 TEST_F(TileEditingTest, OutOfRangeAttributeKeepsTheByteAndRedraws)
 {
     state.level.setByte(TileAttributeAt(1, 0, 0, 1), 9);
-    EditChange(state);
-    EditExit(state, services, 1, "300");
+    markAttributeFieldEdited(state);
+    storeAttributeField(state, services, 1, "300");
     EXPECT_EQ(modals.messages, QStringList({"between 0 and 255"}));
     EXPECT_EQ(state.level.byte(TileAttributeAt(1, 0, 0, 1)), 9);
     EXPECT_EQ(refreshes, 1);
@@ -115,9 +115,9 @@ TEST_F(TileEditingTest, OutOfRangeAttributeKeepsTheByteAndRedraws)
 TEST_F(TileEditingTest, TheRefreshRewritingTheFieldsLeavesNoPendingEdit)
 {
     // The refresh sets the fields' texts, which reports a change.
-    services.refreshRoom = [this] { EditChange(state); };
-    EditChange(state);
-    EditExit(state, services, 0, "4");
+    services.refreshRoom = [this] { markAttributeFieldEdited(state); };
+    markAttributeFieldEdited(state);
+    storeAttributeField(state, services, 0, "4");
     EXPECT_FALSE(state.attributeEditPending);
 }
 
@@ -127,15 +127,15 @@ TEST_F(TileEditingTest, PendingValueIsStoredBeforeTheClickActs)
 {
     QWidget window;
     ExitLineEdit edit1(&window);
-    QObject::connect(&edit1, &QLineEdit::textEdited, [&] { EditChange(state); });
-    QObject::connect(&edit1, &ExitLineEdit::exited, [&] { EditExit(state, services, 0, edit1.text()); });
+    QObject::connect(&edit1, &QLineEdit::textEdited, [&] { markAttributeFieldEdited(state); });
+    QObject::connect(&edit1, &ExitLineEdit::exited, [&] { storeAttributeField(state, services, 0, edit1.text()); });
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     edit1.setFocus();
     QTest::keyClicks(&edit1, "12");
 
-    PaintBox1MouseDown(state, services, {300, 200});
+    selectTileAt(state, services, {300, 200});
     EXPECT_EQ(state.level.byte(TileAttributeAt(1, 0, 0, 0)), 12);
     EXPECT_EQ(state.level.byte(TileAttributeAt(1, 2, 4, 0)), 0);
     EXPECT_EQ(state.row, 2);
