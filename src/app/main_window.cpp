@@ -13,6 +13,7 @@
 #include "view/tile_editing.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
@@ -149,13 +150,22 @@ void MainWindow::createActions()
         action->setEnabled(i == ActionMegnyitas1 || i == ActionKilepes1);
         m_actions[static_cast<std::size_t>(i)] = action;
     }
-    connect(m_actions[ActionMegnyitas1], &QAction::triggered, this, [this] { openFromDialog(); });
-    connect(m_actions[ActionMentes1], &QAction::triggered, this, [this] { saveFromDialog(); });
-    connect(m_actions[ActionKilepes1], &QAction::triggered, this, &QWidget::close);
-    connect(m_actions[ActionUgrasPalyara1], &QAction::triggered, this,
-            [this] { jumpToRoom(m_state, m_services); });
-    connect(m_actions[ActionPalyaTorlese1], &QAction::triggered, this,
-            [this] { deleteRoom(m_state, m_services); });
+    connectCommand(ActionMegnyitas1, [this] { openFromDialog(); });
+    connectCommand(ActionMentes1, [this] { saveFromDialog(); });
+    connectCommand(ActionKilepes1, [this] { close(); });
+    connectCommand(ActionUgrasPalyara1, [this] { jumpToRoom(m_state, m_services); });
+    connectCommand(ActionPalyaTorlese1, [this] { deleteRoom(m_state, m_services); });
+}
+
+void MainWindow::connectCommand(Action which, std::function<void()> command)
+{
+    connect(m_actions[which], &QAction::triggered, this, [command = std::move(command)] {
+        // A shortcut does not move the focus: the field being typed in stores its value first,
+        // exactly as leaving it would, so what the command sees is what the field shows.
+        if (auto *field = qobject_cast<ExitLineEdit *>(QApplication::focusWidget()))
+            emit field->exited();
+        command();
+    });
 }
 
 void MainWindow::createMenus()

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -64,6 +65,9 @@ public:
 
     // Opens level `id` of the archive as if it had been chosen in the file dialog and the picker.
     void openArchive(const QString &path, std::uint16_t id);
+
+    // Runs `command` when the action is chosen, after the focused field stored its pending edit.
+    void connectCommand(Action which, std::function<void()> command);
 
     // Redraws the room picture, the toolbar fields, the status line and the property panel.
     void RefreshRoom();
