@@ -1,11 +1,15 @@
 #include "app/startup.h"
 
+#include "inspect/level_check_command.h"
+
 namespace qv2 {
 
 Program::Program(Modals &modals, const QString &programDir)
     : mainWindow(modals, programDir), levelPicker(&mainWindow), overview(&mainWindow)
 {
     mainWindow.setLevelPicker(&levelPicker);
+    mainWindow.connectCommand(MainWindow::ActionHibakereses1,
+                              [this] { checkLevel(mainWindow.state(), mainWindow.services()); });
     mainWindow.connectCommand(MainWindow::ActionASzintEgyben1, [this] {
         showLevelOverview(mainWindow.state(), mainWindow.services(), overview);
     });
