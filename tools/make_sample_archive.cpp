@@ -74,10 +74,10 @@ constexpr RoomDesign kRoomDesigns[] = {
     {'o', {"__________", "____Z_____", "_t_____t__"}},  // the villain's room
     {'p', {"==========", "_d______d_", "_N__2__M__"}},  // bridges
     {'r', {"_Vv__Vv___", "__ww__ss__", "___H___rr_"}},  // water, weak and sinking floors
-    // Faults for the level check to find: a lone exit door half above nothing, lava outside
-    // the caves, a big pillar bottom under lava, a lone blade half, a potion above nothing and a
-    // lone water half.
-    {'y', {"_E__LR__<_", "_ ___B__0_", "__v_____ _"}},
+    // Faults for the level check to find: a lone exit door half above nothing, lava outside the
+    // caves and a lone lava half, a big pillar bottom under lava, a lone blade half, a potion above
+    // nothing and a lone water half.
+    {'y', {"_E__LR__<_", "_ ___B__0_", "__v__R__ _"}},
 };
 
 // A level: its map of room designs (rows split by '/', '.' for no room; rooms are numbered in
