@@ -18,14 +18,14 @@ constexpr int kExitReports = 1;
 int CheckLevel(const CommandArgs &args, std::ostream &out, std::ostream &err)
 {
     const auto split = SplitOptions(args, {"--program-dir", "--rules"});
-    const auto id = split && split->positional.size() == 2 ? ParseDecimal(split->positional[1], 0, 0xFFFF)
-                                                           : std::nullopt;
+    const std::optional<std::uint16_t> id = LevelIdArgument(split, 2);
     if (!id) {
-        err << "usage: qv2lev check ARCHIVE ID [--program-dir DIR] [--rules FILE]\n  (ID 0..65535)\n";
+        err << "usage: qv2lev check ARCHIVE ID [--program-dir DIR] [--rules FILE]\n"
+               "  (ID 0..65535)\n";
         return kExitFailed;
     }
     LevelStore level;
-    if (!OpenLevelForCommand(split->positional[0], static_cast<std::uint16_t>(*id), level, err))
+    if (!OpenLevelForCommand(split->positional[0], *id, level, err))
         return kExitFailed;
 
     const auto application = EnsureApplication(/*forDrawing=*/false);
@@ -33,8 +33,8 @@ int CheckLevel(const CommandArgs &args, std::ostream &out, std::ostream &err)
     MessageTexts texts;
     ApplyLanguageFile(LanguageFilePath(programDir, ReadLanguageName(programDir)), {}, texts);
     const auto rules = split->option("--rules");
-    const CheckListing listing =
-        RunLevelCheck(level, rules ? QString::fromStdString(*rules) : RuleScriptPath(programDir), texts);
+    const QString script = rules ? QString::fromStdString(*rules) : RuleScriptPath(programDir);
+    const CheckListing listing = RunLevelCheck(level, script, texts);
     if (listing.failure) {
         err << "qv2lev: " << listing.failure->toStdString() << '\n';
         return kExitFailed;

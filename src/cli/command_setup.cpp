@@ -25,7 +25,8 @@ std::unique_ptr<QCoreApplication> EnsureApplication(bool forDrawing)
 
 QString ProgramFolder(const std::optional<std::string> &given)
 {
-    const QString folder = given ? QString::fromStdString(*given) : QCoreApplication::applicationDirPath();
+    const QString folder =
+        given ? QString::fromStdString(*given) : QCoreApplication::applicationDirPath();
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
@@ -52,6 +53,16 @@ std::optional<SplitArgs> SplitOptions(const CommandArgs &args,
         ++i;
     }
     return split;
+}
+
+std::optional<std::uint16_t> LevelIdArgument(const std::optional<SplitArgs> &split, std::size_t count)
+{
+    if (!split || split->positional.size() != count)
+        return std::nullopt;
+    const std::optional<int> id = ParseDecimal(split->positional[1], 0, 0xFFFF);
+    if (!id)
+        return std::nullopt;
+    return static_cast<std::uint16_t>(*id);
 }
 
 bool OpenLevelForCommand(const std::string &archive, std::uint16_t id, LevelStore &level,

@@ -37,6 +37,10 @@ struct SplitArgs {
 std::optional<SplitArgs> SplitOptions(const CommandArgs &args,
                                       std::initializer_list<std::string_view> allowed);
 
+// The level id of arguments that begin ARCHIVE ID and hold `count` positional arguments in all;
+// nothing when the count is wrong or ID is not a number 0..65535.
+std::optional<std::uint16_t> LevelIdArgument(const std::optional<SplitArgs> &split, std::size_t count);
+
 // Opens level `id` of the archive into `level`, telling on `err` what went wrong; false when it
 // did not open (a bad checksum is only a warning).
 bool OpenLevelForCommand(const std::string &archive, std::uint16_t id, LevelStore &level,

@@ -12,14 +12,13 @@ int WriteOverview(const CommandArgs &args, std::ostream &, std::ostream &err)
 {
     // The map needs no data files; the option is taken so that every command that draws accepts it.
     const auto split = SplitOptions(args, {"--program-dir"});
-    const auto id = split && split->positional.size() == 3 ? ParseDecimal(split->positional[1], 0, 0xFFFF)
-                                                           : std::nullopt;
+    const std::optional<std::uint16_t> id = LevelIdArgument(split, 3);
     if (!id) {
         err << "usage: qv2lev overview ARCHIVE ID FILE.png [--program-dir DIR]\n  (ID 0..65535)\n";
         return kExitFailed;
     }
     LevelStore level;
-    if (!OpenLevelForCommand(split->positional[0], static_cast<std::uint16_t>(*id), level, err))
+    if (!OpenLevelForCommand(split->positional[0], *id, level, err))
         return kExitFailed;
 
     const auto application = EnsureApplication(/*forDrawing=*/true);

@@ -8,11 +8,17 @@ namespace qv2 {
 
 namespace {
 
-QString Text(const MessageTexts &texts, const char *key) { return texts.text(QString::fromLatin1(key)); }
+QString Text(const MessageTexts &texts, const char *key)
+{
+    return texts.text(QString::fromLatin1(key));
+}
 
 } // namespace
 
-QString RuleScriptPath(const QString &programDir) { return programDir + QStringLiteral("texts/errors.txt"); }
+QString RuleScriptPath(const QString &programDir)
+{
+    return programDir + QStringLiteral("texts/errors.txt");
+}
 
 CheckListing RunLevelCheck(const LevelStore &level, const QString &scriptPath,
                            const MessageTexts &texts)
@@ -41,8 +47,9 @@ CheckListing RunLevelCheck(const LevelStore &level, const QString &scriptPath,
     const QString format = Text(texts, "err");
     for (const RuleReport &report : check.reports) {
         // Keys are the script's bytes; a key the message list does not hold reads as empty.
-        const QString message = texts.text(QString::fromLatin1(report.messageKey.data(),
-                                                                 static_cast<qsizetype>(report.messageKey.size())));
+        const std::string &key = report.messageKey;
+        const QString message =
+            texts.text(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
         listing.lines.append(FormatMessage(format, message, report.room, report.place));
     }
     if (check.limitReached)

@@ -13,7 +13,8 @@ OverviewMap BuildOverviewMap(const LevelStore &level)
         int dy;
         int dx;
     };
-    constexpr Step kSteps[] = {{SideLeft, 0, -1}, {SideRight, 0, 1}, {SideUp, -1, 0}, {SideDown, 1, 0}};
+    constexpr Step kSteps[] = {
+        {SideLeft, 0, -1}, {SideRight, 0, 1}, {SideUp, -1, 0}, {SideDown, 1, 0}};
     for (int pass = 0; pass < 32; ++pass) {
         for (int y = 0; y < kOverviewCells; ++y) {
             for (int x = 0; x < kOverviewCells; ++x) {

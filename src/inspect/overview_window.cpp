@@ -21,7 +21,8 @@ OverviewWindow::OverviewWindow(QWidget *parent) : QDialog(parent)
     m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));
     m_paintBox = new QLabel;
     m_paintBox->setObjectName(QStringLiteral("PaintBox1"));
-    m_paintBox->setFixedSize(kOverviewCells * kOverviewCellWidth, kOverviewCells * kOverviewCellHeight);
+    m_paintBox->setFixedSize(kOverviewCells * kOverviewCellWidth,
+                             kOverviewCells * kOverviewCellHeight);
     m_paintBox->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_scrollBox->setWidget(m_paintBox);
 

@@ -111,36 +111,25 @@ private:
         m_negate = false;
     }
 
-    // Past a room border the cursor goes into the neighbour on that side; without one it stays
-    // where it is and the value becomes outside.
+    // Past a room border the cursor goes into the neighbour on that side, at the far edge of it;
+    // without a neighbour it stays where it is and the value becomes outside.
     void move(Side side)
     {
         Cursor next = m_cursor;
-        bool crosses = false;
-        switch (side) {
-        case SideLeft:
-            crosses = next.column == 0;
-            next.column = crosses ? kColumns - 1 : next.column - 1;
-            break;
-        case SideRight:
-            crosses = next.column == kColumns - 1;
-            next.column = crosses ? 0 : next.column + 1;
-            break;
-        case SideUp:
-            crosses = next.row == 0;
-            next.row = crosses ? kRows - 1 : next.row - 1;
-            break;
-        case SideDown:
-            crosses = next.row == kRows - 1;
-            next.row = crosses ? 0 : next.row + 1;
-            break;
-        }
-        if (crosses) {
+        const bool sideways = side == SideLeft || side == SideRight;
+        int &coordinate = sideways ? next.column : next.row;
+        const int last = sideways ? kColumns - 1 : kRows - 1;
+        const bool backwards = side == SideLeft || side == SideUp;
+        const int border = backwards ? 0 : last;
+        if (coordinate != border) {
+            coordinate += backwards ? -1 : 1;
+        } else {
             next.room = m_level.byte(NeighbourAt(m_cursor.room, side));
             if (next.room < 1 || next.room > kRoomCount) {
                 m_value = kOutside;
                 return;
             }
+            coordinate = last - border;
         }
         m_cursor = next;
         m_value = kindAt(m_cursor);

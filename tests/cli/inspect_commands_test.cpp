@@ -61,6 +61,9 @@ struct InspectCommands : ::testing::Test {
 
 TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus)
 {
+    const std::string dirOption = "--program-dir";
+    const std::string dot = programDir + "/dot.txt";
+    const std::string x = programDir + "/x.txt";
     const struct {
         const char *name;
         CommandArgs args;
@@ -68,12 +71,13 @@ TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus)
         std::string out;
         std::string err; // a part of the message on standard error
     } cases[] = {
-        {"reports", {archive, "2000", "--program-dir", programDir}, 1, "Wall in 2 at 4\nWall in 2 at 5\n", ""},
-        {"nothing found", {archive, "2000", "--rules", programDir + "/dot.txt", "--program-dir", programDir}, 0, "", ""},
-        {"invalid script", {archive, "2000", "--program-dir", programDir, "--rules", programDir + "/x.txt"}, 2, "", "Bad byte 120"},
-        {"unreadable script", {archive, "2000", "--program-dir", programDir, "--rules", programDir}, 2, "", "Cannot read " + programDir},
-        {"no such level", {archive, "2001", "--program-dir", programDir}, 2, "", "no level 2001"},
-        {"no id", {archive, "--program-dir", programDir}, 2, "", "usage"},
+        {"reports", {archive, "2000", dirOption, programDir}, 1, "Wall in 2 at 4\nWall in 2 at 5\n", ""},
+        {"nothing found", {archive, "2000", "--rules", dot, dirOption, programDir}, 0, "", ""},
+        {"invalid script", {archive, "2000", dirOption, programDir, "--rules", x}, 2, "", "Bad byte 120"},
+        {"unreadable script", {archive, "2000", dirOption, programDir, "--rules", programDir}, 2, "",
+         "Cannot read " + programDir},
+        {"no such level", {archive, "2001", dirOption, programDir}, 2, "", "no level 2001"},
+        {"no id", {archive, dirOption, programDir}, 2, "", "usage"},
         {"unknown option", {archive, "2000", "--dir", programDir}, 2, "", "usage"},
         {"option twice", {archive, "2000", "--rules", "a", "--rules", "b"}, 2, "", "usage"},
         {"option without value", {archive, "2000", "--rules"}, 2, "", "usage"},

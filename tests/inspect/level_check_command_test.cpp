@@ -61,7 +61,8 @@ TEST_F(CheckCommand, ListsTheReportsAndJumpsToTheChosenOne)
         {"nothing found", ".", -2, {"Nothing found"}, 1, 0, 0},
         {"no command", "x", -2, {"Bad byte 120"}, 1, 0, 0},
         {"no number", "mwall ;t ;", -2, {"Bad number at 8"}, 1, 0, 0},
-        {"no script", std::nullopt, -2, {"Cannot read " + state.programDir + "texts/errors.txt (No such file or directory)"}, 1, 0, 0},
+        {"no script", std::nullopt, -2,
+         {"Cannot read " + state.programDir + "texts/errors.txt (No such file or directory)"}, 1, 0, 0},
     };
     for (const auto &c : cases) {
         state.room = 1, state.row = 0, state.column = 0, refreshes = 0;
