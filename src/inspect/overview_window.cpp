@@ -37,6 +37,16 @@ void OverviewWindow::applyTexts(const LanguageFile &language)
     setWindowTitle(language.text(QStringLiteral("all"), QStringLiteral("title")));
 }
 
+void OverviewWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The map grows from the start room in the middle of the picture, so that part shows first.
+    const QWidget *viewport = m_scrollBox->viewport();
+    m_scrollBox->ensureVisible(kOverviewCentre * kOverviewCellWidth + kOverviewCellWidth / 2,
+                               kOverviewCentre * kOverviewCellHeight + kOverviewCellHeight / 2,
+                               viewport->width() / 2, viewport->height() / 2);
+}
+
 void OverviewWindow::showPicture(const QImage &picture, Modals &modals)
 {
     m_paintBox->setPixmap(QPixmap::fromImage(picture));

@@ -22,6 +22,9 @@ public:
     // Shows the picture until the user closes the window, then drops it.
     void showPicture(const QImage &picture, Modals &modals);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QScrollArea *m_scrollBox;
     QLabel *m_paintBox;
