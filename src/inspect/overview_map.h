@@ -16,6 +16,7 @@ using OverviewMap = std::array<std::array<std::uint32_t, kOverviewCells>, kOverv
 // Puts the start room in the centre cell, then 32 times scans the map row by row and writes each
 // room's four neighbours into the cells beside it: a later write wins, a 0 clears a cell, a room
 // written ahead of the scan is expanded in the same pass, and nothing wraps past the map's edges.
+// A number beyond 32 is placed like a room but has no neighbours to follow.
 OverviewMap BuildOverviewMap(const LevelStore &level);
 
 } // namespace qv2

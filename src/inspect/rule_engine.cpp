@@ -19,6 +19,7 @@ struct Cursor {
     int column;
 };
 
+// Hexadecimal digits of either case, 32 bits at most; anything else, or nothing, is no number.
 std::optional<std::int64_t> ParseHex(const Bytes &script, std::size_t begin, std::size_t end)
 {
     if (begin == end)
@@ -30,8 +31,10 @@ std::optional<std::int64_t> ParseHex(const Bytes &script, std::size_t begin, std
                           : c >= 'a' && c <= 'f' ? c - 'a' + 10
                           : c >= 'A' && c <= 'F' ? c - 'A' + 10
                                                  : -1;
+        if (digit < 0)
+            return std::nullopt;
         value = value * 16 + digit;
-        if (digit < 0 || value > 0xFFFFFFFF)
+        if (value > 0xFFFFFFFF)
             return std::nullopt;
     }
     return value;
