@@ -1,11 +1,23 @@
 #include "app/startup.h"
 
+#include "editors/coming_guards.h"
+#include "editors/restart_points.h"
+
 namespace qv2 {
 
 Program::Program(Modals &modals, const QString &programDir)
-    : mainWindow(modals, programDir), levelPicker(&mainWindow)
+    : mainWindow(modals, programDir), levelPicker(&mainWindow), backgroundEditor(&mainWindow)
 {
     mainWindow.setLevelPicker(&levelPicker);
+    mainWindow.connectCommand(MainWindow::ActionUjrakezdes1, [this] {
+        editRestartPoints(mainWindow.state(), mainWindow.services());
+    });
+    mainWindow.connectCommand(MainWindow::ActionJovoEllensegek1, [this] {
+        editComingGuards(mainWindow.state(), mainWindow.services());
+    });
+    mainWindow.connectCommand(MainWindow::ActionHatter1, [this] {
+        editBackground(mainWindow.state(), mainWindow.services(), backgroundEditor);
+    });
 }
 
 std::vector<TextTarget *> Program::textTargets()

@@ -2,6 +2,7 @@
 
 #include "app/level_picker.h"
 #include "app/main_window.h"
+#include "editors/background_editor.h"
 
 #include <QString>
 
@@ -23,6 +24,7 @@ public:
 
     MainWindow mainWindow;
     LevelPicker levelPicker;
+    BackgroundEditor backgroundEditor; // TForm7, which keeps its built-in texts
 
 private:
     std::vector<TextTarget *> textTargets();
