@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kCellWidth = kBackgroundCellWidth;
 constexpr int kCellHeight = kBackgroundCellHeight;
+constexpr int kNumberPixelSize = 10;
 constexpr QColor kOutline(0, 0, 255);
 constexpr QColor kSelection(255, 0, 0);
 
@@ -81,6 +82,10 @@ QImage DrawRoomBackground(const RoomBackground &background, const IniFile &list,
     // First, so that the number in the cell and the outlines along its edges stay whole.
     if (selectedPlace)
         FrameSelection(painter, QRect(CellCorner(*selectedPlace), QSize(kCellWidth, kCellHeight)));
+    // Small enough for two digits between the cell's middle and its right edge.
+    QFont font = painter.font();
+    font.setPixelSize(kNumberPixelSize);
+    painter.setFont(font);
     for (int place = 0; place < kTilesPerRoom; ++place) {
         WriteText(painter, CellCorner(place) + QPoint(kCellWidth / 2, kCellHeight / 2),
                   QString::asprintf("%02X", background.pictures[place]));

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace qv2 {
 
 void editComingGuards(EditorState &state, Services &services)
@@ -25,8 +27,9 @@ void editComingGuards(EditorState &state, Services &services)
     count->setRange(0, kMaxComingGuards);
     // Only the arrows and the Up and Down keys change the count, so it is always in range.
     count->findChild<QLineEdit *>()->setReadOnly(true);
-    count->setGeometry(120, 10, 50, count->sizeHint().height());
-    label->setGeometry(10, 10, label->sizeHint().width(), count->height());
+    label->setGeometry(10, 10, label->sizeHint().width(), count->sizeHint().height());
+    // Right of a longer label rather than over it.
+    count->setGeometry(std::max(120, label->geometry().right() + 7), 10, 50, label->height());
 
     QStringList headers;
     for (int record = 0; record < kMaxComingGuards; ++record)

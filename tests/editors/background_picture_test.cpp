@@ -55,6 +55,9 @@ TEST(BackgroundPicture, CellsOutlinesAndSelection)
              QImage expected(320, 200, QImage::Format_RGB32);
              expected.fill(Qt::black);
              QPainter painter(&expected);
+             QFont font = painter.font();
+             font.setPixelSize(10);
+             painter.setFont(font);
              WriteText(painter, {3 * 32 + 16, 64 + 32}, "1A");
              painter.end();
              const QRect cell(96, 64, 32, 64);

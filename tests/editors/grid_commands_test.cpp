@@ -77,8 +77,10 @@ TEST_F(GridCommandsTest, BoxesShowTheirBytesInNumberedCells)
             EXPECT_FALSE(dialog.findChild<QLineEdit *>(QStringLiteral("dinEdit%1").arg(grid.boxes)));
             for (int k = 0; k < grid.boxes; ++k) {
                 EXPECT_EQ(Box(dialog, k).text(), QString::number(state.level.byte(grid.first + k))) << k;
-                EXPECT_EQ(Box(dialog, k).pos(),
-                          QPoint(120 + 32 * grid.columnOf(k), 40 + 32 * grid.rowOf(k))) << k;
+                const auto header = QStringLiteral("dinHeader%1").arg(grid.columnOf(k));
+                const auto rowLabel = QStringLiteral("dinRowLabel%1").arg(grid.rowOf(k));
+                EXPECT_EQ(Box(dialog, k).x(), Child<QLabel>(dialog, header).x()) << k;
+                EXPECT_EQ(Box(dialog, k).y(), Child<QLabel>(dialog, rowLabel).y()) << k;
             }
             return false;
         });

@@ -46,17 +46,27 @@ QLineEdit &Box(QWidget &dialog, int k)
     return Child<QLineEdit>(dialog, QStringLiteral("dinEdit%1").arg(k));
 }
 
-// The grids of the two commands that use them: 2 x 9 numbered along the rows, 3 x 10 down the
-// columns.
+QWidget &Label(QWidget &dialog, const char *prefix, int i)
+{
+    return Child<QWidget>(dialog, QString::fromLatin1(prefix) + QString::number(i));
+}
+
+// The grids of the two commands that use them, 2 x 9 numbered along the rows and 3 x 10 down the
+// columns, and one whose labels are too wide for the fixed places of the boxes.
 struct GridCase {
     const char *name;
-    int columns;
-    int rows;
+    QStringList headers;
+    QStringList rowLabels;
     GridDialog::Numbering numbering;
+    bool fixedPlaces; // the labels fit: boxes at 120 + 32c, 40 + 32r
 };
 const GridCase kGrids[] = {
-    {"RowByRow", 2, 9, [](int k) { return GridDialog::Cell{k % 2, k / 2}; }},
-    {"ColumnByColumn", 3, 10, [](int k) { return GridDialog::Cell{k / 10, k % 10}; }},
+    {"RowByRow", Numbered("h", 2), Numbered("r", 9),
+     [](int k) { return GridDialog::Cell{k % 2, k / 2}; }, true},
+    {"ColumnByColumn", Numbered("h", 3), Numbered("r", 10),
+     [](int k) { return GridDialog::Cell{k / 10, k % 10}; }, true},
+    {"WideLabels", {"A rather wide header:", "Another one:"}, QStringList{"A row label wider than 110:"} + Numbered("r", 8),
+     [](int k) { return GridDialog::Cell{k % 2, k / 2}; }, false},
 };
 
 TEST(GridDialog, BoxesStandInTheirCellsAndTabFollowsTheNumbering)
@@ -65,16 +75,22 @@ TEST(GridDialog, BoxesStandInTheirCellsAndTabFollowsTheNumbering)
     for (const GridCase &grid : kGrids) {
         SCOPED_TRACE(grid.name);
         GridDialog dialog(texts, QStringLiteral("caption"));
-        dialog.addGrid(Numbered("h", grid.columns), Numbered("r", grid.rows), grid.numbering);
-        const int boxes = grid.columns * grid.rows;
+        dialog.addGrid(grid.headers, grid.rowLabels, grid.numbering);
+        const int boxes = static_cast<int>(grid.headers.size() * grid.rowLabels.size());
         EXPECT_FALSE(dialog.findChild<QLineEdit *>(QStringLiteral("dinEdit%1").arg(boxes)));
         for (int k = 0; k < boxes; ++k) {
             const GridDialog::Cell cell = grid.numbering(k);
-            EXPECT_EQ(Box(dialog, k).pos(), QPoint(120 + 32 * cell.column, 40 + 32 * cell.row)) << k;
+            EXPECT_EQ(Box(dialog, k).x(), Label(dialog, "dinHeader", cell.column).x()) << k;
+            EXPECT_EQ(Box(dialog, k).y(), Label(dialog, "dinRowLabel", cell.row).y()) << k;
             EXPECT_EQ(Box(dialog, k).width(), 32);
+            EXPECT_GT(Box(dialog, k).x(), Label(dialog, "dinRowLabel", cell.row).geometry().right());
         }
-        EXPECT_EQ(Child<QWidget>(dialog, "dinHeader1").pos(), QPoint(152, 10));
-        EXPECT_EQ(Child<QWidget>(dialog, "dinRowLabel1").pos(), QPoint(10, 72));
+        EXPECT_GT(Label(dialog, "dinHeader", 1).x(), Label(dialog, "dinHeader", 0).geometry().right());
+        EXPECT_EQ(Label(dialog, "dinRowLabel", 1).pos(), QPoint(10, 72));
+        if (grid.fixedPlaces) {
+            EXPECT_EQ(Label(dialog, "dinHeader", 0).pos(), QPoint(120, 10));
+            EXPECT_EQ(Label(dialog, "dinHeader", 1).pos(), QPoint(152, 10));
+        }
         EXPECT_EQ(Child<QPushButton>(dialog, "dinOK").pos(), QPoint(10, 340));
         EXPECT_EQ(Child<QPushButton>(dialog, "dinCancel").pos(), QPoint(100, 340));
         EXPECT_EQ(Child<QScrollArea>(dialog, "dinScrollBox").geometry(), QRect(10, 40, 300, 290));
