@@ -70,11 +70,6 @@ TEST_F(BackgroundEditorTest, OkWritesOnlyTheChangedTilesPictureByte)
              t.names().setFocus();
              QTest::keyClick(&t.names(), Qt::Key_Down);
          }, true, {}},
-        {"BelowTheRows", [](auto &t) {
-             QTest::mouseClick(&t.picture(), Qt::LeftButton, {}, QPoint(10, 195));
-             t.names().setFocus();
-             QTest::keyClick(&t.names(), Qt::Key_Down);
-         }, true, {}},
         {"Cancel", [](auto &t) { t.choose(12, 4); }, false, {}},
     };
     for (const Case &c : cases) {

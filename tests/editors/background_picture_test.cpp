@@ -79,13 +79,6 @@ TEST(BackgroundPicture, CellsOutlinesAndSelection)
              EXPECT_EQ(image.pixelColor(94, 62), kBlue);
              EXPECT_EQ(CountColour(image, image.rect(), kBlue), 2 * 63 + 29);
          }},
-        {"WideOutlineClippedRight", 28, 2, {}, [](const QImage &image) {
-             // 3 x 2 from cell (8, 2): reaches two cells past the right edge and one row up.
-             EXPECT_EQ(image.pixelColor(256, 64), kBlue);
-             EXPECT_EQ(image.pixelColor(319, 64), kBlue);
-             EXPECT_EQ(image.pixelColor(319, 190), kBlue);
-             EXPECT_EQ(image.pixelColor(256, 191), Qt::black);
-         }},
         {"MissingSizeDrawsNothing", 0, 9, {}, [](const QImage &image) {
              EXPECT_EQ(CountColour(image, image.rect(), kBlue), 0);
          }},

@@ -2,6 +2,7 @@
 #include "editors/coming_guards.h"
 #include "editors/restart_points.h"
 
+#include "support/find_control.h"
 #include "view/command_fixture.h"
 
 #include <QApplication>
@@ -38,15 +39,7 @@ const GridCommand kCommands[] = {
      [](int k) { return k % 10; }},
 };
 
-template <class T> T &Child(QWidget &parent, const QString &name)
-{
-    T *child = parent.findChild<T *>(name);
-    if (!child)
-        throw std::runtime_error("no control " + name.toStdString());
-    return *child;
-}
-
-QLineEdit &Box(QDialog &dialog, int k) { return Child<QLineEdit>(dialog, QStringLiteral("dinEdit%1").arg(k)); }
+QLineEdit &Box(QDialog &dialog, int k) { return Control<QLineEdit>(dialog, QStringLiteral("dinEdit%1").arg(k)); }
 
 QStringList Texts(const char *restartNames, const char *comingNames)
 {
@@ -79,8 +72,8 @@ TEST_F(GridCommandsTest, BoxesShowTheirBytesInNumberedCells)
                 EXPECT_EQ(Box(dialog, k).text(), QString::number(state.level.byte(grid.first + k))) << k;
                 const auto header = QStringLiteral("dinHeader%1").arg(grid.columnOf(k));
                 const auto rowLabel = QStringLiteral("dinRowLabel%1").arg(grid.rowOf(k));
-                EXPECT_EQ(Box(dialog, k).x(), Child<QLabel>(dialog, header).x()) << k;
-                EXPECT_EQ(Box(dialog, k).y(), Child<QLabel>(dialog, rowLabel).y()) << k;
+                EXPECT_EQ(Box(dialog, k).x(), Control<QLabel>(dialog, header).x()) << k;
+                EXPECT_EQ(Box(dialog, k).y(), Control<QLabel>(dialog, rowLabel).y()) << k;
             }
             return false;
         });
@@ -95,28 +88,27 @@ TEST_F(GridCommandsTest, LabelsNameColumnsAndRowsEvenWithoutEnoughNames)
         const char *restartNames;
         const char *comingNames;
         QStringList restartHeaders; // columns 0 and 1
-        QString restartLastRow;
         QString comingLastRow;
     };
     const Case cases[] = {
-        {"AllNames", "Room,Place", "a,b,c,d,e,f,g,h,i,\"j j\"", {"Room:", "Place:"}, "9", "[09] j j:"},
-        {"TooFewNames", "Room", "a", {"Room:", ":"}, "9", "[09] :"},
-        {"NoNames", "", "", {":", ":"}, "9", "[09] :"},
+        {"AllNames", "Room,Place", "a,b,c,d,e,f,g,h,i,\"j j\"", {"Room:", "Place:"}, "[09] j j:"},
+        {"TooFewNames", "Room", "a", {"Room:", ":"}, "[09] :"},
+        {"NoNames", "", "", {":", ":"}, "[09] :"},
     };
     for (const Case &c : cases) {
         state.texts.setLines(Texts(c.restartNames, c.comingNames));
         modals.dialogScripts.push_back([&](QDialog &dialog) {
-            EXPECT_EQ(Child<QLabel>(dialog, "dinHeader0").text(), c.restartHeaders[0]) << c.name;
-            EXPECT_EQ(Child<QLabel>(dialog, "dinHeader1").text(), c.restartHeaders[1]) << c.name;
-            EXPECT_EQ(Child<QLabel>(dialog, "dinRowLabel0").text(), "1") << c.name;
-            EXPECT_EQ(Child<QLabel>(dialog, "dinRowLabel8").text(), c.restartLastRow) << c.name;
+            EXPECT_EQ(Control<QLabel>(dialog, "dinHeader0").text(), c.restartHeaders[0]) << c.name;
+            EXPECT_EQ(Control<QLabel>(dialog, "dinHeader1").text(), c.restartHeaders[1]) << c.name;
+            EXPECT_EQ(Control<QLabel>(dialog, "dinRowLabel0").text(), "1") << c.name;
+            EXPECT_EQ(Control<QLabel>(dialog, "dinRowLabel8").text(), "9") << c.name;
             return false;
         });
         editRestartPoints(state, services);
         modals.dialogScripts.push_back([&](QDialog &dialog) {
-            EXPECT_EQ(Child<QLabel>(dialog, "dinHeader2").text(), "2") << c.name;
-            EXPECT_EQ(Child<QLabel>(dialog, "dinRowLabel9").text(), c.comingLastRow) << c.name;
-            EXPECT_EQ(Child<QLabel>(dialog, "dinCountLabel").text(), "Guards:") << c.name;
+            EXPECT_EQ(Control<QLabel>(dialog, "dinHeader2").text(), "2") << c.name;
+            EXPECT_EQ(Control<QLabel>(dialog, "dinRowLabel9").text(), c.comingLastRow) << c.name;
+            EXPECT_EQ(Control<QLabel>(dialog, "dinCountLabel").text(), "Guards:") << c.name;
             return false;
         });
         editComingGuards(state, services);
@@ -188,7 +180,7 @@ TEST_F(GridCommandsTest, CountSharesItsByteWithThePreviousRoomsLastRecordByte)
     state.room = kRoom;
     modals.dialogScripts.push_back([](QDialog &dialog) {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        auto &count = Child<QSpinBox>(dialog, "dinCount");
+        auto &count = Control<QSpinBox>(dialog, "dinCount");
         EXPECT_EQ(count.value(), 2);
         EXPECT_EQ(QApplication::focusWidget(), &count);
         QTest::keyClick(&count, Qt::Key_Up);
