@@ -24,6 +24,7 @@ constexpr int kListHeight = 200;
 constexpr int kListButtonsTop = 140;
 constexpr QRect kScrollBox(10, 40, 300, 290);
 constexpr QRect kListBox(10, 10, 300, 120);
+constexpr int kOkLeft = 10;
 constexpr int kCancelLeft = 100;
 // Inside the scroll box: headers on top, row labels at the left, boxes one pitch apart.
 constexpr int kFirstBoxLeft = 120;
@@ -64,7 +65,7 @@ RuntimeDialog::RuntimeDialog(const MessageTexts &texts, const QString &captionKe
     setWindowTitle(texts.text(captionKey));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
-    m_ok = addButton(*this, "dinOK", texts.text(QStringLiteral("dinOK")), {10, buttonsTop});
+    m_ok = addButton(*this, "dinOK", texts.text(QStringLiteral("dinOK")), {kOkLeft, buttonsTop});
     m_ok->setDefault(true);
     m_cancel = addButton(*this, "dinCancel", texts.text(QStringLiteral("dinCancel")),
                          {kCancelLeft, buttonsTop});
