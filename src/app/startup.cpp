@@ -1,17 +1,29 @@
 #include "app/startup.h"
 
+#include "editors/coming_guards.h"
+#include "editors/restart_points.h"
 #include "inspect/level_check_command.h"
 
 namespace qv2 {
 
 Program::Program(Modals &modals, const QString &programDir)
-    : mainWindow(modals, programDir), levelPicker(&mainWindow), overview(&mainWindow)
+    : mainWindow(modals, programDir), levelPicker(&mainWindow), overview(&mainWindow),
+      backgroundEditor(&mainWindow)
 {
     mainWindow.setLevelPicker(&levelPicker);
-    mainWindow.connectCommand(MainWindow::ActionHibakereses1,
-                              [this] { checkLevel(mainWindow.state(), mainWindow.services()); });
+    mainWindow.connectCommand(MainWindow::ActionUjrakezdes1, [this] {
+        editRestartPoints(mainWindow.state(), mainWindow.services());
+    });
     mainWindow.connectCommand(MainWindow::ActionASzintEgyben1, [this] {
         showLevelOverview(mainWindow.state(), mainWindow.services(), overview);
+    });
+    mainWindow.connectCommand(MainWindow::ActionHibakereses1,
+                              [this] { checkLevel(mainWindow.state(), mainWindow.services()); });
+    mainWindow.connectCommand(MainWindow::ActionJovoEllensegek1, [this] {
+        editComingGuards(mainWindow.state(), mainWindow.services());
+    });
+    mainWindow.connectCommand(MainWindow::ActionHatter1, [this] {
+        editBackground(mainWindow.state(), mainWindow.services(), backgroundEditor);
     });
 }
 

@@ -3,6 +3,7 @@
 #include "app/level_picker.h"
 #include "app/main_window.h"
 #include "inspect/overview_window.h"
+#include "editors/background_editor.h"
 
 #include <QString>
 
@@ -25,6 +26,7 @@ public:
     MainWindow mainWindow;
     LevelPicker levelPicker;
     OverviewWindow overview;
+    BackgroundEditor backgroundEditor; // TForm7, which keeps its built-in texts
 
 private:
     std::vector<TextTarget *> textTargets();

@@ -24,6 +24,7 @@ constexpr int kListHeight = 200;
 constexpr int kListButtonsTop = 140;
 constexpr QRect kScrollBox(10, 40, 300, 290);
 constexpr QRect kListBox(10, 10, 300, 120);
+constexpr int kOkLeft = 10;
 constexpr int kCancelLeft = 100;
 // Inside the scroll box: headers on top, row labels at the left, boxes one pitch apart.
 constexpr int kFirstBoxLeft = 120;
@@ -32,6 +33,7 @@ constexpr int kHeaderTop = 10;
 constexpr int kRowLabelLeft = 10;
 constexpr int kPitch = 32;
 constexpr int kBoxWidth = 32;
+constexpr int kLabelGap = 6;
 constexpr int kMargin = 10;
 
 QPushButton *addButton(QDialog &dialog, const char *key, const QString &text, QPoint at)
@@ -63,7 +65,7 @@ RuntimeDialog::RuntimeDialog(const MessageTexts &texts, const QString &captionKe
     setWindowTitle(texts.text(captionKey));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
-    m_ok = addButton(*this, "dinOK", texts.text(QStringLiteral("dinOK")), {10, buttonsTop});
+    m_ok = addButton(*this, "dinOK", texts.text(QStringLiteral("dinOK")), {kOkLeft, buttonsTop});
     m_ok->setDefault(true);
     m_cancel = addButton(*this, "dinCancel", texts.text(QStringLiteral("dinCancel")),
                          {kCancelLeft, buttonsTop});
@@ -107,21 +109,30 @@ void GridDialog::addGrid(const QStringList &headers, const QStringList &rowLabel
 {
     QWidget &grid = *m_scrollBox->widget();
     const int boxHeight = QLineEdit().sizeHint().height();
+    // The boxes stand at fixed places unless labels are wider: then they move right, and the
+    // columns apart, so that no label runs into a box or another label.
+    int firstLeft = kFirstBoxLeft;
     for (int row = 0; row < rowLabels.size(); ++row) {
-        addLabel(grid, QStringLiteral("dinRowLabel%1").arg(row), rowLabels[row],
-                 {kRowLabelLeft, kFirstBoxTop + kPitch * row}, boxHeight);
+        const QLabel *label = addLabel(grid, QStringLiteral("dinRowLabel%1").arg(row), rowLabels[row],
+                                       {kRowLabelLeft, kFirstBoxTop + kPitch * row}, boxHeight);
+        firstLeft = std::max(firstLeft, label->geometry().right() + 1 + kLabelGap);
     }
+    std::vector<QLabel *> headerLabels;
+    int pitch = kPitch;
     for (int column = 0; column < headers.size(); ++column) {
-        addLabel(grid, QStringLiteral("dinHeader%1").arg(column), headers[column],
-                 {kFirstBoxLeft + kPitch * column, kHeaderTop}, boxHeight);
+        headerLabels.push_back(addLabel(grid, QStringLiteral("dinHeader%1").arg(column),
+                                        headers[column], {}, boxHeight));
+        pitch = std::max(pitch, headerLabels.back()->width() + kLabelGap);
     }
+    for (int column = 0; column < headers.size(); ++column)
+        headerLabels[column]->move(firstLeft + pitch * column, kHeaderTop);
     // Created in numbering order, which makes it the tab order.
     const int boxes = static_cast<int>(headers.size() * rowLabels.size());
     for (int box = 0; box < boxes; ++box) {
         const Cell cell = numbering(box);
         auto *edit = new QLineEdit(&grid);
         edit->setObjectName(QStringLiteral("dinEdit%1").arg(box));
-        edit->setGeometry(kFirstBoxLeft + kPitch * cell.column, kFirstBoxTop + kPitch * cell.row,
+        edit->setGeometry(firstLeft + pitch * cell.column, kFirstBoxTop + kPitch * cell.row,
                           kBoxWidth, boxHeight);
         m_boxes.push_back(edit);
     }

@@ -1,9 +1,9 @@
 #include "view/room_painter.h"
 
 #include "level/level_layout.h"
+#include "view/picture_text.h"
 #include "view/tile_picture_name.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -33,20 +33,6 @@ void DrawTileFrame(QPainter &painter, int row, int column, const QColor &colour)
     painter.setPen(colour);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRect(TileCorner(row, column), QSize(kTileWidth, kTileHeight)));
-}
-
-// Black text on an opaque white background, its top-left corner at the given point; plain pixels,
-// without smoothing, like the rest of the room picture.
-void WriteText(QPainter &painter, QPoint topLeft, const QString &text)
-{
-    QFont font = painter.font();
-    font.setStyleStrategy(QFont::NoAntialias);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::white);
-    painter.drawText(topLeft + QPoint(0, QFontMetrics(painter.font()).ascent()), text);
-    painter.setBackgroundMode(Qt::TransparentMode);
 }
 
 // Copies every pixel, whatever alpha the file has: tiles and arrows are opaque.

@@ -1,0 +1,57 @@
+#include "editors/coming_guards.h"
+
+#include "level/level_layout.h"
+#include "ui/comma_text.h"
+#include "ui/modals.h"
+#include "ui/runtime_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include <algorithm>
+
+namespace qv2 {
+
+void editComingGuards(EditorState &state, Services &services)
+{
+    if (!state.levelOpen)
+        return;
+    const QStringList names = SplitCommaText(state.texts.text(QStringLiteral("dincomingdesc")));
+    GridDialog dialog(state.texts, QStringLiteral("dincoming"));
+
+    auto *label = new QLabel(state.texts.text(QStringLiteral("nguards")), &dialog);
+    label->setObjectName(QStringLiteral("dinCountLabel"));
+    auto *count = new QSpinBox(&dialog);
+    count->setObjectName(QStringLiteral("dinCount"));
+    count->setRange(0, kMaxComingGuards);
+    // Only the arrows and the Up and Down keys change the count, so it is always in range.
+    count->findChild<QLineEdit *>()->setReadOnly(true);
+    label->setGeometry(10, 10, label->sizeHint().width(), count->sizeHint().height());
+    // Right of a longer label rather than over it.
+    count->setGeometry(std::max(120, label->geometry().right() + 7), 10, 50, label->height());
+
+    QStringList headers;
+    for (int record = 0; record < kMaxComingGuards; ++record)
+        headers << QString::number(record);
+    QStringList rows;
+    for (int byte = 0; byte < kComingGuardRecordSize; ++byte)
+        rows << QString::asprintf("[%02X] ", byte) + names.value(byte) + u':';
+    // One column per record: box 10c + j is byte j of record c, block byte 5 + box.
+    dialog.addGrid(headers, rows, [](int box) {
+        return GridDialog::Cell{box / kComingGuardRecordSize, box % kComingGuardRecordSize};
+    });
+
+    const int room = state.room;
+    count->setValue(state.level.byte(ComingGuardCountAt(room)));
+    dialog.showBytes(state.level, ComingGuardRecordAt(room, 0));
+    if (!services.modals.run(dialog))
+        return;
+    // The third record's last byte is the next room's count: the count goes first, the records
+    // after it, each through its own offset.
+    state.level.setByte(ComingGuardCountAt(room), static_cast<std::uint8_t>(count->value()));
+    dialog.storeBytes(state.level, ComingGuardRecordAt(room, 0), services.modals);
+    services.refreshRoom();
+}
+
+} // namespace qv2
