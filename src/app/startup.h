@@ -2,6 +2,11 @@
 
 #include "app/level_picker.h"
 #include "app/main_window.h"
+#include "editors/enemy_dialog.h"
+#include "editors/level_type_dialog.h"
+#include "editors/link_dialog.h"
+#include "editors/neighbour_dialog.h"
+#include "editors/start_position_dialog.h"
 
 #include <QString>
 
@@ -21,8 +26,13 @@ public:
     // window and to the message list.
     void LoadStartupSettings();
 
-    MainWindow mainWindow;
-    LevelPicker levelPicker;
+    MainWindow mainWindow;              // TForm1
+    LevelPicker levelPicker;            // TForm2
+    StartPositionDialog startPosition;  // TForm3
+    NeighbourDialog neighbours;         // TForm4
+    LinkDialog links;                   // TForm6
+    EnemyDialog enemies;                // TForm8
+    LevelTypeDialog levelType;          // TForm9
 
 private:
     std::vector<TextTarget *> textTargets();
