@@ -54,6 +54,12 @@ void EditorDialog::applyFrameTexts(const LanguageFile &language, const QString &
 
 void EditorDialog::fitToContents()
 {
+    // Until the dialog is first shown, a new caption does not reach the sizes that the layouts
+    // above it keep: they are renewed here.
+    for (QWidget *widget : findChildren<QWidget *>())
+        widget->updateGeometry();
+    for (QLayout *layout : findChildren<QLayout *>())
+        layout->invalidate();
     layout()->activate();
     setFixedSize(layout()->totalSizeHint().expandedTo(m_clientSize));
 }

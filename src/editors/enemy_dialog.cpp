@@ -103,7 +103,8 @@ EnemyDialog::EnemyDialog(QWidget *parent) : EditorDialog("TForm8", "Ellenségek"
         const int row = i % kLeftColumnRows;
         const int column = i < kLeftColumnRows ? 0 : 3;
         fields->addWidget(m_labels[i], row, column);
-        fields->addWidget(control, row, column + 1, Qt::AlignLeft);
+        // Lists fill their column; number fields keep their width.
+        fields->addWidget(control, row, column + 1, entry.itemsKey ? Qt::Alignment() : Qt::AlignLeft);
     }
 
     auto *body = new QVBoxLayout;

@@ -27,6 +27,7 @@ const FieldEntry kFields[kLinkEntrySize] = {
 };
 
 enum { BackByte = 3, NextByte = 4 };
+constexpr int kFieldWidth = 38;
 
 } // namespace
 
@@ -37,17 +38,19 @@ LinkDialog::LinkDialog(QWidget *parent) : EditorDialog("TForm6", "Linkek szerkes
     m_back->setObjectName(QStringLiteral("Button3"));
     m_next = new QPushButton(QStringLiteral("->"), this);
     m_next->setObjectName(QStringLiteral("Button4"));
-    for (QPushButton *button : {m_back, m_next})
+    for (QPushButton *button : {m_back, m_next}) {
         button->setAutoDefault(false);
-
+        button->setFixedWidth(kFieldWidth);
+    }
     auto *grid = new QGridLayout;
     grid->addWidget(m_entry, 0, 0, 1, 2);
-    grid->addWidget(m_back, 0, 2, 1, 2);
-    grid->addWidget(m_next, 0, 4, 1, 1);
+    // Each step button stands over the field that names where it goes.
+    grid->addWidget(m_back, 0, BackByte);
+    grid->addWidget(m_next, 0, NextByte);
     for (int field = 0; field < kLinkEntrySize; ++field) {
         const FieldEntry &entry = kFields[field];
         m_labels[field] = MakeLabel(this, entry.label, entry.caption);
-        m_fields[field] = MakeNumberEdit(this, entry.field, 38);
+        m_fields[field] = MakeNumberEdit(this, entry.field, kFieldWidth);
         grid->addWidget(m_labels[field], 1, field, Qt::AlignHCenter | Qt::AlignBottom);
         grid->addWidget(m_fields[field], 2, field);
         connect(m_fields[field], &QLineEdit::textEdited, this, [this] { m_pending = true; });

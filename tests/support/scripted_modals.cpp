@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,7 @@ bool ScriptedModals::run(QDialog &dialog)
     // Shown and active like a real modal run, so that focus changes deliver their events.
     dialog.show();
     dialog.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog)) << dialog.windowTitle().toStdString();
     const bool ok = script(dialog);
     if (dialog.isVisible()) {
         if (ok)
