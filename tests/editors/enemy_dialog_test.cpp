@@ -65,18 +65,18 @@ TEST_F(EnemyTest, OkWritesTheRoomsBlockWithEveryAcceptedField)
 {
     EnemyDialog dialog;
     modals.dialogScripts.push_back([&](QDialog &d) {
-        // Record 4 lies beyond the count and is edited all the same.
+        // Record 4 lies beyond the count and is edited all the same; what was typed last is stored
+        // when the spinner switches records.
         ShowRecord(d, 4);
         Type(d, "Edit2", "65535");
-        Type(d, "Edit5", "0");
         Choose(d, "ComboBox4", 2);
-        // Every exit reads all fields again: a refused text is reported again until it is mended.
-        Type(d, "Edit1", "300");
-        Type(d, "Edit3", "x");
-        Leave();
+        Type(d, "Edit5", "0");
         ShowRecord(d, 1);
         Choose(d, "ComboBox4", 0);
         Choose(d, "ComboBox3", 2);
+        // Every exit reads all fields again: a refused text is reported again until it is mended.
+        Type(d, "Edit1", "300");
+        Type(d, "Edit3", "x");
         Type(d, "Edit2", "65536");
         // Return confirms without leaving the field.
         Type(d, "Edit4", "12");
@@ -93,8 +93,8 @@ TEST_F(EnemyTest, OkWritesTheRoomsBlockWithEveryAcceptedField)
                         {RecordByte(1, EnemyRevivalPair), 0}, {RecordByte(1, EnemyKind), 2},
                         {RecordByte(1, EnemyFrame), 12}}))
         << "only room 5's block changes";
-    EXPECT_EQ(modals.messages, QStringList({"between 0 and 255", "between 0 and 255", "not a number",
-                                            "between 0 and 65535", "between 0 and 65535"}));
+    const QString tile = "between 0 and 255", skill = "not a number", x = "between 0 and 65535";
+    EXPECT_EQ(modals.messages, QStringList({tile, tile, skill, tile, x, skill, tile, x, skill}));
     EXPECT_EQ(refreshes, 1);
 }
 
