@@ -64,7 +64,7 @@ constexpr int kLeftColumnRows = 5;
 
 } // namespace
 
-EnemyDialog::EnemyDialog(QWidget *parent) : EditorDialog("TForm8", "Ellenségek", QSize(373, 303), parent)
+EnemyDialog::EnemyDialog(QWidget *parent) : WorkingCopyDialog("TForm8", "Ellenségek", QSize(373, 303), parent)
 {
     m_countLabel = MakeLabel(this, "Label1", "Ellenségek száma:");
     m_count = MakeSpinner(this, "UpDown1", kMaxEnemies);
@@ -90,13 +90,12 @@ EnemyDialog::EnemyDialog(QWidget *parent) : EditorDialog("TForm8", "Ellenségek"
         QWidget *control;
         if (entry.itemsKey) {
             QComboBox *list = MakeChoiceList(panel, entry.control, entry.items);
-            connect(list, &QComboBox::activated, this, &EnemyDialog::storeRecord);
+            connect(list, &QComboBox::activated, this, &EnemyDialog::storeFields);
             m_choices[choices++] = list;
             control = list;
         } else {
             ExitLineEdit *edit = MakeNumberEdit(panel, entry.control);
-            connect(edit, &QLineEdit::textEdited, this, [this] { m_pending = true; });
-            connect(edit, &ExitLineEdit::exited, this, &EnemyDialog::storeRecord);
+            watchField(*edit);
             m_numbers[numbers++] = edit;
             control = edit;
         }
@@ -135,8 +134,7 @@ void EnemyDialog::applyTexts(const LanguageFile &language)
 void EnemyDialog::fill(const EnemyBlock &block, const NumberInput &input)
 {
     m_block = block;
-    m_input.emplace(input);
-    m_pending = false;
+    beginEditing(input);
     {
         const QSignalBlocker blocker(m_count);
         m_count->setValue(block[0]);
@@ -146,9 +144,7 @@ void EnemyDialog::fill(const EnemyBlock &block, const NumberInput &input)
 
 void EnemyDialog::showRecord(int record)
 {
-    // What was typed in the shown record is stored before another record replaces it.
-    if (m_pending)
-        storeRecord();
+    storePendingEdit();
     m_shown = record;
     {
         const QSignalBlocker blocker(m_record);
@@ -165,9 +161,8 @@ void EnemyDialog::showRecord(int record)
     }
 }
 
-void EnemyDialog::storeRecord()
+void EnemyDialog::store()
 {
-    m_pending = false;
     int numbers = 0;
     int choices = 0;
     for (const FieldEntry &entry : kFields) {
@@ -178,21 +173,13 @@ void EnemyDialog::storeRecord()
         }
         const int old = fieldValue(shownRecord(), entry);
         setFieldValue(shownRecord(), entry,
-                      m_input->read(m_numbers[numbers++]->text(), 0, entry.maximum, old, QString()));
+                      input().read(m_numbers[numbers++]->text(), 0, entry.maximum, old, QString()));
     }
     // The companion byte follows the revival state: 0 with "comes to life" and "came to life",
     // 0xFF with "stays down".
     std::uint8_t *record = shownRecord();
     if (ChoiceCode(kRevivalCodes, m_choices[kRevivalChoice]->currentIndex()))
         record[EnemyRevivalPair] = record[EnemyRevival] == 0xFF ? 0xFF : 0x00;
-}
-
-void EnemyDialog::accept()
-{
-    // Return confirms without leaving the field it was typed in.
-    if (m_pending)
-        storeRecord();
-    EditorDialog::accept();
 }
 
 void editEnemies(EditorState &state, Services &services, EnemyDialog &dialog)

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "editors/editor_dialog.h"
-#include "editors/number_input.h"
+#include "editors/working_copy_dialog.h"
 #include "level/level_layout.h"
 #include "ui/editor_state.h"
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -20,7 +18,7 @@ using EnemyBlock = std::array<std::uint8_t, kEnemyBlockSize>;
 
 // The enemies of the current room. All five records are shown, edited and written back whatever
 // the count says. Works on a copy of the room's block.
-class EnemyDialog : public EditorDialog {
+class EnemyDialog : public WorkingCopyDialog {
     Q_OBJECT
 public:
     static constexpr int kNumberFields = 5;
@@ -33,19 +31,15 @@ public:
     void fill(const EnemyBlock &block, const NumberInput &input);
     const EnemyBlock &block() const { return m_block; }
 
-    void accept() override;
-
 private:
     void showRecord(int record);
     // Reads all nine controls into the shown record. A refused number keeps its byte; a list
     // without a selection stores nothing.
-    void storeRecord();
+    void store() override;
     std::uint8_t *shownRecord() { return m_block.data() + 1 + m_shown * kEnemyRecordSize; }
 
     EnemyBlock m_block{};
     int m_shown = 0;
-    bool m_pending = false; // a field was typed in and not yet stored
-    std::optional<NumberInput> m_input;
 
     QLabel *m_countLabel;
     QLabel *m_recordLabel;

@@ -31,7 +31,7 @@ constexpr int kFieldWidth = 38;
 
 } // namespace
 
-LinkDialog::LinkDialog(QWidget *parent) : EditorDialog("TForm6", "Linkek szerkesztése", QSize(217, 147), parent)
+LinkDialog::LinkDialog(QWidget *parent) : WorkingCopyDialog("TForm6", "Linkek szerkesztése", QSize(217, 147), parent)
 {
     m_entry = MakeSpinner(this, "UpDown1", kLinkEntryCount - 1);
     m_back = new QPushButton(QStringLiteral("<-"), this);
@@ -53,8 +53,7 @@ LinkDialog::LinkDialog(QWidget *parent) : EditorDialog("TForm6", "Linkek szerkes
         m_fields[field] = MakeNumberEdit(this, entry.field, kFieldWidth);
         grid->addWidget(m_labels[field], 1, field, Qt::AlignHCenter | Qt::AlignBottom);
         grid->addWidget(m_fields[field], 2, field);
-        connect(m_fields[field], &QLineEdit::textEdited, this, [this] { m_pending = true; });
-        connect(m_fields[field], &ExitLineEdit::exited, this, &LinkDialog::storeEntry);
+        watchField(*m_fields[field]);
     }
     setBody(grid, m_entry);
 
@@ -77,16 +76,13 @@ void LinkDialog::applyTexts(const LanguageFile &language)
 void LinkDialog::fill(const LinkTable &table, int entry, const NumberInput &input)
 {
     m_table = table;
-    m_input.emplace(input);
-    m_pending = false;
+    beginEditing(input);
     showEntry(entry);
 }
 
 void LinkDialog::showEntry(int entry)
 {
-    // A value typed in the shown entry is stored before another entry replaces it.
-    if (m_pending)
-        storeEntry();
+    storePendingEdit();
     m_shown = entry;
     {
         const QSignalBlocker blocker(m_entry);
@@ -96,23 +92,14 @@ void LinkDialog::showEntry(int entry)
         m_fields[field]->setText(QString::number(byteOf(field)));
 }
 
-void LinkDialog::storeEntry()
+void LinkDialog::store()
 {
-    m_pending = false;
     for (int field = 0; field < kLinkEntrySize; ++field) {
         std::uint8_t &byte = byteOf(field);
         byte = static_cast<std::uint8_t>(
-            m_input->read(m_fields[field]->text(), 0, 255, byte, QStringLiteral("link: ")));
+            input().read(m_fields[field]->text(), 0, 255, byte, QStringLiteral("link: ")));
     }
     showEntry(m_shown);
-}
-
-void LinkDialog::accept()
-{
-    // Return confirms without leaving the box it was typed in.
-    if (m_pending)
-        storeEntry();
-    EditorDialog::accept();
 }
 
 void editLinks(EditorState &state, Services &services, LinkDialog &dialog)

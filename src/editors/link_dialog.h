@@ -1,13 +1,11 @@
 #pragma once
 
-#include "editors/editor_dialog.h"
-#include "editors/number_input.h"
+#include "editors/working_copy_dialog.h"
 #include "level/level_layout.h"
 #include "ui/editor_state.h"
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -19,7 +17,7 @@ using LinkTable = std::array<std::uint8_t, kLinkTableSize>;
 
 // The link table: which entry each floor plate starts from, and the chains of entries the "<-" and
 // "->" buttons follow. Works on a copy of the whole table.
-class LinkDialog : public EditorDialog {
+class LinkDialog : public WorkingCopyDialog {
     Q_OBJECT
 public:
     explicit LinkDialog(QWidget *parent = nullptr);
@@ -29,19 +27,15 @@ public:
     void fill(const LinkTable &table, int entry, const NumberInput &input);
     const LinkTable &table() const { return m_table; }
 
-    void accept() override;
-
 private:
     void showEntry(int entry);
     // Stores the five boxes into the shown entry, then shows the entry again, so that a refused
     // text gives way to the stored byte at once.
-    void storeEntry();
+    void store() override;
     std::uint8_t &byteOf(int field) { return m_table[static_cast<std::size_t>(m_shown * kLinkEntrySize + field)]; }
 
     LinkTable m_table{};
     int m_shown = 0;
-    bool m_pending = false; // a box was typed in and not yet stored
-    std::optional<NumberInput> m_input;
 
     QSpinBox *m_entry;   // UpDown1
     QPushButton *m_back; // Button3, "<-"
