@@ -2,8 +2,6 @@
 
 #include "editor_test_support.h"
 
-#include <QListWidget>
-
 using namespace qv2;
 using namespace editortest;
 
@@ -58,26 +56,6 @@ TEST_F(LevelTypeTest, OkStoresTheSettingsAndLeavesUnknownListBytes)
         EXPECT_EQ(modals.messages, c.messages) << c.name;
     }
     EXPECT_EQ(refreshes, 0);
-}
-
-TEST_F(LevelTypeTest, FlagsAreTickedForNonzeroWords)
-{
-    state.level.setWord(LevelFlagAt(0), 0x0102);
-    state.level.setWord(LevelFlagAt(1), 0);
-    state.level.setWord(LevelFlagAt(11), 0x8000);
-    LevelTypeDialog dialog;
-    modals.dialogScripts.push_back([&](QDialog &d) {
-        auto &flags = Find<QListWidget>(d, "CheckListBox1");
-        EXPECT_EQ(flags.item(0)->checkState(), Qt::Checked);
-        EXPECT_EQ(flags.item(1)->checkState(), Qt::Unchecked);
-        flags.item(1)->setCheckState(Qt::Checked);
-        flags.item(11)->setCheckState(Qt::Unchecked);
-        return true;
-    });
-    editLevelType(state, services, dialog);
-    EXPECT_EQ(state.level.word(LevelFlagAt(0)), 1);
-    EXPECT_EQ(state.level.word(LevelFlagAt(1)), 1);
-    EXPECT_EQ(state.level.word(LevelFlagAt(11)), 0);
 }
 
 } // namespace
