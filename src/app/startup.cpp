@@ -7,20 +7,43 @@
 namespace qv2 {
 
 Program::Program(Modals &modals, const QString &programDir)
-    : mainWindow(modals, programDir), levelPicker(&mainWindow), overview(&mainWindow),
-      backgroundEditor(&mainWindow)
+    : mainWindow(modals, programDir),
+      levelPicker(&mainWindow),
+      startPosition(&mainWindow),
+      neighbours(&mainWindow),
+      overview(&mainWindow),
+      links(&mainWindow),
+      backgroundEditor(&mainWindow),
+      enemies(&mainWindow),
+      levelType(&mainWindow)
 {
     mainWindow.setLevelPicker(&levelPicker);
+    // In menu order.
+    mainWindow.connectCommand(MainWindow::ActionKezdohely1, [this] {
+        editStartPosition(mainWindow.state(), mainWindow.services(), startPosition);
+    });
     mainWindow.connectCommand(MainWindow::ActionUjrakezdes1, [this] {
         editRestartPoints(mainWindow.state(), mainWindow.services());
+    });
+    mainWindow.connectCommand(MainWindow::ActionLink1, [this] {
+        editLinks(mainWindow.state(), mainWindow.services(), links);
     });
     mainWindow.connectCommand(MainWindow::ActionASzintEgyben1, [this] {
         showLevelOverview(mainWindow.state(), mainWindow.services(), overview);
     });
     mainWindow.connectCommand(MainWindow::ActionHibakereses1,
                               [this] { checkLevel(mainWindow.state(), mainWindow.services()); });
+    mainWindow.connectCommand(MainWindow::ActionSzintfajta1, [this] {
+        editLevelType(mainWindow.state(), mainWindow.services(), levelType);
+    });
+    mainWindow.connectCommand(MainWindow::ActionEllensegek1, [this] {
+        editEnemies(mainWindow.state(), mainWindow.services(), enemies);
+    });
     mainWindow.connectCommand(MainWindow::ActionJovoEllensegek1, [this] {
         editComingGuards(mainWindow.state(), mainWindow.services());
+    });
+    mainWindow.connectCommand(MainWindow::ActionPalyak1, [this] {
+        editNeighbours(mainWindow.state(), mainWindow.services(), neighbours);
     });
     mainWindow.connectCommand(MainWindow::ActionHatter1, [this] {
         editBackground(mainWindow.state(), mainWindow.services(), backgroundEditor);
@@ -30,7 +53,16 @@ Program::Program(Modals &modals, const QString &programDir)
 std::vector<TextTarget *> Program::textTargets()
 {
     // Main window first, then the dialogs in the order their sections come in the language file.
-    return {&mainWindow, &overview, &levelPicker};
+    return {
+        &mainWindow,
+        &overview,
+        &startPosition,
+        &links,
+        &levelPicker,
+        &neighbours,
+        &enemies,
+        &levelType,
+    };
 }
 
 void Program::LoadStartupSettings()

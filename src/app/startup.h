@@ -2,8 +2,13 @@
 
 #include "app/level_picker.h"
 #include "app/main_window.h"
-#include "inspect/overview_window.h"
 #include "editors/background_editor.h"
+#include "editors/enemy_dialog.h"
+#include "editors/level_type_dialog.h"
+#include "editors/link_dialog.h"
+#include "editors/neighbour_dialog.h"
+#include "editors/start_position_dialog.h"
+#include "inspect/overview_window.h"
 
 #include <QString>
 
@@ -23,10 +28,15 @@ public:
     // window and to the message list.
     void LoadStartupSettings();
 
-    MainWindow mainWindow;
-    LevelPicker levelPicker;
-    OverviewWindow overview;
-    BackgroundEditor backgroundEditor; // TForm7, which keeps its built-in texts
+    MainWindow mainWindow;              // TForm1
+    LevelPicker levelPicker;            // TForm2
+    StartPositionDialog startPosition;  // TForm3
+    NeighbourDialog neighbours;         // TForm4
+    OverviewWindow overview;            // TForm5
+    LinkDialog links;                   // TForm6
+    BackgroundEditor backgroundEditor;  // TForm7, which keeps its built-in texts
+    EnemyDialog enemies;                // TForm8
+    LevelTypeDialog levelType;          // TForm9
 
 private:
     std::vector<TextTarget *> textTargets();

@@ -19,6 +19,8 @@ inline constexpr int kRestartPointCount = 9;
 inline constexpr int kLinkEntryCount = 256;
 inline constexpr int kLinkEntrySize = 5;
 inline constexpr int kLevelFlagCount = 12;
+inline constexpr int kEnemyBlockSize = 1 + kMaxEnemies * kEnemyRecordSize;
+inline constexpr int kLinkTableSize = kLinkEntryCount * kLinkEntrySize;
 
 // The last field (room 32's third coming-guard record) ends at byte 11065.
 inline constexpr std::size_t kFullLevelSize = 11066;
@@ -32,6 +34,23 @@ inline constexpr std::size_t kStartDirectionOffset = 6242;
 inline constexpr std::size_t kEnemyGraphicsOffset = 6246;
 
 enum Side { SideLeft = 0, SideRight = 1, SideUp = 2, SideDown = 3 };
+
+// The bytes of an enemy record that the enemies editor changes; the others stay as stored.
+enum EnemyByte {
+    EnemyTile = 0,
+    EnemyX = 1, // 16-bit
+    EnemyDirection = 3,
+    EnemySkill = 4,
+    EnemyFrame = 5,
+    EnemyColour = 9,
+    EnemyKind = 15,
+    EnemyStrength = 16,
+    EnemyRevival = 17,
+    EnemyRevivalPair = 18, // goes with the revival state
+};
+
+// Opener, closer and opener-closer plates: their attribute byte 0 is their link entry.
+constexpr bool IsLinkPlate(int kind) { return kind == 0x05 || kind == 0x06 || kind == 0x22; }
 
 constexpr std::size_t TileKindAt(int room, int y, int x)
 {

@@ -2,8 +2,25 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+namespace {
+
+// g++ 12 at -O3 takes a copied std::optional<QString> for uninitialised; the answer is moved out
+// as a plain QString instead.
+std::optional<QString> takeFront(std::deque<std::optional<QString>> &answers)
+{
+    const bool given = answers.front().has_value();
+    QString answer = given ? std::move(*answers.front()) : QString();
+    answers.pop_front();
+    if (!given)
+        return std::nullopt;
+    return answer;
+}
+
+} // namespace
 
 ScriptedModals::~ScriptedModals()
 {
@@ -38,9 +55,7 @@ std::optional<QString> ScriptedModals::inputLine(const QString &caption, const Q
         ADD_FAILURE() << "unexpected input prompt: " << caption.toStdString();
         return std::nullopt;
     }
-    auto answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
+    return takeFront(inputAnswers);
 }
 
 std::optional<QString> ScriptedModals::chooseFile(QFileDialog &dialog)
@@ -51,9 +66,7 @@ std::optional<QString> ScriptedModals::chooseFile(QFileDialog &dialog)
         ADD_FAILURE() << "unexpected file dialog: " << dialog.windowTitle().toStdString();
         return std::nullopt;
     }
-    auto answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    return takeFront(fileAnswers);
 }
 
 bool ScriptedModals::run(QDialog &dialog)
@@ -68,6 +81,7 @@ bool ScriptedModals::run(QDialog &dialog)
     // Shown and active like a real modal run, so that focus changes deliver their events.
     dialog.show();
     dialog.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog)) << dialog.windowTitle().toStdString();
     const bool ok = script(dialog);
     if (dialog.isVisible()) {
         if (ok)
