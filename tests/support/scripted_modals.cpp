@@ -5,6 +5,21 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// Built in place from the queue's front: copying an optional QString out and then popping makes
+// g++ 12 at -O3 warn that the copy may be uninitialised.
+std::optional<QString> takeFront(std::deque<std::optional<QString>> &answers)
+{
+    std::optional<QString> answer;
+    if (answers.front())
+        answer.emplace(std::move(*answers.front()));
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
 ScriptedModals::~ScriptedModals()
 {
     EXPECT_TRUE(yesNoAnswers.empty()) << yesNoAnswers.size() << " yes/no answer(s) never asked for";
@@ -38,9 +53,7 @@ std::optional<QString> ScriptedModals::inputLine(const QString &caption, const Q
         ADD_FAILURE() << "unexpected input prompt: " << caption.toStdString();
         return std::nullopt;
     }
-    auto answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
+    return takeFront(inputAnswers);
 }
 
 std::optional<QString> ScriptedModals::chooseFile(QFileDialog &dialog)
@@ -51,9 +64,7 @@ std::optional<QString> ScriptedModals::chooseFile(QFileDialog &dialog)
         ADD_FAILURE() << "unexpected file dialog: " << dialog.windowTitle().toStdString();
         return std::nullopt;
     }
-    auto answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    return takeFront(fileAnswers);
 }
 
 bool ScriptedModals::run(QDialog &dialog)
