@@ -2,6 +2,7 @@
 
 #include "app/level_picker.h"
 #include "app/main_window.h"
+#include "ui/qt_translations.h"
 
 #include <QString>
 
@@ -18,7 +19,9 @@ public:
     Program(Modals &modals, const QString &programDir);
 
     // Reads the language name from texts/Qv2LevEd.ini and applies that language file to every
-    // window and to the message list.
+    // window and to the message list, with Qt's own texts in the file's locale. Without a
+    // readable language file the built-in captions stay and the user is told which file is
+    // missing.
     void LoadStartupSettings();
 
     MainWindow mainWindow;
@@ -26,6 +29,9 @@ public:
 
 private:
     std::vector<TextTarget *> textTargets();
+
+    Modals &m_modals;
+    QtTranslations m_qtTranslations;
 };
 
 } // namespace qv2
