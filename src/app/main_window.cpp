@@ -133,8 +133,6 @@ MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *paren
 
     m_openDialog = makeArchiveDialog(this, "OpenDialog1", "Szint megnyitása");
     m_saveDialog = makeArchiveDialog(this, "SaveDialog1", "Szint mentése");
-    // It picks an existing archive like the Open dialog, but its button says what it is for.
-    m_saveDialog->setLabelText(QFileDialog::Accept, QString::fromUtf8("Mentés"));
 
     resize(820, 480);
 }
@@ -278,7 +276,7 @@ void MainWindow::applyTexts(const LanguageFile &language)
     m_saveDialog->setNameFilters(filters);
     m_openDialog->setWindowTitle(language.text(main, QStringLiteral("titleopen")));
     m_saveDialog->setWindowTitle(language.text(main, QStringLiteral("titlesave")));
-    m_saveDialog->setLabelText(QFileDialog::Accept, language.text(main, QStringLiteral("savebutton")));
+    m_saveButtonText = language.text(main, QStringLiteral("savebutton"));
     m_tileKinds->clear();
     m_tileKinds->addItems(language.list(main, QStringLiteral("tiles")));
     WidenPopupToItems(*m_tileKinds);
@@ -319,6 +317,9 @@ void MainWindow::saveFromDialog()
 {
     if (!m_state.levelOpen)
         return;
+    // It picks an existing archive like the Open dialog, but its button says what it is for. Set
+    // each time: Qt puts its own caption back whenever the language changes.
+    m_saveDialog->setLabelText(QFileDialog::Accept, m_saveButtonText);
     const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*m_saveDialog);
     if (!slot || !saveLevel(m_state, m_modals, slot->path, slot->id))
         return;

@@ -62,13 +62,16 @@ std::vector<PanelRow> DescribePanelRows(const IniFile &background, const Message
 
 std::vector<PanelRow> EveryPanelRow(const IniFile &background, const MessageTexts &texts)
 {
+    QStringList sections{QStringLiteral("*")};
+    for (int kind = 0; kind <= 0xFF; ++kind)
+        sections << HexByte(static_cast<std::uint8_t>(kind));
     std::vector<PanelRow> every;
-    for (int kind = 0; kind <= 0xFF; ++kind) {
+    for (const QString &section : sections) {
+        // Each section on its own, as each can fill the panel by itself.
         std::vector<PanelRow> rows;
-        DescribeSection(background, texts, HexByte(static_cast<std::uint8_t>(kind)), {}, rows);
+        DescribeSection(background, texts, section, {}, rows);
         every.insert(every.end(), rows.begin(), rows.end());
     }
-    DescribeSection(background, texts, QStringLiteral("*"), {}, every);
     return every;
 }
 

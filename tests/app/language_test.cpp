@@ -109,24 +109,21 @@ TEST_F(LanguageTest, MissingLanguageFileKeepsTheBuiltInCaptions)
     }
 }
 
-// Qt's own texts follow the language file's locale, and switch when another file is loaded.
+// Qt's own texts follow the language file's locale and switch with it.
 TEST_F(LanguageTest, QtsOwnTextsFollowTheLocale)
 {
     const char *lookIn = "Look in:";
-    writeText(dir + QStringLiteral("texts/hu.ini"),
-              QString::fromUtf8("[language]\nlocale=hu\n[main]\nsavebutton=Mentés\n"));
-    writeText(dir + QStringLiteral("texts/en.ini"), QStringLiteral("[language]\nlocale=en\n[main]\nsavebutton=Save\n"));
+    writeText(dir + QStringLiteral("texts/hu.ini"), QStringLiteral("[language]\nlocale=hu\n"));
+    writeText(dir + QStringLiteral("texts/en.ini"), QStringLiteral("[language]\nlocale=en\n"));
     Program program(modals, dir);
 
     writeText(dir + QStringLiteral("texts/Qv2LevEd.ini"), QStringLiteral("lang=hu.ini\n"));
     program.LoadStartupSettings();
     EXPECT_NE(QCoreApplication::translate("QFileDialog", lookIn), QLatin1String(lookIn));
-    EXPECT_EQ(program.mainWindow.saveDialog().labelText(QFileDialog::Accept), QString::fromUtf8("Mentés"));
 
     writeText(dir + QStringLiteral("texts/Qv2LevEd.ini"), QStringLiteral("lang=en.ini\n"));
     program.LoadStartupSettings();
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", lookIn), QLatin1String(lookIn));
-    EXPECT_EQ(program.mainWindow.saveDialog().labelText(QFileDialog::Accept), QStringLiteral("Save"));
 }
 
 } // namespace

@@ -4,10 +4,12 @@
 #include "level/level_layout.h"
 #include "support/archive_builder.h"
 #include "support/scripted_modals.h"
+#include "ui/ini_file.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -269,6 +271,7 @@ TEST_F(MainWindowTest, SaveThatCannotFindItsSlotOrIsCancelledWritesNothing)
 
 TEST_F(MainWindowTest, CommandLineOpenProposesThatFileForSave)
 {
+    QCoreApplication::sendPostedEvents();
     window().openArchive(archive, 2000);
     ASSERT_TRUE(state().levelOpen);
     EXPECT_EQ(state().room, 4);
@@ -278,6 +281,10 @@ TEST_F(MainWindowTest, CommandLineOpenProposesThatFileForSave)
     window().action(MainWindow::ActionMentes1)->trigger();
     ASSERT_EQ(modals.fileRequests.size(), 1u);
     EXPECT_EQ(modals.fileRequests[0].proposed, archive);
+    // Qt's retranslation, done by now, does not take the button's caption from the language file.
+    const IniFile language = IniFile::load(programDir() + QStringLiteral("texts/") + state().languageName);
+    EXPECT_EQ(modals.fileRequests[0].acceptLabel, language.value(QStringLiteral("main"), QStringLiteral("savebutton")));
+    EXPECT_FALSE(modals.fileRequests[0].acceptLabel.isEmpty());
 }
 
 // Whatever route opened a level, the picker stands on it, so that Save proposes the same slot,

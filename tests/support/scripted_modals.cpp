@@ -59,7 +59,8 @@ std::optional<QString> ScriptedModals::inputLine(const QString &caption, const Q
 std::optional<QString> ScriptedModals::chooseFile(QFileDialog &dialog)
 {
     fileRequests.push_back(
-        {dialog.windowTitle(), dialog.nameFilters(), dialog.selectedFiles().value(0)});
+        {dialog.windowTitle(), dialog.nameFilters(), dialog.selectedFiles().value(0),
+         dialog.labelText(QFileDialog::Accept)});
     if (fileAnswers.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << dialog.windowTitle().toStdString();
         return std::nullopt;

@@ -83,6 +83,22 @@ TEST(DescribePanelRows, AtMostTenRowsAndCountsBeyondTheSection)
     EXPECT_TRUE(DescribePanelRows(Ini({}), Texts({}), 0x01, {}).empty());
 }
 
+TEST(EveryPanelRow, HoldsEverySectionInFull)
+{
+    // Kind 01 fills the panel by itself; the rows of 1A and "*" still count for the layout.
+    QStringList lines = kBackground;
+    lines << "[01]" << "n=10";
+    for (int j = 1; j <= 10; ++j)
+        lines << QStringLiteral("%1=011pback").arg(j);
+    const auto rows = EveryPanelRow(Ini(lines), Texts(kTexts));
+    EXPECT_EQ(rows.size(), 13u);
+    QStringList labels;
+    for (const PanelRow &row : rows)
+        labels << row.label;
+    EXPECT_EQ(labels.count("Background"), 11);
+    EXPECT_TRUE(labels.contains("Flipping") && labels.contains("Side"));
+}
+
 // The panel on a level whose tile (room 1, row 0, column 0) is kind 1A.
 struct PanelTest : ::testing::Test {
     EditorState state;
