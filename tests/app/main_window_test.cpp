@@ -363,22 +363,6 @@ TEST_F(MainWindowTest, SaveStoresTheFocusedFieldsPendingEditFirst)
     }
 }
 
-// Return in a panel field stores it as it does in the toolbar fields.
-TEST_F(MainWindowTest, ReturnStoresAPanelField)
-{
-    open(archive, pickRow(3));
-    window().show();
-    window().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
-    auto *field = window().findChild<QLineEdit *>(QStringLiteral("dinEdit0"));
-    ASSERT_TRUE(field);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, QStringLiteral("42"));
-    QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(state().level.byte(TileAttributeAt(5, 0, 0, 2)), 42);
-}
-
 TEST_F(MainWindowTest, StartRoomOutsideTheLevelShowsRoomOne)
 {
     ArchiveBuilder builder;

@@ -182,6 +182,18 @@ TEST_F(PanelTest, StoringANumberChangesOnlyTheFieldsBits)
     EXPECT_TRUE(modals.messages.isEmpty());
 }
 
+TEST_F(PanelTest, ReturnStoresTheFieldAsTheToolbarFieldsDo)
+{
+    panel.RebuildPropertyPanel();
+    auto *edit = control<QLineEdit>("dinEdit0");
+    ASSERT_TRUE(edit);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "5");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(byte2(), 0x0A);
+}
+
 TEST_F(PanelTest, ARefusedNumberKeepsTheByteAndTheTypedText)
 {
     panel.RebuildPropertyPanel();
