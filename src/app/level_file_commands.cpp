@@ -70,9 +70,9 @@ bool loadLevel(EditorState &state, Modals &modals, const QString &path, std::uin
     return true;
 }
 
-void saveLevel(const EditorState &state, Modals &modals, const QString &path, std::uint16_t id)
+bool saveLevel(const EditorState &state, Modals &modals, const QString &path, std::uint16_t id)
 {
-    reportFailure(SaveLevelToArchive(nativePath(path), id, state.level), state, modals, path);
+    return reportFailure(SaveLevelToArchive(nativePath(path), id, state.level), state, modals, path);
 }
 
 } // namespace qv2
