@@ -15,11 +15,11 @@ QString MessageTexts::text(const QString &key) const
 bool FormatWidthsSane(const std::string &format)
 {
     const std::size_t size = format.size();
-    // Reads a run of digits at i; its value, counted no further than just beyond the limit.
-    const auto number = [&](std::size_t &i) {
+    // Reads a run of digits; its value, counted no further than just beyond the limit.
+    const auto number = [&](std::size_t &at) {
         int value = 0;
-        for (; i < size && format[i] >= '0' && format[i] <= '9'; ++i)
-            value = std::min(value * 10 + (format[i] - '0'), kLargestFormatWidth + 1);
+        for (; at < size && format[at] >= '0' && format[at] <= '9'; ++at)
+            value = std::min(value * 10 + (format[at] - '0'), kLargestFormatWidth + 1);
         return value;
     };
     for (std::size_t i = 0; i < size; ++i) {
@@ -30,9 +30,11 @@ bool FormatWidthsSane(const std::string &format)
         i = i < size && format[i] == '$' ? i + 1 : start; // "%2$5d" names its argument first
         while (i < size && std::string_view("-+ #0").find(format[i]) != std::string_view::npos)
             ++i;
-        if (number(i) > kLargestFormatWidth)
-            return false;
-        if (i < size && format[i] == '.' && number(++i) > kLargestFormatWidth)
+        // A width taken from an argument ('*') is refused too: no argument is meant as one.
+        const auto sane = [&](std::size_t &at) {
+            return (at >= size || format[at] != '*') && number(at) <= kLargestFormatWidth;
+        };
+        if (!sane(i) || (i < size && format[i] == '.' && !sane(++i)))
             return false;
     }
     return true;

@@ -32,7 +32,8 @@ template <class T> T formatArgument(T value) { return value; }
 // width of a billion would build a message of gigabytes.
 inline constexpr int kLargestFormatWidth = 100;
 
-// Whether every width and precision in the printf-style format is at most kLargestFormatWidth.
+// Whether every width and precision in the printf-style format is a number of at most
+// kLargestFormatWidth.
 bool FormatWidthsSane(const std::string &format);
 
 // Applies a printf-style format from the language file. The user can edit those files, so a format

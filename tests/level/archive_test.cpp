@@ -329,11 +329,39 @@ INSTANTIATE_TEST_SUITE_P(
                    S::Damaged, S::Found},
         DamageCase{"DataReachingExactlyTheEnd",
                    [] {
-                       const auto size = kTwoLevelLayout.build().size();
-                       const auto data = kTwoLevelLayout.dataOffsetOf(1, 0);
-                       return TwoLevels([&](ArchiveBuilder &b) {
-                           b.setDataSize(1, 0, static_cast<std::uint16_t>(size - data - 1));
-                       });
+                       // Level 2000 moved behind the tables, its last byte the file's last.
+                       const auto end = static_cast<std::uint32_t>(kTwoLevelLayout.build().size());
+                       Bytes image = TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, end); });
+                       const Bytes data = PatternBytes(21, 5);
+                       image.insert(image.end(), data.begin(), data.end());
+                       return image;
+                   },
+                   S::Found, S::Found},
+        DamageCase{"DataOnTheHeader",
+                   [] { return TwoLevels([](ArchiveBuilder &b) { b.setDataOffset(1, 0, 0); }); },
+                   S::Damaged, S::Found},
+        DamageCase{"DataOnTheMasterIndex",
+                   [] {
+                       const std::uint32_t index = kTwoLevelLayout.indexOffset();
+                       return TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, index - 20); });
+                   },
+                   S::Damaged, S::Found},
+        DamageCase{"DataOnAnotherTypesTable",
+                   [] {
+                       const std::uint32_t table = kTwoLevelLayout.tablePositionOf(0);
+                       return TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, table + 5); });
+                   },
+                   S::Damaged, S::Found},
+        DamageCase{"DataOnItsOwnTableEntry",
+                   [] {
+                       const std::uint32_t table = kTwoLevelLayout.tablePositionOf(1);
+                       return TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, table + 2); });
+                   },
+                   S::Damaged, S::Found},
+        DamageCase{"DataEndingRightBeforeTheIndex",
+                   [] {
+                       const std::uint32_t index = kTwoLevelLayout.indexOffset();
+                       return TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, index - 21); });
                    },
                    S::Found, S::Found},
         DamageCase{"ZeroTagFoundBeforeTheIndexRunsOut",
