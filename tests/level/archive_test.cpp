@@ -274,6 +274,12 @@ Bytes TwoLevels(const std::function<void(ArchiveBuilder &)> &breakIt)
     return b.build();
 }
 
+// Level 2000 (20 bytes) pointed at another place of the same archive.
+Bytes Level2000At(std::uint32_t offset)
+{
+    return TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, offset); });
+}
+
 Bytes Cut(Bytes image, std::size_t size)
 {
     image.resize(size);
@@ -330,39 +336,20 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"DataReachingExactlyTheEnd",
                    [] {
                        // Level 2000 moved behind the tables, its last byte the file's last.
-                       const auto end = static_cast<std::uint32_t>(kTwoLevelLayout.build().size());
-                       Bytes image = TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, end); });
+                       Bytes image = Level2000At(static_cast<std::uint32_t>(kTwoLevelLayout.build().size()));
                        const Bytes data = PatternBytes(21, 5);
                        image.insert(image.end(), data.begin(), data.end());
                        return image;
                    },
                    S::Found, S::Found},
-        DamageCase{"DataOnTheHeader",
-                   [] { return TwoLevels([](ArchiveBuilder &b) { b.setDataOffset(1, 0, 0); }); },
+        DamageCase{"DataOnTheHeader", [] { return Level2000At(0); }, S::Damaged, S::Found},
+        DamageCase{"DataOnTheMasterIndex", [] { return Level2000At(kTwoLevelLayout.indexOffset() - 20); },
                    S::Damaged, S::Found},
-        DamageCase{"DataOnTheMasterIndex",
-                   [] {
-                       const std::uint32_t index = kTwoLevelLayout.indexOffset();
-                       return TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, index - 20); });
-                   },
+        DamageCase{"DataOnAnotherTypesTable", [] { return Level2000At(kTwoLevelLayout.tablePositionOf(0) + 5); },
                    S::Damaged, S::Found},
-        DamageCase{"DataOnAnotherTypesTable",
-                   [] {
-                       const std::uint32_t table = kTwoLevelLayout.tablePositionOf(0);
-                       return TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, table + 5); });
-                   },
+        DamageCase{"DataOnItsOwnTableEntry", [] { return Level2000At(kTwoLevelLayout.tablePositionOf(1) + 2); },
                    S::Damaged, S::Found},
-        DamageCase{"DataOnItsOwnTableEntry",
-                   [] {
-                       const std::uint32_t table = kTwoLevelLayout.tablePositionOf(1);
-                       return TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, table + 2); });
-                   },
-                   S::Damaged, S::Found},
-        DamageCase{"DataEndingRightBeforeTheIndex",
-                   [] {
-                       const std::uint32_t index = kTwoLevelLayout.indexOffset();
-                       return TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, index - 21); });
-                   },
+        DamageCase{"DataEndingRightBeforeTheIndex", [] { return Level2000At(kTwoLevelLayout.indexOffset() - 21); },
                    S::Found, S::Found},
         DamageCase{"ZeroTagFoundBeforeTheIndexRunsOut",
                    [] {
