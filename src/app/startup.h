@@ -2,6 +2,7 @@
 
 #include "app/level_picker.h"
 #include "app/main_window.h"
+#include "inspect/overview_window.h"
 
 #include <QString>
 
@@ -23,6 +24,7 @@ public:
 
     MainWindow mainWindow;
     LevelPicker levelPicker;
+    OverviewWindow overview;
 
 private:
     std::vector<TextTarget *> textTargets();

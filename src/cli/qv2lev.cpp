@@ -1,5 +1,7 @@
 // qv2lev: the level archive on the command line, without a window.
 #include "cli/archive_commands.h"
+#include "cli/check_command.h"
+#include "cli/overview_command.h"
 #include "cli/render_command.h"
 
 #include <iostream>
@@ -19,6 +21,8 @@ constexpr Command kCommands[] = {
     {"extract", "extract ARCHIVE ID FILE", qv2::ExtractLevel},
     {"insert", "insert ARCHIVE ID FILE", qv2::InsertLevel},
     {"render", "render ARCHIVE ID ROOM FILE.png [--program-dir DIR]", qv2::RenderRoom},
+    {"check", "check ARCHIVE ID [--program-dir DIR] [--rules FILE]", qv2::CheckLevel},
+    {"overview", "overview ARCHIVE ID FILE.png [--program-dir DIR]", qv2::WriteOverview},
 };
 
 int Usage()

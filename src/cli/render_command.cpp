@@ -1,17 +1,15 @@
 #include "cli/render_command.h"
 
 #include "cli/archive_commands.h"
+#include "cli/command_setup.h"
 #include "level/archive_file.h"
 #include "level/level_layout.h"
 #include "ui/ini_file.h"
 #include "view/program_folder.h"
 #include "view/room_painter.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 
-#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -20,27 +18,6 @@ namespace qv2 {
 namespace {
 
 const char *const kUsage = "render ARCHIVE ID ROOM FILE.png [--program-dir DIR]";
-
-// Text needs a font, and fonts need a GUI application; without a display the offscreen platform
-// serves. An application that already exists (the tests') is used as it is.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "qv2lev";
-    static char *argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-QString ProgramFolder(const CommandArgs &args)
-{
-    const QString folder = args.size() == 6 ? QString::fromStdString(args[5])
-                                            : QCoreApplication::applicationDirPath();
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
 
 } // namespace
 
@@ -60,8 +37,9 @@ int RenderRoom(const CommandArgs &args, std::ostream &, std::ostream &err)
     if (!opened.opened())
         return status;
 
-    const auto application = EnsureGuiApplication();
-    const QString programDir = ProgramFolder(args);
+    const auto application = EnsureApplication(/*forDrawing=*/true);
+    const QString programDir =
+        ProgramFolder(withFolder ? std::optional<std::string>(args[5]) : std::nullopt);
     const IniFile background = LoadBackgroundList(programDir, level);
     const QString imagesDir = ImagesFolder(programDir);
     QImage picture;

@@ -57,13 +57,13 @@ const std::map<QString, QStringList> kWindowKeys = {
      {"title", "kind", "kinds", "index", "enable", "guardkind", "guardkinds", "ok", "cancel"}},
 };
 
-// Messages shown as they stand (captions, labels, field names, rule messages).
+// Messages shown as they stand (captions, labels, field names). The rule messages are checked
+// against the rule script that names them.
 const QStringList kPlainMessages = {
     "noindex", "nolevel", "checksum", "damaged", "integer", "room", "tile", "jump", "question",
     "reallydel", "left", "right", "up", "down", "dincoming", "dinrestart", "errors", "dinOK",
     "dinCancel", "yes", "no", "nguards", "toomuch", "noerr", "pback", "pbackflag", "pspikes", "pgate", "plink",
-    "ppotion", "ploose", "pdoor", "ptorch", "rdoorair", "rgateblock", "rplatenolink", "rlavaedge",
-    "rpotionair"};
+    "ppotion", "ploose", "pdoor", "ptorch"};
 
 // List messages and list keys of the windows, with the number of items each must hold.
 const std::map<QString, int> kMessageLists = {
@@ -148,6 +148,7 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments)
          FormatMessage(texts.text("err"), QString("Gate blocks"), 23, 14),
          {"Gate blocks", "23", "14"}},
         {"invalid", FormatMessage(texts.text("invalid"), 120), {"120"}},
+        {"badnumber", FormatMessage(texts.text("badnumber"), 57), {"57"}},
     };
     for (const Case &c : cases) {
         EXPECT_NE(c.result, texts.text(c.key)) << c.key << " was not applied";

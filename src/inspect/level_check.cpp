@@ -1,0 +1,61 @@
+#include "inspect/level_check.h"
+
+#include "ui/message_texts.h"
+
+#include <QFile>
+
+namespace qv2 {
+
+namespace {
+
+QString Text(const MessageTexts &texts, const char *key)
+{
+    return texts.text(QString::fromLatin1(key));
+}
+
+} // namespace
+
+QString RuleScriptPath(const QString &programDir)
+{
+    return programDir + QStringLiteral("texts/errors.txt");
+}
+
+CheckListing RunLevelCheck(const LevelStore &level, const QString &scriptPath,
+                           const MessageTexts &texts)
+{
+    CheckListing listing;
+    QFile file(scriptPath);
+    QByteArray content;
+    if (file.open(QIODevice::ReadOnly))
+        content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        listing.failure = FormatMessage(Text(texts, "cantread"), scriptPath, file.errorString());
+        return listing;
+    }
+
+    RuleCheck check = RunRuleScript(level, Bytes(content.begin(), content.end()));
+    switch (check.fault) {
+    case ScriptFault::None:
+        break;
+    case ScriptFault::InvalidCommand:
+        listing.failure = FormatMessage(Text(texts, "invalid"), check.faultValue);
+        return listing;
+    case ScriptFault::BadNumber:
+        listing.failure = FormatMessage(Text(texts, "badnumber"), check.faultValue);
+        return listing;
+    }
+    const QString format = Text(texts, "err");
+    for (const RuleReport &report : check.reports) {
+        // Keys are the script's bytes; a key the message list does not hold reads as empty.
+        const std::string &key = report.messageKey;
+        const QString message =
+            texts.text(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+        listing.lines.append(FormatMessage(format, message, report.room, report.place));
+    }
+    if (check.limitReached)
+        listing.lines.append(Text(texts, "toomuch"));
+    listing.reports = std::move(check.reports);
+    return listing;
+}
+
+} // namespace qv2

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "inspect/rule_engine.h"
+#include "level/level_store.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// The level check as the user sees it, shared by the editor and the command line: the rule
+// script read from a file and the lines of the result list in the language file's words.
+namespace qv2 {
+
+class MessageTexts;
+
+struct CheckListing {
+    // The message that ended the check instead (the script could not be read or is invalid).
+    std::optional<QString> failure;
+    // One "err" line per report, then the "toomuch" line when the limit ended the check.
+    QStringList lines;
+    // Line i < reports.size() belongs to reports[i]; the "toomuch" line belongs to none.
+    std::vector<RuleReport> reports;
+};
+
+// The rule script of a program folder (ending with '/'): texts/errors.txt.
+QString RuleScriptPath(const QString &programDir);
+
+CheckListing RunLevelCheck(const LevelStore &level, const QString &scriptPath,
+                           const MessageTexts &texts);
+
+} // namespace qv2

@@ -1,0 +1,34 @@
+#include "inspect/overview_picture.h"
+
+#include <QPainter>
+
+namespace qv2 {
+
+QImage DrawOverview(const OverviewMap &map)
+{
+    QImage picture(kOverviewCells * kOverviewCellWidth, kOverviewCells * kOverviewCellHeight,
+                   QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    for (int y = 0; y < kOverviewCells; ++y) {
+        for (int x = 0; x < kOverviewCells; ++x) {
+            const std::uint32_t room = map[y][x];
+            if (room == 0)
+                continue;
+            const QPoint corner(x * kOverviewCellWidth, y * kOverviewCellHeight);
+            // With a one-pixel pen the outline covers width + 1 pixels, so one less frames the
+            // cell exactly.
+            painter.setPen(Qt::black);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRect(corner, QSize(kOverviewCellWidth - 1, kOverviewCellHeight - 1)));
+            painter.drawText(QRect(corner + QPoint(1, 1),
+                                   QSize(kOverviewCellWidth - 2, kOverviewCellHeight - 2)),
+                             Qt::AlignLeft | Qt::AlignTop, QString::number(room));
+        }
+    }
+    return picture;
+}
+
+} // namespace qv2

@@ -1,0 +1,182 @@
+#include "ui/runtime_dialog.h"
+
+#include "level/level_store.h"
+#include "ui/message_texts.h"
+#include "ui/modals.h"
+#include "ui/number_entry.h"
+
+#include <QAbstractSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+
+#include <algorithm>
+
+namespace qv2 {
+
+namespace {
+
+constexpr int kGridHeight = 400;
+constexpr int kGridButtonsTop = 340;
+constexpr int kListHeight = 200;
+constexpr int kListButtonsTop = 140;
+constexpr QRect kScrollBox(10, 40, 300, 290);
+constexpr QRect kListBox(10, 10, 300, 120);
+constexpr int kCancelLeft = 100;
+// Inside the scroll box: headers on top, row labels at the left, boxes one pitch apart.
+constexpr int kFirstBoxLeft = 120;
+constexpr int kFirstBoxTop = 40;
+constexpr int kHeaderTop = 10;
+constexpr int kRowLabelLeft = 10;
+constexpr int kPitch = 32;
+constexpr int kBoxWidth = 32;
+constexpr int kMargin = 10;
+
+QPushButton *addButton(QDialog &dialog, const char *key, const QString &text, QPoint at)
+{
+    auto *button = new QPushButton(text, &dialog);
+    button->setObjectName(QString::fromLatin1(key));
+    button->move(at);
+    button->resize(button->sizeHint());
+    return button;
+}
+
+QLabel *addLabel(QWidget &parent, const QString &name, const QString &text, QPoint at, int height)
+{
+    auto *label = new QLabel(text, &parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->move(at);
+    label->resize(label->sizeHint().width(), height);
+    return label;
+}
+
+} // namespace
+
+RuntimeDialog::RuntimeDialog(const MessageTexts &texts, const QString &captionKey, int height,
+                             int buttonsTop)
+    : m_texts(texts)
+{
+    setObjectName(QStringLiteral("dinDialog"));
+    setWindowTitle(texts.text(captionKey));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint);
+    m_ok = addButton(*this, "dinOK", texts.text(QStringLiteral("dinOK")), {10, buttonsTop});
+    m_ok->setDefault(true);
+    m_cancel = addButton(*this, "dinCancel", texts.text(QStringLiteral("dinCancel")),
+                         {kCancelLeft, buttonsTop});
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    setFixedSize(kWidth, height);
+}
+
+void RuntimeDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The buttons were made first, so the tab cycle runs through the command's controls in the
+    // order they were made and then through the buttons; it starts at the command's first control.
+    QWidget *first = m_cancel->nextInFocusChain();
+    while (first != this && !(first->focusPolicy() & Qt::TabFocus))
+        first = first->nextInFocusChain();
+    if (first == this)
+        return;
+    // The focus arrives when the window becomes active, too late for the text selection that a
+    // line edit makes only when it is reached by Tab.
+    first->setFocus(Qt::TabFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(first))
+        edit->selectAll();
+    else if (auto *spin = qobject_cast<QAbstractSpinBox *>(first))
+        spin->selectAll();
+}
+
+GridDialog::GridDialog(const MessageTexts &texts, const QString &captionKey)
+    : RuntimeDialog(texts, captionKey, kGridHeight, kGridButtonsTop)
+{
+    m_scrollBox = new QScrollArea(this);
+    m_scrollBox->setObjectName(QStringLiteral("dinScrollBox"));
+    m_scrollBox->setGeometry(kScrollBox);
+    // The boxes take the focus; the scroll box follows it to the box that has it.
+    m_scrollBox->setFocusPolicy(Qt::NoFocus);
+    m_scrollBox->setWidget(new QWidget);
+}
+
+void GridDialog::addGrid(const QStringList &headers, const QStringList &rowLabels,
+                         Numbering numbering)
+{
+    QWidget &grid = *m_scrollBox->widget();
+    const int boxHeight = QLineEdit().sizeHint().height();
+    for (int row = 0; row < rowLabels.size(); ++row) {
+        addLabel(grid, QStringLiteral("dinRowLabel%1").arg(row), rowLabels[row],
+                 {kRowLabelLeft, kFirstBoxTop + kPitch * row}, boxHeight);
+    }
+    for (int column = 0; column < headers.size(); ++column) {
+        addLabel(grid, QStringLiteral("dinHeader%1").arg(column), headers[column],
+                 {kFirstBoxLeft + kPitch * column, kHeaderTop}, boxHeight);
+    }
+    // Created in numbering order, which makes it the tab order.
+    const int boxes = static_cast<int>(headers.size() * rowLabels.size());
+    for (int box = 0; box < boxes; ++box) {
+        const Cell cell = numbering(box);
+        auto *edit = new QLineEdit(&grid);
+        edit->setObjectName(QStringLiteral("dinEdit%1").arg(box));
+        edit->setGeometry(kFirstBoxLeft + kPitch * cell.column, kFirstBoxTop + kPitch * cell.row,
+                          kBoxWidth, boxHeight);
+        m_boxes.push_back(edit);
+    }
+    int width = 0;
+    int height = 0;
+    for (const QWidget *child : grid.findChildren<QWidget *>()) {
+        width = std::max(width, child->geometry().right() + 1 + kMargin);
+        height = std::max(height, child->geometry().bottom() + 1 + kMargin);
+    }
+    grid.resize(width, height);
+}
+
+void GridDialog::showBytes(const LevelStore &level, std::size_t first)
+{
+    for (std::size_t box = 0; box < m_boxes.size(); ++box)
+        m_boxes[box]->setText(QString::number(level.byte(first + box)));
+}
+
+void GridDialog::storeBytes(LevelStore &level, std::size_t first, Modals &modals) const
+{
+    for (std::size_t box = 0; box < m_boxes.size(); ++box) {
+        const int value = ReadNumberInRange(m_boxes[box]->text(), 0, 255, level.byte(first + box),
+                                            QString(), m_texts, modals);
+        level.setByte(first + box, static_cast<std::uint8_t>(value));
+    }
+}
+
+ListDialog::ListDialog(const MessageTexts &texts, const QString &captionKey,
+                       const QStringList &lines)
+    : RuntimeDialog(texts, captionKey, kListHeight, kListButtonsTop)
+{
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("dinListBox"));
+    m_list->setGeometry(kListBox);
+    m_list->addItems(lines);
+    m_list->setCurrentRow(0);
+    // A double click on a line is the quick way to choose it.
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+}
+
+std::optional<int> ListDialog::selectedLine() const
+{
+    const QList<QListWidgetItem *> selected = m_list->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return m_list->row(selected.first());
+}
+
+std::optional<int> ChooseLine(const MessageTexts &texts, const QString &captionKey,
+                              const QStringList &lines, Modals &modals)
+{
+    ListDialog dialog(texts, captionKey, lines);
+    if (!modals.run(dialog))
+        return std::nullopt;
+    return dialog.selectedLine();
+}
+
+} // namespace qv2

@@ -1,0 +1,104 @@
+#include "cli/check_command.h"
+#include "cli/overview_command.h"
+#include "inspect/overview_map.h"
+#include "inspect/overview_picture.h"
+#include "level/level_layout.h"
+#include "support/archive_builder.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace qv2 {
+namespace {
+
+// Level 2000: rooms 1 and 2 side by side, room 2 with walls at places 4 and 5. The program folder
+// names its own language file, whose texts the check prints.
+struct InspectCommands : ::testing::Test {
+    TempFolder folder;
+    std::string archive = folder.file("qasvar.dat");
+    std::string programDir = folder.file("program");
+    LevelStore level;
+
+    InspectCommands()
+    {
+        Bytes bytes = MakeFullLevel(LevelSketch{.startRoom = 1});
+        bytes[NeighbourAt(1, SideRight)] = 2;
+        bytes[NeighbourAt(2, SideLeft)] = 1;
+        bytes[TileKindAt(2, 0, 4)] = bytes[TileKindAt(2, 0, 5)] = 0x14;
+        level = LevelStore(bytes);
+        ArchiveBuilder builder;
+        builder.addLevel(2000, bytes);
+        EXPECT_TRUE(WriteFile(archive, builder.build()));
+        std::filesystem::create_directories(programDir + "/texts");
+        write("texts/Qv2LevEd.ini", "lang=test.ini\n");
+        write("texts/test.ini", "[texts]\nerr=%s in %d at %d\nwall=Wall\ninvalid=Bad byte %d\n"
+                                "cantread=Cannot read %s\n");
+        write("texts/errors.txt", "mwall t14 ;.");
+        write("dot.txt", ".");
+        write("x.txt", "x");
+    }
+    void write(const std::string &name, const std::string &text)
+    {
+        EXPECT_TRUE(WriteFile(programDir + "/" + name, Bytes(text.begin(), text.end())));
+    }
+    struct Run {
+        int status;
+        std::string out;
+        std::string err;
+    };
+    static Run call(CommandFunction command, const CommandArgs &args)
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = command(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+};
+
+TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus)
+{
+    const std::string dirOption = "--program-dir";
+    const std::string dot = programDir + "/dot.txt";
+    const std::string x = programDir + "/x.txt";
+    const struct {
+        const char *name;
+        CommandArgs args;
+        int status;
+        std::string out;
+        std::string err; // a part of the message on standard error
+    } cases[] = {
+        {"reports", {archive, "2000", dirOption, programDir}, 1, "Wall in 2 at 4\nWall in 2 at 5\n", ""},
+        {"nothing found", {archive, "2000", "--rules", dot, dirOption, programDir}, 0, "", ""},
+        {"invalid script", {archive, "2000", dirOption, programDir, "--rules", x}, 2, "", "Bad byte 120"},
+        {"unreadable script", {archive, "2000", dirOption, programDir, "--rules", programDir}, 2, "",
+         "Cannot read " + programDir},
+        {"no such level", {archive, "2001", dirOption, programDir}, 2, "", "no level 2001"},
+        {"no id", {archive, dirOption, programDir}, 2, "", "usage"},
+        {"unknown option", {archive, "2000", "--dir", programDir}, 2, "", "usage"},
+        {"option twice", {archive, "2000", "--rules", "a", "--rules", "b"}, 2, "", "usage"},
+        {"option without value", {archive, "2000", "--rules"}, 2, "", "usage"},
+    };
+    for (const auto &c : cases) {
+        const Run run = call(CheckLevel, c.args);
+        EXPECT_EQ(run.status, c.status) << c.name;
+        EXPECT_EQ(run.out, c.out) << c.name;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << c.name << ": " << run.err;
+    }
+}
+
+TEST_F(InspectCommands, OverviewWritesTheWindowsPicture)
+{
+    const std::string png = folder.file("map.png");
+    ASSERT_EQ(call(WriteOverview, {archive, "2000", png, "--program-dir", programDir}).status, 0);
+    EXPECT_EQ(QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32),
+              DrawOverview(BuildOverviewMap(level)));
+    EXPECT_EQ(call(WriteOverview, {archive, "2000"}).status, 2);
+    EXPECT_EQ(call(WriteOverview, {archive, "2000", folder.file("no/such/map.png")}).status, 2);
+}
+
+} // namespace
+} // namespace qv2
