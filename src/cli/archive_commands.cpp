@@ -82,7 +82,8 @@ int ReportArchiveOutcome(const ArchiveResult &result, const std::string &archive
         err << "qv2lev: cannot write " << archive << " (left unchanged): " << result.systemError << '\n';
         return kExitFailed;
     case ArchiveOutcome::Busy:
-        err << "qv2lev: " << archive << " is being saved by another program; try again (left unchanged)\n";
+        err << "qv2lev: " << archive
+            << " is being saved by another program; try again (left unchanged)\n";
         return kExitFailed;
     case ArchiveOutcome::NoIndex:
         err << "qv2lev: " << archive << " has no level table\n";
@@ -93,8 +94,8 @@ int ReportArchiveOutcome(const ArchiveResult &result, const std::string &archive
     case ArchiveOutcome::Damaged:
         break;
     }
-    err << "qv2lev: " << archive
-        << " is damaged: its index, level table or level data runs past the end or over one another\n";
+    err << "qv2lev: " << archive << " is damaged: its index, level table or level data runs past "
+                                    "the end or over one another\n";
     return kExitFailed;
 }
 
@@ -113,7 +114,8 @@ int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err)
     bool damaged = table.status == ArchiveStatus::Damaged;
     for (const ResourceEntry &entry : table.entries) {
         LevelStore level;
-        const ReadStatus read = frame.holds(entry) ? ReadLevelResource(loaded.image, entry, level) : ReadStatus::Damaged;
+        const ReadStatus read = frame.holds(entry) ? ReadLevelResource(loaded.image, entry, level)
+                                                   : ReadStatus::Damaged;
         damaged = damaged || read == ReadStatus::Damaged;
         const char *check = read == ReadStatus::ChecksumGood ? "ok"
                             : read == ReadStatus::ChecksumBad ? "bad"
@@ -136,7 +138,8 @@ int ExtractLevel(const CommandArgs &args, std::ostream &out, std::ostream &err)
     if (!opened.opened())
         return status;
     if (IsStandardStream(args[2])) {
-        out.write(reinterpret_cast<const char *>(level.bytes().data()), static_cast<std::streamsize>(level.size()));
+        out.write(reinterpret_cast<const char *>(level.bytes().data()),
+                  static_cast<std::streamsize>(level.size()));
         out.flush();
         return out ? kExitDone : kExitFailed;
     }
@@ -156,8 +159,9 @@ int InsertLevel(const CommandArgs &args, std::ostream &, std::ostream &err)
     // The level is read before the archive is locked: standard input may keep it waiting.
     const std::string &file = args[2];
     Bytes bytes;
-    const std::string readError = IsStandardStream(file) ? ReadUpTo(STDIN_FILENO, kLevelFileLimit, bytes)
-                                                         : ReadFileUpTo(file, kLevelFileLimit, bytes);
+    const std::string readError = IsStandardStream(file)
+                                      ? ReadUpTo(STDIN_FILENO, kLevelFileLimit, bytes)
+                                      : ReadFileUpTo(file, kLevelFileLimit, bytes);
     if (!readError.empty()) {
         err << "qv2lev: cannot read " << file << ": " << readError << '\n';
         return kExitFailed;
@@ -172,12 +176,13 @@ int InsertLevel(const CommandArgs &args, std::ostream &, std::ostream &err)
     if (found.outcome != ArchiveOutcome::Done)
         return ReportArchiveOutcome(found, args[0], *id, err);
     if (bytes.size() > saver.slotSize()) {
-        err << "qv2lev: " << file << " is longer than the " << saver.slotSize() << " bytes of level " << *id
-            << "; " << args[0] << " was left unchanged\n";
+        err << "qv2lev: " << file << " is longer than the " << saver.slotSize()
+            << " bytes of level " << *id << "; " << args[0] << " was left unchanged\n";
         return kExitFailed;
     }
     const std::size_t size = bytes.size();
-    const int status = ReportArchiveOutcome(saver.write(LevelStore(std::move(bytes))), args[0], *id, err);
+    const ArchiveResult saved = saver.write(LevelStore(std::move(bytes)));
+    const int status = ReportArchiveOutcome(saved, args[0], *id, err);
     if (status == kExitDone && size < kFullLevelSize)
         err << "qv2lev: warning: the level is only " << size << " bytes long; a full level has "
             << kFullLevelSize << " bytes\n";

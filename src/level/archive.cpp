@@ -118,7 +118,8 @@ ArchiveFrame::ArchiveFrame(const Bytes &image) : m_imageSize(image.size())
     std::uint32_t indexOffset = 0;
     std::uint32_t typeCount = 0;
     if (ReadField(image, 0, 4, indexOffset) && ReadField(image, indexOffset, 2, typeCount)) {
-        parts.emplace_back(indexOffset, std::uint64_t{indexOffset} + 2 + kTypeEntrySize * typeCount);
+        const std::uint64_t index = indexOffset;
+        parts.emplace_back(index, index + 2 + kTypeEntrySize * typeCount);
         for (std::uint32_t i = 0; i < typeCount; ++i) {
             const std::uint64_t at = std::uint64_t{indexOffset} + 2 + kTypeEntrySize * i;
             std::uint32_t tableOffset = 0;
@@ -146,8 +147,8 @@ bool ArchiveFrame::holds(const ResourceEntry &entry) const
     if (end > m_imageSize)
         return false;
     // The first part that ends after the data begins must begin at or after the data's end.
-    const auto after = std::upper_bound(m_parts.begin(), m_parts.end(), begin,
-                                        [](std::uint64_t at, const auto &part) { return at < part.second; });
+    const auto endsAfter = [](std::uint64_t at, const auto &part) { return at < part.second; };
+    const auto after = std::upper_bound(m_parts.begin(), m_parts.end(), begin, endsAfter);
     return after == m_parts.end() || after->first >= end;
 }
 

@@ -74,7 +74,8 @@ ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, Le
 }
 
 ArchiveSaver::ArchiveSaver(const std::string &path, std::chrono::milliseconds lockWait)
-    : m_file(path, LockedFile::Mode::Save, lockWait), m_image(ReadLocked(m_file)), m_state(ResultOf(m_file))
+    : m_file(path, LockedFile::Mode::Save, lockWait), m_image(ReadLocked(m_file)),
+      m_state(ResultOf(m_file))
 {
 }
 
@@ -110,7 +111,8 @@ ArchiveResult ArchiveSaver::write(const LevelStore &level)
         return {ArchiveOutcome::CantWrite, replaced.error};
     if (replaced.outcome == ReplaceOutcome::IdentityWouldChange) {
         const std::uint8_t *slot = m_image.data() + m_slot->dataOffset;
-        std::string error = PatchInPlace(m_file.fd(), m_slot->dataOffset, slot, std::size_t{1} + m_slot->dataSize);
+        const std::size_t size = std::size_t{1} + m_slot->dataSize;
+        std::string error = PatchInPlace(m_file.fd(), m_slot->dataOffset, slot, size);
         if (!error.empty())
             return {ArchiveOutcome::CantWrite, std::move(error)};
     }

@@ -54,7 +54,8 @@ ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, Le
 //     saver.write(level);                // patches the slot and saves
 class ArchiveSaver {
 public:
-    explicit ArchiveSaver(const std::string &path, std::chrono::milliseconds lockWait = kArchiveLockWait);
+    explicit ArchiveSaver(const std::string &path,
+                          std::chrono::milliseconds lockWait = kArchiveLockWait);
 
     ArchiveResult locate(std::uint16_t id);
     std::uint16_t slotSize() const { return m_slot ? m_slot->dataSize : 0; } // of the slot found

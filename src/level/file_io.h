@@ -8,7 +8,8 @@
 #include <string>
 
 // The few plain file operations under the archive code: bounded reads, complete writes and the
-// rule of which files the user may change. Errors come back as the system's words, empty on success.
+// rule of which files the user may change. Errors come back as the system's words, empty on
+// success.
 namespace qv2 {
 
 std::string SystemReason(int error);

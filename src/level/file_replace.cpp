@@ -40,7 +40,8 @@ int OpenTemp(int folder, const std::string &name, mode_t mode, std::string &name
         return fd;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::string candidate = TempName(name, attempt);
-        const int made = openat(folder, candidate.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode);
+        const int flags = O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC;
+        const int made = openat(folder, candidate.c_str(), flags, mode);
         if (made >= 0)
             named = candidate;
         if (made >= 0 || errno != EEXIST)
@@ -87,7 +88,8 @@ ReplaceResult Fill(int fd, const struct stat *old, const Bytes &bytes)
     return {};
 }
 
-ReplaceResult ReplaceIn(int folder, const std::string &name, const struct stat *old, const Bytes &bytes)
+ReplaceResult ReplaceIn(int folder, const std::string &name, const struct stat *old,
+                        const Bytes &bytes)
 {
     // Made no wider than the file it replaces; a new file as any new file of this user.
     const mode_t mode = old ? (old->st_mode & 0600) : 0666;
@@ -139,7 +141,8 @@ ReplaceResult ReplaceFile(const std::string &target, const struct stat *old, con
     const int folder = open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
         return Refused(errno, old);
-    ReplaceResult result = ReplaceIn(folder, std::filesystem::path(target).filename().string(), old, bytes);
+    const std::string name = std::filesystem::path(target).filename().string();
+    ReplaceResult result = ReplaceIn(folder, name, old, bytes);
     close(folder);
     return result;
 }
@@ -148,7 +151,8 @@ std::string PatchInPlace(int fd, std::uint64_t offset, const std::uint8_t *bytes
 {
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t put = pwrite(fd, bytes + done, size - done, static_cast<off_t>(offset + done));
+        const auto at = static_cast<off_t>(offset + done);
+        const ssize_t put = pwrite(fd, bytes + done, size - done, at);
         if (put < 0 && errno == EINTR)
             continue;
         if (put < 0)
@@ -171,7 +175,8 @@ void RemoveSaveLeftovers(const std::string &target)
                          [](char c) { return c >= '0' && c <= '9'; }))
             continue;
         struct stat status {};
-        if (fstatat(dirfd(dir), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode))
+        if (fstatat(dirfd(dir), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode))
             unlinkat(dirfd(dir), name.c_str(), 0);
     }
     closedir(dir);

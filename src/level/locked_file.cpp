@@ -100,7 +100,8 @@ bool LockedFile::readAll(Bytes &image)
     }
     std::size_t done = 0;
     while (done < image.size()) {
-        const ssize_t got = pread(m_fd, image.data() + done, image.size() - done, static_cast<off_t>(done));
+        const auto at = static_cast<off_t>(done);
+        const ssize_t got = pread(m_fd, image.data() + done, image.size() - done, at);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)

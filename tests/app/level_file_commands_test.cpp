@@ -20,7 +20,7 @@ TEST(SaveLevelCommand, TellsWhyTheArchiveWasLeftAsItWas)
 {
     struct Case {
         const char *name;
-        std::function<int(const std::string &)> hinder; // returns a descriptor to close afterwards, or -1
+        std::function<int(const std::string &)> hinder; // a descriptor to close afterwards, or -1
         QString message;                                 // %1 is the archive's path
     };
     const Case cases[] = {

@@ -36,8 +36,9 @@ CommandRun Call(CommandFunction command, const CommandArgs &args)
 
 // An archive of 25 bytes whose one level entry points at the archive's own header: index at 4,
 // one type with tag 0 and its table at index + 8, one entry: id 2000, data at 0, 3 bytes.
-const Bytes kLevelOnTheHeader = {0x04, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x08, 0x00, 0x01,
-                                 0x00, 0xD0, 0x07, 0x00, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00};
+const Bytes kLevelOnTheHeader = {0x04, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00,
+                                 0x00, 0x08, 0x00, 0x01, 0x00, 0xD0, 0x07, 0x00, 0x00,
+                                 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00};
 
 // Levels 2000 (good), 2005 (bad checksum) and 2000 again, after a picture resource.
 ArchiveBuilder ThreeEntries()
@@ -90,7 +91,10 @@ TEST(ListCommand, Failures)
          {archive.write("beyond.dat", beyond.build())},
          2,
          "2000 4 10 ok\n2001 15 500 damaged\n"},
-        {"level on the archive's header", {archive.write("header.dat", kLevelOnTheHeader)}, 2, "2000 0 3 damaged\n"},
+        {"level on the archive's header",
+         {archive.write("header.dat", kLevelOnTheHeader)},
+         2,
+         "2000 0 3 damaged\n"},
         {"character device", {"/dev/zero"}, 2, ""},
     };
     for (const Case &c : cases) {
@@ -163,7 +167,8 @@ TEST(InsertCommand, ChangesOnlyTheSlotAndGivesAGoodChecksum)
     const std::string file = archive.write("level.bin", Bytes(30, 0x5A));
     const CommandRun run = Call(InsertLevel, {archive.path, "2005", file});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "qv2lev: warning: the level is only 30 bytes long; a full level has 11066 bytes\n");
+    EXPECT_EQ(run.err,
+              "qv2lev: warning: the level is only 30 bytes long; a full level has 11066 bytes\n");
 
     Bytes expected = archive.image;
     const std::uint32_t slot = builder.dataOffsetOf(1, 1);
@@ -199,7 +204,8 @@ TEST(InsertCommand, FailuresLeaveTheArchiveUnchanged)
     EXPECT_FALSE(std::filesystem::exists(archive.folder.file("none.dat")));
 
     const std::string onHeader = archive.write("header.dat", kLevelOnTheHeader);
-    const CommandRun damaged = Call(InsertLevel, {onHeader, "2000", archive.write("three.bin", Bytes(3, 0x5A))});
+    const std::string three = archive.write("three.bin", Bytes(3, 0x5A));
+    const CommandRun damaged = Call(InsertLevel, {onHeader, "2000", three});
     EXPECT_EQ(damaged.status, 2);
     EXPECT_EQ(ReadFile(onHeader), kLevelOnTheHeader);
 }
@@ -220,7 +226,8 @@ TEST(InsertCommand, TakesALevelFileNoLongerThanTheSlot)
     for (const Case &c : cases) {
         const ArchiveBuilder builder = ThreeEntries();
         const ArchiveOnDisk archive(builder);
-        const CommandRun run = Call(InsertLevel, {archive.path, "2005", archive.write("level.bin", Bytes(c.size, 0x5A))});
+        const std::string file = archive.write("level.bin", Bytes(c.size, 0x5A));
+        const CommandRun run = Call(InsertLevel, {archive.path, "2005", file});
         EXPECT_EQ(run.status, c.status) << c.name;
         EXPECT_NE(run.err, "") << c.name; // the refusal, or the warning about a short level
         Bytes expected = archive.image;

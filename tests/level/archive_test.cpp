@@ -336,20 +336,25 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"DataReachingExactlyTheEnd",
                    [] {
                        // Level 2000 moved behind the tables, its last byte the file's last.
-                       Bytes image = Level2000At(static_cast<std::uint32_t>(kTwoLevelLayout.build().size()));
+                       const auto end = static_cast<std::uint32_t>(kTwoLevelLayout.build().size());
+                       Bytes image = Level2000At(end);
                        const Bytes data = PatternBytes(21, 5);
                        image.insert(image.end(), data.begin(), data.end());
                        return image;
                    },
                    S::Found, S::Found},
         DamageCase{"DataOnTheHeader", [] { return Level2000At(0); }, S::Damaged, S::Found},
-        DamageCase{"DataOnTheMasterIndex", [] { return Level2000At(kTwoLevelLayout.indexOffset() - 20); },
+        DamageCase{"DataOnTheMasterIndex",
+                   [] { return Level2000At(kTwoLevelLayout.indexOffset() - 20); },
                    S::Damaged, S::Found},
-        DamageCase{"DataOnAnotherTypesTable", [] { return Level2000At(kTwoLevelLayout.tablePositionOf(0) + 5); },
+        DamageCase{"DataOnAnotherTypesTable",
+                   [] { return Level2000At(kTwoLevelLayout.tablePositionOf(0) + 5); },
                    S::Damaged, S::Found},
-        DamageCase{"DataOnItsOwnTableEntry", [] { return Level2000At(kTwoLevelLayout.tablePositionOf(1) + 2); },
+        DamageCase{"DataOnItsOwnTableEntry",
+                   [] { return Level2000At(kTwoLevelLayout.tablePositionOf(1) + 2); },
                    S::Damaged, S::Found},
-        DamageCase{"DataEndingRightBeforeTheIndex", [] { return Level2000At(kTwoLevelLayout.indexOffset() - 21); },
+        DamageCase{"DataEndingRightBeforeTheIndex",
+                   [] { return Level2000At(kTwoLevelLayout.indexOffset() - 21); },
                    S::Found, S::Found},
         DamageCase{"ZeroTagFoundBeforeTheIndexRunsOut",
                    [] {

@@ -17,6 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr fs::perms kReadWrite = fs::perms::owner_read | fs::perms::owner_write;
+
 ArchiveBuilder TwoLevels()
 {
     ArchiveBuilder builder;
@@ -52,11 +54,11 @@ TEST(SaveKeepsTheFile, OwnerGroupModeLinksAndFolder)
         {"second hard link", false, false,
          [](const ArchiveOnDisk &a) { fs::create_hard_link(a.path, a.folder.file("link.dat")); }},
         {"private archive", false, false,
-         [](const ArchiveOnDisk &a) { fs::permissions(a.path, fs::perms::owner_read | fs::perms::owner_write); }},
+         [](const ArchiveOnDisk &a) { fs::permissions(a.path, kReadWrite); }},
         {"archive of another user", true, false,
          [](const ArchiveOnDisk &a) {
              ASSERT_EQ(chown(a.path.c_str(), kNobody, kNogroup), 0);
-             fs::permissions(a.path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+             fs::permissions(a.path, kReadWrite | fs::perms::group_read);
          }},
         {"archive of the user in another group", true, false,
          [](const ArchiveOnDisk &a) { ASSERT_EQ(chown(a.path.c_str(), 0, kNogroup), 0); }},
@@ -74,8 +76,8 @@ TEST(SaveKeepsTheFile, OwnerGroupModeLinksAndFolder)
         const std::vector<std::string> names = archive.names();
         const struct stat before = StatusOf(archive.path);
 
-        const int outcome = c.asOrdinaryUser ? RunAsOrdinaryUser([&] { return SaveInto(archive.path); }).status
-                                             : SaveInto(archive.path);
+        const auto save = [&] { return SaveInto(archive.path); };
+        const int outcome = c.asOrdinaryUser ? RunAsOrdinaryUser(save).status : save();
 
         EXPECT_EQ(outcome, static_cast<int>(ArchiveOutcome::Done)) << c.name;
         const struct stat after = StatusOf(archive.path);
@@ -95,7 +97,7 @@ TEST(SaveKeepsTheFile, OwnerGroupModeLinksAndFolder)
 TEST(SaveKeepsTheFile, NothingIsLeftBehindByAKilledSave)
 {
     const ArchiveOnDisk archive(TwoLevels());
-    fs::permissions(archive.path, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(archive.path, kReadWrite);
     // The file size limit kills the save half way through writing, as kill -9 would.
     const ChildEnd killed = WaitForChild(StartChild([&] {
         std::signal(SIGXFSZ, SIG_DFL);
@@ -113,7 +115,8 @@ TEST(SaveKeepsTheFile, NothingIsLeftBehindByAKilledSave)
     archive.write("qasvar.dat.saving-notes", Bytes(10, 1));
     archive.write("other.dat.saving1", Bytes(10, 1));
     EXPECT_EQ(SaveInto(archive.path), static_cast<int>(ArchiveOutcome::Done));
-    EXPECT_EQ(archive.names(), (std::vector<std::string>{"other.dat.saving1", "qasvar.dat", "qasvar.dat.saving-notes"}));
+    EXPECT_EQ(archive.names(), (std::vector<std::string>{"other.dat.saving1", "qasvar.dat",
+                                                         "qasvar.dat.saving-notes"}));
 }
 
 } // namespace

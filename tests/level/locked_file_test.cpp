@@ -21,7 +21,10 @@ ArchiveBuilder TwoLevels()
     return builder;
 }
 
-LevelStore MarkedLevel(std::uint8_t mark) { return LevelStore(MakeFullLevel({.firstTileKind = mark})); }
+LevelStore MarkedLevel(std::uint8_t mark)
+{
+    return LevelStore(MakeFullLevel({.firstTileKind = mark}));
+}
 
 std::uint8_t MarkOf(const std::string &path, std::uint16_t id)
 {
@@ -50,7 +53,8 @@ TEST(ArchiveLock, TwoSavesAtOnceBothLandOrTheLaterOneSaysBusy)
             char go = 0;
             if (read(start[0], &go, 1) < 0) // both wait here until the parent closes the pipe
                 return 126;
-            return static_cast<int>(SaveLevelToArchive(path, ids[k], MarkedLevel(0x20 + k)).outcome);
+            const LevelStore level = MarkedLevel(0x20 + k);
+            return static_cast<int>(SaveLevelToArchive(path, ids[k], level).outcome);
         });
     }
     close(start[0]);
@@ -61,7 +65,7 @@ TEST(ArchiveLock, TwoSavesAtOnceBothLandOrTheLaterOneSaysBusy)
         const ChildEnd end = WaitForChild(savers[k]);
         if (end.status == static_cast<int>(ArchiveOutcome::Done)) {
             ++landed;
-            EXPECT_EQ(MarkOf(path, ids[k]), 0x20 + k) << "save " << k << " said it was done, but was lost";
+            EXPECT_EQ(MarkOf(path, ids[k]), 0x20 + k) << "save " << k << " said done, but was lost";
         } else {
             EXPECT_EQ(end.status, static_cast<int>(ArchiveOutcome::Busy)) << "save " << k;
         }
@@ -110,8 +114,10 @@ TEST(ArchiveLock, SaveRefusesWhatItMayNotChange)
     };
     for (const Case &c : cases) {
         const ArchiveOnDisk archive(TwoLevels());
-        fs::permissions(archive.path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-        const auto save = [&] { return static_cast<int>(SaveLevelToArchive(archive.path, 2000, MarkedLevel(9)).outcome); };
+        fs::permissions(archive.path, fs::perms::owner_read | fs::perms::others_read);
+        const auto save = [&] {
+            return static_cast<int>(SaveLevelToArchive(archive.path, 2000, MarkedLevel(9)).outcome);
+        };
         ASSERT_TRUE(!c.asOrdinaryUser || GiveToOrdinaryUser(archive.folder)) << c.name;
         const int outcome = c.asOrdinaryUser ? RunAsOrdinaryUser(save).status : save();
         EXPECT_EQ(outcome, static_cast<int>(c.outcome)) << c.name;
