@@ -30,6 +30,9 @@ bool reportFailure(const ArchiveResult &result, const EditorState &state, Modals
     case ArchiveOutcome::CantWrite:
         modals.message(FormatMessage(texts.text(QStringLiteral("cantwrite")), path, reason));
         break;
+    case ArchiveOutcome::Busy:
+        modals.message(FormatMessage(texts.text(QStringLiteral("busy")), path));
+        break;
     case ArchiveOutcome::NoIndex:
         modals.message(texts.text(QStringLiteral("noindex")));
         break;

@@ -142,6 +142,7 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments)
         {"cantwrite",
          FormatMessage(texts.text("cantwrite"), QString("/y/qasvar.dat"), QString("Disk full")),
          {"/y/qasvar.dat", "Disk full"}},
+        {"busy", FormatMessage(texts.text("busy"), QString("/z/qasvar.dat")), {"/z/qasvar.dat"}},
         {"nopicture",
          FormatMessage(texts.text("nopicture"), QString("images/left.bmp")),
          {"images/left.bmp"}},
