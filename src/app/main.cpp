@@ -5,6 +5,8 @@
 #include "ui/app_error.h"
 #include "ui/widget_modals.h"
 
+#include <QDir>
+#include <QIcon>
 #include <QTimer>
 
 #include <algorithm>
@@ -25,6 +27,15 @@ bool MayHoldQtOptions(const QStringList &arguments) {
         return argument.size() > 2 && argument[0] == QLatin1Char('-') &&
                argument[1] != QLatin1Char('-');
     });
+}
+
+// The window's icon for task bars, drawn at build time into the program folder's icons/.
+QIcon ApplicationIcon(const QString &programDir) {
+    QIcon icon;
+    const QDir icons(programDir + QStringLiteral("icons"));
+    for (const QFileInfo &file : icons.entryInfoList({QStringLiteral("qv2leved_*.png")}))
+        icon.addFile(file.filePath());
+    return icon;
 }
 
 // Prints help and version texts on stdout, usage errors on stderr.
@@ -50,9 +61,13 @@ int main(int argc, char **argv) {
         return Answer(line);
     const qv2::EditorRun run = *line.run;
 
+    const QString programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    QGuiApplication::setDesktopFileName(QStringLiteral(QV2_APP_ID));
+    QApplication::setWindowIcon(ApplicationIcon(programDir));
+
     qv2::WidgetModals modals;
     app.setModals(&modals);
-    qv2::Program program(modals, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    qv2::Program program(modals, programDir);
     modals.setParent(&program.mainWindow);
     modals.setTexts(&program.mainWindow.state().texts);
     program.LoadStartupSettings();
