@@ -14,7 +14,8 @@
 
 namespace {
 
-QStringList RawArguments(int argc, char **argv) {
+QStringList RawArguments(int argc, char **argv)
+{
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -22,7 +23,8 @@ QStringList RawArguments(int argc, char **argv) {
 }
 
 // Qt's own options are single-dash words (-style, -platform); ours are --words and single letters.
-bool MayHoldQtOptions(const QStringList &arguments) {
+bool MayHoldQtOptions(const QStringList &arguments)
+{
     return std::any_of(arguments.begin() + 1, arguments.end(), [](const QString &argument) {
         return argument.size() > 2 && argument[0] == QLatin1Char('-') &&
                argument[1] != QLatin1Char('-');
@@ -30,7 +32,8 @@ bool MayHoldQtOptions(const QStringList &arguments) {
 }
 
 // The window's icon for task bars, drawn at build time into the program folder's icons/.
-QIcon ApplicationIcon(const QString &programDir) {
+QIcon ApplicationIcon(const QString &programDir)
+{
     QIcon icon;
     const QDir icons(programDir + QStringLiteral("icons"));
     for (const QFileInfo &file : icons.entryInfoList({QStringLiteral("qv2leved_*.png")}))
@@ -39,14 +42,16 @@ QIcon ApplicationIcon(const QString &programDir) {
 }
 
 // Prints help and version texts on stdout, usage errors on stderr.
-int Answer(const qv2::CommandLine &line) {
+int Answer(const qv2::CommandLine &line)
+{
     std::fputs(line.text.toLocal8Bit().constData(), line.status == 0 ? stdout : stderr);
     return line.status;
 }
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     // Help, version and usage errors are answered before the application exists, so they need no
     // display; only a line that may hold Qt's own options waits until the application has taken
     // them out.

@@ -19,7 +19,8 @@ namespace qv2 {
 namespace {
 
 // The tile list of the language that the program folder's start-up file names.
-QStringList TileNames(const SplitArgs &split) {
+QStringList TileNames(const SplitArgs &split)
+{
     const QString programDir = ProgramFolder(split.option("--program-dir"));
     const IniFile ini = IniFile::load(LanguageFilePath(programDir, ReadLanguageName(programDir)));
     return LanguageFile(ini).list(QStringLiteral("main"), QStringLiteral("tiles"));
@@ -27,7 +28,8 @@ QStringList TileNames(const SplitArgs &split) {
 
 } // namespace
 
-int DumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
+int DumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err)
+{
     CommandArgs rest;
     std::copy_if(args.begin(), args.end(), std::back_inserter(rest),
                  [](const std::string &arg) { return arg != "--json"; });
@@ -51,7 +53,8 @@ int DumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
     return kExitDone;
 }
 
-int UndumpLevel(const CommandArgs &args, std::ostream &, std::ostream &err) {
+int UndumpLevel(const CommandArgs &args, std::ostream &, std::ostream &err)
+{
     const auto split = SplitOptions(args, {"--program-dir"});
     const std::optional<std::uint16_t> id = LevelIdArgument(split, 3);
     if (!id) {

@@ -5,7 +5,8 @@
 namespace qv2 {
 namespace {
 
-TEST(EditorCommandLine, RunsOrAnswers) {
+TEST(EditorCommandLine, RunsOrAnswers)
+{
     struct Case {
         const char *name;
         QStringList arguments;
