@@ -1,6 +1,7 @@
 #include "cli/archive_commands.h"
 #include "level/archive.h"
 #include "support/archive_builder.h"
+#include "support/command_run.h"
 
 #include <gtest/gtest.h>
 
@@ -14,20 +15,6 @@ namespace qv2 {
 namespace {
 
 constexpr std::uint32_t kPict = 0x54434950;
-
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun Call(CommandFunction command, const CommandArgs &args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = command(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // Levels 2000 (good), 2005 (bad checksum) and 2000 again, after a picture resource.
 ArchiveBuilder ThreeEntries()

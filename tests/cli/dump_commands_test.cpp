@@ -2,6 +2,7 @@
 #include "level/archive.h"
 #include "level/level_layout.h"
 #include "support/archive_builder.h"
+#include "support/command_run.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,24 +13,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <random>
-#include <sstream>
 
 namespace qv2 {
 namespace {
-
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun Call(CommandFunction command, const CommandArgs &args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = command(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // The build's program folder, with the shipped language files.
 std::string ShippedProgramDir()
