@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libfmt-dev libbenchmark-dev
-          fonts-dejavu-core)
+          fonts-dejavu-core
+          clang libclang-rt-14-dev) # the fuzz targets (scripts/fuzz.sh)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
