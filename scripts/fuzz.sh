@@ -13,15 +13,16 @@ cmake --build --preset fuzz
 targets=(archive:archive ini_comma_text:ini number_entry:number message_format:language
          rule_script:script rule_level:level overview_map:level)
 out=build/fuzz
+bin=$out/fuzz
 mkdir -p "$out/findings"
 for pair in "${targets[@]}"; do
   name=${pair%%:*}
   corpus="$out/corpus/$name"
   log="$out/findings/$name.log"
   mkdir -p "$corpus"
-  cp -n "$out/seeds/${pair#*:}"/* "$corpus"/
+  cp -n "$bin/seeds/${pair#*:}"/* "$corpus"/
   echo "== $name: ${seconds} s"
-  if ! "$out/fuzz/${name}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  if ! "$bin/${name}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -malloc_limit_mb=256 -print_final_stats=1 -artifact_prefix="$out/findings/$name-" \
       "$corpus" >"$log" 2>&1; then
     tail -n 60 "$log"

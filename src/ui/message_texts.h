@@ -23,18 +23,28 @@ private:
     QStringList m_lines;
 };
 
+// A width or precision above this asks for a giant text, not a layout: "%999999999d" would take a
+// gigabyte for one message.
+inline constexpr int kMaxFormatField = 1000;
+
+// True when a conversion of the printf-style format holds a number above kMaxFormatField.
+bool HasOversizedField(const std::string &format);
+
 namespace detail {
 inline std::string formatArgument(const QString &s) { return s.toStdString(); }
 template <class T> T formatArgument(T value) { return value; }
 } // namespace detail
 
 // Applies a printf-style format from the language file. The user can edit those files, so a format
-// whose conversions do not match the arguments is shown as it stands instead of being applied.
+// whose conversions do not match the arguments, or ask for an oversized field, is shown as it
+// stands instead of being applied.
 template <class... Args> QString FormatMessage(const QString &format, const Args &...args)
 {
+    const std::string text = format.toStdString();
+    if (HasOversizedField(text))
+        return format;
     try {
-        return QString::fromStdString(
-            fmt::sprintf(format.toStdString(), detail::formatArgument(args)...));
+        return QString::fromStdString(fmt::sprintf(text, detail::formatArgument(args)...));
     } catch (const fmt::format_error &) {
         return format;
     }

@@ -123,7 +123,9 @@ Outcome JumpToRoom(Session &s)
     s.modals.inputAnswers.push_back(answer);
     jumpToRoom(s.state, s.services);
     EXPECT_EQ(s.state.room, room.value_or(from));
-    return {"jump " + (answer ? Text(*answer) : std::string("cancelled")), {}, answer && !room ? 1 : 0};
+    Outcome outcome("jump " + (answer ? Text(*answer) : std::string("cancelled")));
+    outcome.messages = answer && !room ? 1 : 0;
+    return outcome;
 }
 
 Outcome DeleteRoom(Session &s)

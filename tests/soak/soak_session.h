@@ -28,6 +28,8 @@ namespace soak {
 
 // What one edit must do.
 struct Outcome {
+    Outcome(std::string action = {}) : what(std::move(action)) {}
+
     std::string what;                            // the user's action, for the replay log
     std::map<std::size_t, std::uint8_t> writes;  // level bytes it sets; all others stay
     int messages = 0;                            // messages it shows

@@ -118,8 +118,9 @@ TEST(Soak, RandomEditsSaveAndReopenWithNothingElseChanged)
     EXPECT_TRUE(std::equal(image.begin() + slotEnd, image.end(), archive.image.begin() + slotEnd));
     const std::set<std::size_t> reachable = ReachableBytes();
     for (std::size_t offset = 0; offset < opened.size(); ++offset) {
-        if (!reachable.count(offset))
+        if (!reachable.count(offset)) {
             ASSERT_EQ(reopened.byte(offset), opened.byte(offset)) << "byte " << offset;
+        }
     }
 }
 

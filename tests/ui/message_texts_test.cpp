@@ -24,6 +24,7 @@ TEST(FormatMessage, FillsMatchingArguments)
               QStringLiteral("Láva (3, 12)"));
     EXPECT_EQ(FormatMessage(QStringLiteral("[%02X]"), 9), "[09]");
     EXPECT_EQ(FormatMessage(QStringLiteral("100%%"), 1), "100%");
+    EXPECT_EQ(FormatMessage(QStringLiteral("%%5000 %1000d"), 7).size(), 1006);
 }
 
 TEST(FormatMessage, SurplusArgumentsAreIgnored)
@@ -45,6 +46,10 @@ TEST(FormatMessage, BadFormatShowsTheTextAsItStands)
         {"UnknownConversion", "%y", FormatMessage(QStringLiteral("%y"), 1)},
         {"LoneProcent", "50%", FormatMessage(QStringLiteral("50%"), 1)},
         {"NoArguments", "%s", FormatMessage(QStringLiteral("%s"))},
+        // A field this wide or precise would be a gigabyte of text.
+        {"HugeWidth", "%999999999d", FormatMessage(QStringLiteral("%999999999d"), 1)},
+        {"HugePrecision", "%.2147483647d", FormatMessage(QStringLiteral("%.2147483647d"), 1)},
+        {"HugeFieldAfterOthers", "%d %-01001s", FormatMessage(QStringLiteral("%d %-01001s"), 1, QStringLiteral("a"))},
     };
     for (const Case &c : cases)
         EXPECT_EQ(c.result, c.format) << c.name;
