@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace soak {
 namespace {
 
@@ -147,9 +149,28 @@ Outcome DeleteRoom(Session &s)
     return outcome;
 }
 
-// Types into a few of a grid dialog's boxes (box k holds level byte first + k); on OK each typed
-// box is stored or refused.
-bool TypeIntoGrid(Session &s, QDialog &dialog, int boxes, std::size_t first, Outcome &outcome)
+// Runs a dialog command. `user` acts in the dialog and notes what OK must store; the user then
+// presses OK or cancels, and a cancel stores nothing.
+Outcome WithDialog(Session &s, std::string what, const std::function<void()> &command,
+                   const std::function<void(QDialog &, Outcome &)> &user)
+{
+    Outcome outcome(std::move(what));
+    s.modals.dialogScripts.push_back([&](QDialog &dialog) {
+        user(dialog, outcome);
+        const bool ok = s.chance(80);
+        outcome.what += ok ? " OK" : " cancel";
+        if (!ok) {
+            outcome.writes.clear();
+            outcome.messages = 0;
+        }
+        return ok;
+    });
+    command();
+    return outcome;
+}
+
+// Types into a few of a grid dialog's boxes; box k holds level byte first + k.
+void TypeIntoGrid(Session &s, QDialog &dialog, int boxes, std::size_t first, Outcome &outcome)
 {
     std::map<int, std::optional<int>> typed;
     for (int n = s.below(4); n > 0; --n) {
@@ -161,76 +182,55 @@ bool TypeIntoGrid(Session &s, QDialog &dialog, int boxes, std::size_t first, Out
         edit.clear();
         QTest::keyClicks(&edit, text);
     }
-    const bool ok = s.chance(80);
-    outcome.what += ok ? " OK" : " cancel";
-    if (ok) {
-        for (const auto &[box, value] : typed)
-            Expect(outcome, first + static_cast<std::size_t>(box), value);
-    }
-    return ok;
+    for (const auto &[box, value] : typed)
+        Expect(outcome, first + static_cast<std::size_t>(box), value);
 }
 
 Outcome EditRestartPoints(Session &s)
 {
-    Outcome outcome{"restart points"};
-    s.modals.dialogScripts.push_back([&](QDialog &dialog) {
-        return TypeIntoGrid(s, dialog, 2 * kRestartPointCount, RestartPointAt(0), outcome);
-    });
-    editRestartPoints(s.state, s.services);
-    return outcome;
+    return WithDialog(s, "restart points", [&] { editRestartPoints(s.state, s.services); },
+                      [&](QDialog &dialog, Outcome &outcome) {
+                          TypeIntoGrid(s, dialog, 2 * kRestartPointCount, RestartPointAt(0), outcome);
+                      });
 }
 
 Outcome EditComingGuards(Session &s)
 {
     const int room = s.state.room;
-    Outcome outcome{"coming guards of room " + std::to_string(room)};
-    s.modals.dialogScripts.push_back([&](QDialog &dialog) {
-        const int count = s.below(kMaxComingGuards + 1);
-        Control<QSpinBox>(dialog, "dinCount").setValue(count);
-        outcome.what += " count " + std::to_string(count);
-        Outcome boxes;
-        const bool ok = TypeIntoGrid(s, dialog, kMaxComingGuards * kComingGuardRecordSize,
-                                     ComingGuardRecordAt(room, 0), boxes);
-        outcome.what += boxes.what;
-        if (ok) {
+    return WithDialog(
+        s, "coming guards of room " + std::to_string(room),
+        [&] { editComingGuards(s.state, s.services); },
+        [&](QDialog &dialog, Outcome &outcome) {
+            const int count = s.below(kMaxComingGuards + 1);
+            Control<QSpinBox>(dialog, "dinCount").setValue(count);
+            outcome.what += " count " + std::to_string(count);
             outcome.writes[ComingGuardCountAt(room)] = static_cast<std::uint8_t>(count);
-            for (const auto &[offset, value] : boxes.writes)
-                outcome.writes[offset] = value;
-            outcome.messages = boxes.messages;
-        }
-        return ok;
-    });
-    editComingGuards(s.state, s.services);
-    return outcome;
+            TypeIntoGrid(s, dialog, kMaxComingGuards * kComingGuardRecordSize,
+                         ComingGuardRecordAt(room, 0), outcome);
+        });
 }
 
 Outcome EditBackground(Session &s)
 {
     const int room = s.state.room;
-    Outcome outcome{"background of room " + std::to_string(room)};
-    s.modals.dialogScripts.push_back([&](QDialog &dialog) {
-        auto &picture = Control<PaintBox>(dialog, "PaintBox1");
-        auto &names = Control<QComboBox>(dialog, "ComboBox1");
-        std::map<std::size_t, std::uint8_t> chosen;
-        for (int n = names.count() > 0 ? s.below(4) : 0; n > 0; --n) {
-            const int place = s.below(kTilesPerRoom);
-            const int name = s.below(names.count());
-            QTest::mouseClick(&picture, Qt::LeftButton, {},
-                              QPoint(32 * (place % kColumns) + 5, 64 * (place / kColumns) + 5));
-            names.setCurrentIndex(name);
-            emit names.activated(name);
-            chosen[TileAttributeAt(room, place / kColumns, place % kColumns, 2)] =
-                static_cast<std::uint8_t>(name);
-            outcome.what += " place " + std::to_string(place) + "=" + std::to_string(name);
-        }
-        const bool ok = s.chance(80);
-        outcome.what += ok ? " OK" : " cancel";
-        if (ok)
-            outcome.writes = chosen;
-        return ok;
-    });
-    editBackground(s.state, s.services, s.backgroundEditor);
-    return outcome;
+    return WithDialog(
+        s, "background of room " + std::to_string(room),
+        [&] { editBackground(s.state, s.services, s.backgroundEditor); },
+        [&](QDialog &dialog, Outcome &outcome) {
+            auto &picture = Control<PaintBox>(dialog, "PaintBox1");
+            auto &names = Control<QComboBox>(dialog, "ComboBox1");
+            for (int n = names.count() > 0 ? s.below(4) : 0; n > 0; --n) {
+                const int place = s.below(kTilesPerRoom);
+                const int name = s.below(names.count());
+                QTest::mouseClick(&picture, Qt::LeftButton, {},
+                                  QPoint(32 * (place % kColumns) + 5, 64 * (place / kColumns) + 5));
+                names.setCurrentIndex(name);
+                emit names.activated(name);
+                outcome.writes[TileAttributeAt(room, place / kColumns, place % kColumns, 2)] =
+                    static_cast<std::uint8_t>(name);
+                outcome.what += " place " + std::to_string(place) + "=" + std::to_string(name);
+            }
+        });
 }
 
 } // namespace
