@@ -59,12 +59,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                                       static_cast<qsizetype>(size)));
     const IniFile ini = IniFile::fromText(text);
     // The section names as the file writes them; a header that repeats a name adds to the first.
+    QSet<QString> sections;
     for (const QString &line : SplitTextLines(text)) {
         const QString trimmed = line.trimmed();
         const qsizetype close = trimmed.indexOf(u']');
-        if (trimmed.startsWith(u'[') && close > 0)
-            CheckSection(ini, trimmed.mid(1, close - 1).trimmed());
+        if (!trimmed.startsWith(u'[') || close < 0)
+            continue;
+        const QString name = trimmed.mid(1, close - 1).trimmed();
+        if (!sections.contains(name.toCaseFolded())) {
+            sections.insert(name.toCaseFolded());
+            CheckSection(ini, name);
+        }
     }
-    CheckCommaText(text);
     return 0;
 }
