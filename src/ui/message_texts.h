@@ -36,8 +36,8 @@ template <class T> T formatArgument(T value) { return value; }
 } // namespace detail
 
 // Applies a printf-style format from the language file. The user can edit those files, so a format
-// whose conversions do not match the arguments, or ask for an oversized field, is shown as it
-// stands instead of being applied.
+// whose conversions do not match the arguments or ask for an oversized field is shown as it stands
+// instead of being applied.
 template <class... Args> QString FormatMessage(const QString &format, const Args &...args)
 {
     const std::string text = format.toStdString();
