@@ -39,7 +39,8 @@ void CheckWriteReadsBack(const Bytes &image, const ResourceEntry &entry, const L
     FUZZ_CHECK(back.size() == entry.dataSize);
     const std::size_t stored = std::min<std::size_t>(level.size(), entry.dataSize);
     // The store's bytes land in the slot; a shorter store leaves the slot's other bytes alone.
-    FUZZ_CHECK(std::equal(level.bytes().begin(), level.bytes().begin() + stored, back.bytes().begin()));
+    const auto storedEnd = level.bytes().begin() + static_cast<std::ptrdiff_t>(stored);
+    FUZZ_CHECK(std::equal(level.bytes().begin(), storedEnd, back.bytes().begin()));
     const auto slot = image.begin() + entry.dataOffset + 1;
     FUZZ_CHECK(std::equal(slot + stored, slot + entry.dataSize, back.bytes().begin() + stored));
 }

@@ -28,7 +28,8 @@ void WriteSeed(const fs::path &folder, const std::string &name, const Bytes &byt
 {
     fs::create_directories(folder);
     std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char *>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out)
         throw std::runtime_error("cannot write " + (folder / name).string());
 }
@@ -46,7 +47,8 @@ void WriteLevelSeeds(const Bytes &sample, const fs::path &out)
     std::vector<Bytes> levels;
     for (const qv2::ResourceEntry &entry : table.entries) {
         qv2::LevelStore level;
-        if (entry.id < 2014 && qv2::ReadLevelResource(sample, entry, level) == qv2::ReadStatus::ChecksumGood)
+        if (entry.id < 2014 &&
+            qv2::ReadLevelResource(sample, entry, level) == qv2::ReadStatus::ChecksumGood)
             levels.push_back(level.bytes());
     }
     if (levels.size() < 3)
@@ -76,6 +78,10 @@ void WriteTextSeeds(const fs::path &texts, const fs::path &out)
         if (name == "english.ini" || name == "magyar.ini")
             WriteSeed(out / "language", name, ReadWhole(file.path()));
     }
+    // Formats that a hostile language file might hold: giant fields, conversions of every kind.
+    WriteTextSeed(out / "language", "hostile",
+                  "[texts]\nbetween=%999999999d %d\nerr=%s %*d %2147483648d\ninvalid=%n%p%%%\n"
+                  "status=%1$d %2$.1000d\nnopicture=%-1000s|\n");
     WriteSeed(out / "script", "shipped", ReadWhole(texts / "errors.txt"));
     const char *const scripts[] = {"mall ;.", ".", "t14 ;.", "nt0 ;.", "k3 ;.", "mside r t14 ;.",
                                    "l r u d t0 ;\r\n\tnt0 ;.", "x"};

@@ -1,6 +1,6 @@
 // Any bytes as a language file: every message the program formats, with the arguments it passes,
-// comes out without a crash or an escaping exception, as the applied format or as the format text
-// itself; a text without a conversion is shown as it stands.
+// comes out without a crash or an escaping exception, no field wider than the limit, and a text
+// without a conversion as it stands.
 #include "fuzz_check.h"
 #include "ui/ini_file.h"
 #include "ui/message_texts.h"
@@ -18,6 +18,8 @@ struct FormattedKey {
     std::function<QString(const QString &format)> apply;
 };
 
+const QString kText = QStringLiteral("/tmp/qasvar.dat");
+
 // The keys the program formats, with arguments of the types and sizes it passes.
 const FormattedKey kFormattedKeys[] = {
     {"between", [](const QString &f) { return FormatMessage(f, 0, 255); }},
@@ -25,10 +27,10 @@ const FormattedKey kFormattedKeys[] = {
     {"short", [](const QString &f) { return FormatMessage(f, 6000, 11066); }},
     {"invalid", [](const QString &f) { return FormatMessage(f, 120); }},
     {"badnumber", [](const QString &f) { return FormatMessage(f, 17); }},
-    {"nopicture", [](const QString &f) { return FormatMessage(f, QStringLiteral("/images/tile01.bmp")); }},
-    {"cantread", [](const QString &f) { return FormatMessage(f, QStringLiteral("/tmp/qasvar.dat"), QStringLiteral("No such file")); }},
-    {"cantwrite", [](const QString &f) { return FormatMessage(f, QStringLiteral("/tmp/qasvar.dat"), QStringLiteral("Read-only")); }},
-    {"err", [](const QString &f) { return FormatMessage(f, QStringLiteral("Lone door half"), 12, 29); }},
+    {"nopicture", [](const QString &f) { return FormatMessage(f, kText); }},
+    {"cantread", [](const QString &f) { return FormatMessage(f, kText, kText); }},
+    {"cantwrite", [](const QString &f) { return FormatMessage(f, kText, kText); }},
+    {"err", [](const QString &f) { return FormatMessage(f, kText, 12, 29); }},
 };
 
 } // namespace
@@ -44,6 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const FormattedKey &formatted : kFormattedKeys) {
         const QString format = texts.text(QLatin1String(formatted.key));
         const QString shown = formatted.apply(format);
+        // Each conversion takes two characters at least and gives one field of at most the limit.
+        FUZZ_CHECK(shown.size() <= format.size() * (kMaxFormatField + 32));
         if (!format.contains(u'%'))
             FUZZ_CHECK(shown == format);
     }

@@ -42,7 +42,8 @@ Outcome ClickTile(Session &s)
 {
     const int row = s.below(kRows);
     const int column = s.below(kColumns);
-    selectTileAt(s.state, s.services, {144 + 32 * column + s.below(32), 64 + 64 * row + s.below(64)});
+    const QPoint point(144 + 32 * column + s.below(32), 64 + 64 * row + s.below(64));
+    selectTileAt(s.state, s.services, point);
     EXPECT_EQ(s.state.tilePlace(), row * kColumns + column);
     return {"click on place " + std::to_string(row * kColumns + column)};
 }
@@ -62,7 +63,8 @@ Outcome SetTileKind(Session &s)
 {
     const int kind = s.chance(90) ? s.below(0x2D) : s.below(256);
     Outcome outcome{"tile kind " + std::to_string(kind) + Where(s.state)};
-    outcome.writes[TileKindAt(s.state.room, s.state.row, s.state.column)] = static_cast<std::uint8_t>(kind);
+    outcome.writes[TileKindAt(s.state.room, s.state.row, s.state.column)] =
+        static_cast<std::uint8_t>(kind);
     setTileKind(s.state, s.services, kind);
     return outcome;
 }
@@ -84,14 +86,16 @@ Outcome StorePanelField(Session &s)
 {
     QList<QWidget *> controls;
     for (QWidget *control : s.panel1.findChildren<QWidget *>()) {
-        if (control->objectName().startsWith("dinEdit") || control->objectName().startsWith("dinCombo"))
+        const QString name = control->objectName();
+        if (name.startsWith("dinEdit") || name.startsWith("dinCombo"))
             controls << control;
     }
     if (controls.isEmpty())
         return {"no panel field" + Where(s.state)};
     QWidget *control = controls[s.below(static_cast<int>(controls.size()))];
     const BitField field = FieldFromTag(control->property("Tag").toInt());
-    const std::size_t offset = TileAttributeAt(s.state.room, s.state.row, s.state.column, field.byte);
+    const std::size_t offset =
+        TileAttributeAt(s.state.room, s.state.row, s.state.column, field.byte);
     Outcome outcome{"panel " + control->objectName().toStdString() + Where(s.state)};
     std::optional<int> value;
     if (auto *edit = qobject_cast<QLineEdit *>(control)) {
@@ -190,7 +194,8 @@ Outcome EditRestartPoints(Session &s)
 {
     return WithDialog(s, "restart points", [&] { editRestartPoints(s.state, s.services); },
                       [&](QDialog &dialog, Outcome &outcome) {
-                          TypeIntoGrid(s, dialog, 2 * kRestartPointCount, RestartPointAt(0), outcome);
+                          TypeIntoGrid(s, dialog, 2 * kRestartPointCount, RestartPointAt(0),
+                                       outcome);
                       });
 }
 

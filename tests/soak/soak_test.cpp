@@ -45,14 +45,16 @@ void CheckStep(const Bytes &before, const Session &s, const Outcome &outcome)
     int wrong = 0;
     for (std::size_t offset = 0; offset < after.size() && wrong < 5; ++offset) {
         const auto written = outcome.writes.find(offset);
-        const std::uint8_t expected = written != outcome.writes.end() ? written->second : before[offset];
+        const std::uint8_t expected =
+            written != outcome.writes.end() ? written->second : before[offset];
         if (after[offset] != expected) {
             ADD_FAILURE() << "byte " << offset << " is " << int(after[offset]) << ", expected "
                           << int(expected);
             ++wrong;
         }
     }
-    EXPECT_EQ(s.modals.messages.size(), outcome.messages) << s.modals.messages.join(" | ").toStdString();
+    EXPECT_EQ(s.modals.messages.size(), outcome.messages)
+        << s.modals.messages.join(" | ").toStdString();
     EXPECT_TRUE(s.modals.yesNoAnswers.empty() && s.modals.inputAnswers.empty() &&
                 s.modals.dialogScripts.empty());
 }
@@ -64,8 +66,10 @@ std::set<std::size_t> ReachableBytes()
     std::set<std::size_t> reachable;
     for (std::size_t offset = 0; offset < kLinkTableOffset; ++offset)
         reachable.insert(offset);
-    for (std::size_t offset = RestartPointAt(0); offset < RestartPointAt(kRestartPointCount); ++offset)
-        reachable.insert(offset);
+    for (int point = 0; point < kRestartPointCount; ++point) {
+        reachable.insert(RestartPointAt(point));
+        reachable.insert(RestartPointAt(point) + 1);
+    }
     for (int room = 1; room <= kRoomCount; ++room) {
         reachable.insert(EnemyCountAt(room));
         reachable.insert(ComingGuardCountAt(room));
@@ -114,7 +118,8 @@ TEST(Soak, RandomEditsSaveAndReopenWithNothingElseChanged)
     EXPECT_EQ(ReadLevelResource(image, slot.entry, reopened), ReadStatus::ChecksumGood);
     EXPECT_EQ(reopened.bytes(), s.state.level.bytes());
     const std::size_t slotEnd = slot.entry.dataOffset + 1 + slot.entry.dataSize;
-    EXPECT_TRUE(std::equal(image.begin(), image.begin() + slot.entry.dataOffset, archive.image.begin()));
+    const std::size_t slotBegin = slot.entry.dataOffset;
+    EXPECT_TRUE(std::equal(image.begin(), image.begin() + slotBegin, archive.image.begin()));
     EXPECT_TRUE(std::equal(image.begin() + slotEnd, image.end(), archive.image.begin() + slotEnd));
     const std::set<std::size_t> reachable = ReachableBytes();
     for (std::size_t offset = 0; offset < opened.size(); ++offset) {

@@ -49,7 +49,8 @@ TEST(FormatMessage, BadFormatShowsTheTextAsItStands)
         // A field this wide or precise would be a gigabyte of text.
         {"HugeWidth", "%999999999d", FormatMessage(QStringLiteral("%999999999d"), 1)},
         {"HugePrecision", "%.2147483647d", FormatMessage(QStringLiteral("%.2147483647d"), 1)},
-        {"HugeFieldAfterOthers", "%d %-01001s", FormatMessage(QStringLiteral("%d %-01001s"), 1, QStringLiteral("a"))},
+        {"HugeFieldAfterOthers", "%d %-01001s",
+         FormatMessage(QStringLiteral("%d %-01001s"), 1, QStringLiteral("a"))},
     };
     for (const Case &c : cases)
         EXPECT_EQ(c.result, c.format) << c.name;
