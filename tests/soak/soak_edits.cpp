@@ -1,0 +1,260 @@
+// The soak's user actions, one row each in Edits(): the action through the command function the
+// main window wires, with the bytes and messages it must produce.
+#include "soak_session.h"
+
+#include "editors/coming_guards.h"
+#include "editors/restart_points.h"
+#include "level/level_layout.h"
+#include "support/find_control.h"
+#include "view/bit_field.h"
+#include "view/room_commands.h"
+#include "view/tile_editing.h"
+
+#include <QSpinBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace soak {
+namespace {
+
+using namespace qv2;
+
+std::string Text(const QString &text) { return '"' + text.toStdString() + '"'; }
+
+std::string Where(const EditorState &s)
+{
+    return " at room " + std::to_string(s.room) + " place " + std::to_string(s.tilePlace());
+}
+
+// A number typed into a field: stored when accepted, else one message.
+void Expect(Outcome &outcome, std::size_t offset, const std::optional<int> &value)
+{
+    if (value)
+        outcome.writes[offset] = static_cast<std::uint8_t>(*value);
+    else
+        ++outcome.messages;
+}
+
+Outcome ClickTile(Session &s)
+{
+    const int row = s.below(kRows);
+    const int column = s.below(kColumns);
+    const QPoint point(144 + 32 * column + s.below(32), 64 + 64 * row + s.below(64));
+    selectTileAt(s.state, s.services, point);
+    EXPECT_EQ(s.state.tilePlace(), row * kColumns + column);
+    return {"click on place " + std::to_string(row * kColumns + column)};
+}
+
+Outcome ClickArrow(Session &s)
+{
+    const QPoint arrows[] = {{90, 150}, {500, 150}, {310, 10}, {310, 300}}; // left, right, up, down
+    const int side = s.below(4);
+    const int from = s.state.room;
+    const int neighbour = s.state.level.byte(NeighbourAt(from, side));
+    selectTileAt(s.state, s.services, arrows[side]);
+    EXPECT_EQ(s.state.room, neighbour >= 1 && neighbour <= kRoomCount ? neighbour : from);
+    return {"arrow " + std::to_string(side) + " from room " + std::to_string(from)};
+}
+
+Outcome SetTileKind(Session &s)
+{
+    const int kind = s.chance(90) ? s.below(0x2D) : s.below(256);
+    Outcome outcome{"tile kind " + std::to_string(kind) + Where(s.state)};
+    outcome.writes[TileKindAt(s.state.room, s.state.row, s.state.column)] =
+        static_cast<std::uint8_t>(kind);
+    setTileKind(s.state, s.services, kind);
+    return outcome;
+}
+
+Outcome StoreAttributeField(Session &s)
+{
+    const int tag = s.below(4);
+    std::optional<int> value;
+    const QString text = s.typedNumber(0, 255, value);
+    Outcome outcome{"attribute field " + std::to_string(tag) + " " + Text(text) + Where(s.state)};
+    Expect(outcome, TileAttributeAt(s.state.room, s.state.row, s.state.column, tag), value);
+    markAttributeFieldEdited(s.state);
+    storeAttributeField(s.state, s.services, tag, text);
+    return outcome;
+}
+
+// A field or list of the property panel as the last refresh built it; only its bits change.
+Outcome StorePanelField(Session &s)
+{
+    QList<QWidget *> controls;
+    for (QWidget *control : s.panel1.findChildren<QWidget *>()) {
+        const QString name = control->objectName();
+        if (name.startsWith("dinEdit") || name.startsWith("dinCombo"))
+            controls << control;
+    }
+    if (controls.isEmpty())
+        return {"no panel field" + Where(s.state)};
+    QWidget *control = controls[s.below(static_cast<int>(controls.size()))];
+    const BitField field = FieldFromTag(control->property("Tag").toInt());
+    const std::size_t offset =
+        TileAttributeAt(s.state.room, s.state.row, s.state.column, field.byte);
+    Outcome outcome{"panel " + control->objectName().toStdString() + Where(s.state)};
+    std::optional<int> value;
+    if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+        const QString text = s.typedNumber(0, static_cast<int>(field.mask()), value);
+        outcome.what += " " + Text(text);
+        edit->setText(text);
+        s.panel.markPanelFieldEdited();
+        s.panel.storePanelField(*edit);
+    } else {
+        auto *list = qobject_cast<QComboBox *>(control);
+        if (list->count() == 0)
+            return outcome;
+        value = s.below(list->count());
+        outcome.what += " item " + std::to_string(*value);
+        s.panel.storePanelChoice(*list, *value);
+    }
+    if (value)
+        outcome.writes[offset] = field.store(s.state.level.byte(offset), *value);
+    else
+        ++outcome.messages;
+    return outcome;
+}
+
+Outcome JumpToRoom(Session &s)
+{
+    const int from = s.state.room;
+    std::optional<int> room;
+    std::optional<QString> answer;
+    if (s.chance(90))
+        answer = s.typedNumber(1, kRoomCount, room);
+    s.modals.inputAnswers.push_back(answer);
+    jumpToRoom(s.state, s.services);
+    EXPECT_EQ(s.state.room, room.value_or(from));
+    Outcome outcome("jump " + (answer ? Text(*answer) : std::string("cancelled")));
+    outcome.messages = answer && !room ? 1 : 0;
+    return outcome;
+}
+
+Outcome DeleteRoom(Session &s)
+{
+    const bool yes = s.chance(50);
+    const int room = s.state.room;
+    Outcome outcome{"delete room " + std::to_string(room) + (yes ? " yes" : " no")};
+    if (yes) {
+        for (int place = 0; place < kTilesPerRoom; ++place) {
+            outcome.writes[TileKindAt(room, place / kColumns, place % kColumns)] = 0;
+            for (int k = 0; k < 4; ++k)
+                outcome.writes[TileAttributeAt(room, place / kColumns, place % kColumns, k)] = 0;
+        }
+        outcome.writes[EnemyCountAt(room)] = 0;
+        outcome.writes[ComingGuardCountAt(room)] = 0;
+    }
+    s.modals.yesNoAnswers.push_back(yes);
+    deleteRoom(s.state, s.services);
+    return outcome;
+}
+
+// Runs a dialog command. `user` acts in the dialog and notes what OK must store; the user then
+// presses OK or cancels, and a cancel stores nothing.
+Outcome WithDialog(Session &s, std::string what, const std::function<void()> &command,
+                   const std::function<void(QDialog &, Outcome &)> &user)
+{
+    Outcome outcome(std::move(what));
+    s.modals.dialogScripts.push_back([&](QDialog &dialog) {
+        user(dialog, outcome);
+        const bool ok = s.chance(80);
+        outcome.what += ok ? " OK" : " cancel";
+        if (!ok) {
+            outcome.writes.clear();
+            outcome.messages = 0;
+        }
+        return ok;
+    });
+    command();
+    return outcome;
+}
+
+// Types into a few of a grid dialog's boxes; box k holds level byte first + k.
+void TypeIntoGrid(Session &s, QDialog &dialog, int boxes, std::size_t first, Outcome &outcome)
+{
+    std::map<int, std::optional<int>> typed;
+    for (int n = s.below(4); n > 0; --n) {
+        const int box = s.below(boxes);
+        const QString text = s.typedNumber(0, 255, typed[box]);
+        outcome.what += " box " + std::to_string(box) + "=" + Text(text);
+        auto &edit = Control<QLineEdit>(dialog, QStringLiteral("dinEdit%1").arg(box));
+        edit.setFocus();
+        edit.clear();
+        QTest::keyClicks(&edit, text);
+    }
+    for (const auto &[box, value] : typed)
+        Expect(outcome, first + static_cast<std::size_t>(box), value);
+}
+
+Outcome EditRestartPoints(Session &s)
+{
+    return WithDialog(s, "restart points", [&] { editRestartPoints(s.state, s.services); },
+                      [&](QDialog &dialog, Outcome &outcome) {
+                          TypeIntoGrid(s, dialog, 2 * kRestartPointCount, RestartPointAt(0),
+                                       outcome);
+                      });
+}
+
+Outcome EditComingGuards(Session &s)
+{
+    const int room = s.state.room;
+    return WithDialog(
+        s, "coming guards of room " + std::to_string(room),
+        [&] { editComingGuards(s.state, s.services); },
+        [&](QDialog &dialog, Outcome &outcome) {
+            const int count = s.below(kMaxComingGuards + 1);
+            Control<QSpinBox>(dialog, "dinCount").setValue(count);
+            outcome.what += " count " + std::to_string(count);
+            outcome.writes[ComingGuardCountAt(room)] = static_cast<std::uint8_t>(count);
+            TypeIntoGrid(s, dialog, kMaxComingGuards * kComingGuardRecordSize,
+                         ComingGuardRecordAt(room, 0), outcome);
+        });
+}
+
+Outcome EditBackground(Session &s)
+{
+    const int room = s.state.room;
+    return WithDialog(
+        s, "background of room " + std::to_string(room),
+        [&] { editBackground(s.state, s.services, s.backgroundEditor); },
+        [&](QDialog &dialog, Outcome &outcome) {
+            auto &picture = Control<PaintBox>(dialog, "PaintBox1");
+            auto &names = Control<QComboBox>(dialog, "ComboBox1");
+            for (int n = names.count() > 0 ? s.below(4) : 0; n > 0; --n) {
+                const int place = s.below(kTilesPerRoom);
+                const int name = s.below(names.count());
+                QTest::mouseClick(&picture, Qt::LeftButton, {},
+                                  QPoint(32 * (place % kColumns) + 5, 64 * (place / kColumns) + 5));
+                names.setCurrentIndex(name);
+                emit names.activated(name);
+                outcome.writes[TileAttributeAt(room, place / kColumns, place % kColumns, 2)] =
+                    static_cast<std::uint8_t>(name);
+                outcome.what += " place " + std::to_string(place) + "=" + std::to_string(name);
+            }
+        });
+}
+
+} // namespace
+
+const std::vector<Edit> &Edits()
+{
+    static const std::vector<Edit> edits = {
+        {"ClickTile", 20, ClickTile},
+        {"ClickArrow", 6, ClickArrow},
+        {"SetTileKind", 12, SetTileKind},
+        {"StoreAttributeField", 12, StoreAttributeField},
+        {"StorePanelField", 16, StorePanelField},
+        {"JumpToRoom", 6, JumpToRoom},
+        {"DeleteRoom", 1, DeleteRoom},
+        {"EditRestartPoints", 4, EditRestartPoints},
+        {"EditComingGuards", 4, EditComingGuards},
+        {"EditBackground", 4, EditBackground},
+    };
+    return edits;
+}
+
+} // namespace soak

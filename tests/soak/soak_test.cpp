@@ -1,0 +1,134 @@
+// Ten thousand random edits on the sample archive's first level, then save and reopen. Replay a
+// failure with the seed it names: QV2_SOAK_SEED=N build/dev/tests/soak_test; QV2_SOAK_EDITS sets
+// the number of edits.
+#include "soak_session.h"
+
+#include "level/archive.h"
+#include "level/archive_file.h"
+#include "level/level_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <numeric>
+#include <set>
+
+namespace soak {
+namespace {
+
+using namespace qv2;
+
+std::uint32_t EnvNumber(const char *name, std::uint32_t fallback)
+{
+    bool ok = false;
+    const std::uint32_t value = qEnvironmentVariable(name).toUInt(&ok);
+    return ok ? value : fallback;
+}
+
+const Edit &PickEdit(Session &s)
+{
+    const auto &edits = Edits();
+    int pick = s.below(std::accumulate(edits.begin(), edits.end(), 0,
+                                       [](int sum, const Edit &e) { return sum + e.weight; }));
+    for (const Edit &edit : edits) {
+        if ((pick -= edit.weight) < 0)
+            return edit;
+    }
+    return edits.back();
+}
+
+// Every byte is what the edit said it sets, or what it was; the messages are counted; every
+// answer the edit prepared was asked for.
+void CheckStep(const Bytes &before, const Session &s, const Outcome &outcome)
+{
+    const Bytes &after = s.state.level.bytes();
+    ASSERT_EQ(after.size(), before.size());
+    int wrong = 0;
+    for (std::size_t offset = 0; offset < after.size() && wrong < 5; ++offset) {
+        const auto written = outcome.writes.find(offset);
+        const std::uint8_t expected =
+            written != outcome.writes.end() ? written->second : before[offset];
+        if (after[offset] != expected) {
+            ADD_FAILURE() << "byte " << offset << " is " << int(after[offset]) << ", expected "
+                          << int(expected);
+            ++wrong;
+        }
+    }
+    EXPECT_EQ(s.modals.messages.size(), outcome.messages)
+        << s.modals.messages.join(" | ").toStdString();
+    EXPECT_TRUE(s.modals.yesNoAnswers.empty() && s.modals.inputAnswers.empty() &&
+                s.modals.dialogScripts.empty());
+}
+
+// The bytes that some edit of the soak can set: tile kinds and attributes, the enemy counts,
+// the restart points and the coming-guard counts and records.
+std::set<std::size_t> ReachableBytes()
+{
+    std::set<std::size_t> reachable;
+    for (std::size_t offset = 0; offset < kLinkTableOffset; ++offset)
+        reachable.insert(offset);
+    for (int point = 0; point < kRestartPointCount; ++point) {
+        reachable.insert(RestartPointAt(point));
+        reachable.insert(RestartPointAt(point) + 1);
+    }
+    for (int room = 1; room <= kRoomCount; ++room) {
+        reachable.insert(EnemyCountAt(room));
+        reachable.insert(ComingGuardCountAt(room));
+        for (int k = 0; k < kMaxComingGuards * kComingGuardRecordSize; ++k)
+            reachable.insert(ComingGuardRecordAt(room, 0) + k);
+    }
+    return reachable;
+}
+
+TEST(Soak, RandomEditsSaveAndReopenWithNothingElseChanged)
+{
+    const std::uint32_t seed = EnvNumber("QV2_SOAK_SEED", 2003);
+    const std::uint32_t steps = EnvNumber("QV2_SOAK_EDITS", 10000);
+    SCOPED_TRACE("replay with QV2_SOAK_SEED=" + std::to_string(seed));
+    const QString programDir = qEnvironmentVariable("QV2_PROGRAM_DIR");
+    const LoadedArchive archive = LoadArchiveImage((programDir + "qasvar.dat").toStdString());
+    ASSERT_EQ(archive.result.outcome, ArchiveOutcome::Done) << archive.result.systemError;
+    const LocateResult slot = LocateLevelResource(archive.image, 2000);
+    ASSERT_EQ(slot.status, ArchiveStatus::Found);
+    LevelStore opened;
+    ASSERT_EQ(ReadLevelResource(archive.image, slot.entry, opened), ReadStatus::ChecksumGood);
+
+    Session s(seed, programDir, opened);
+    std::deque<std::string> recent;
+    for (std::uint32_t step = 0; step < steps; ++step) {
+        const Edit &edit = PickEdit(s);
+        const Bytes before = s.state.level.bytes();
+        s.modals.messages.clear();
+        const Outcome outcome = edit.run(s);
+        recent.push_back(std::to_string(step) + " " + edit.name + ": " + outcome.what);
+        if (recent.size() > 12)
+            recent.pop_front();
+        CheckStep(before, s, outcome);
+        if (::testing::Test::HasFailure()) {
+            std::string log;
+            for (const std::string &line : recent)
+                log += "\n  " + line;
+            FAIL() << "after step " << step << ", the last steps:" << log;
+        }
+        s.deleteReplacedControls();
+    }
+
+    Bytes image = archive.image;
+    ASSERT_EQ(WriteLevelResource(image, slot.entry, s.state.level), WriteStatus::Written);
+    LevelStore reopened;
+    EXPECT_EQ(ReadLevelResource(image, slot.entry, reopened), ReadStatus::ChecksumGood);
+    EXPECT_EQ(reopened.bytes(), s.state.level.bytes());
+    const std::size_t slotEnd = slot.entry.dataOffset + 1 + slot.entry.dataSize;
+    const std::size_t slotBegin = slot.entry.dataOffset;
+    EXPECT_TRUE(std::equal(image.begin(), image.begin() + slotBegin, archive.image.begin()));
+    EXPECT_TRUE(std::equal(image.begin() + slotEnd, image.end(), archive.image.begin() + slotEnd));
+    const std::set<std::size_t> reachable = ReachableBytes();
+    for (std::size_t offset = 0; offset < opened.size(); ++offset) {
+        if (!reachable.count(offset)) {
+            ASSERT_EQ(reopened.byte(offset), opened.byte(offset)) << "byte " << offset;
+        }
+    }
+}
+
+} // namespace
+} // namespace soak
