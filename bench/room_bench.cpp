@@ -2,6 +2,7 @@
 // picture cache by design), and how long finding and reading a level in the sample archive takes.
 // Run from the build tree: bench/room_bench (the program folder is the parent of bench/).
 #include "level/archive.h"
+#include "level/archive_file.h"
 #include "ui/ini_file.h"
 #include "view/program_folder.h"
 #include "view/room_painter.h"
@@ -17,7 +18,7 @@ QString programDir() { return QCoreApplication::applicationDirPath() + QStringLi
 
 qv2::Bytes sampleArchive()
 {
-    const qv2::LoadedImage loaded =
+    const qv2::LoadedArchive loaded =
         qv2::LoadArchiveImage((programDir() + QStringLiteral("qasvar.dat")).toStdString());
     return loaded.image;
 }

@@ -1,7 +1,7 @@
 // Writes the sample level archive: a few dummy resources of other types and the 28 designed levels
 // 2000..2013 and 2020..2033, each with a good checksum byte. Usage: make_sample_archive PATH
-#include "level/archive.h"
 #include "level/archive_builder.h"
+#include "level/file_replace.h"
 #include "level/level_layout.h"
 #include "level/level_store.h"
 
@@ -340,7 +340,7 @@ int main(int argc, char **argv)
         return 2;
     }
     try {
-        const std::string error = qv2::SaveArchiveImage(qv2::MakeSampleArchive(), argv[1]);
+        const std::string error = qv2::WriteWholeFile(argv[1], qv2::MakeSampleArchive());
         if (!error.empty()) {
             std::fprintf(stderr, "make_sample_archive: cannot write %s: %s\n", argv[1], error.c_str());
             return 1;

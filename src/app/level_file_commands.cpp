@@ -30,6 +30,9 @@ bool reportFailure(const ArchiveResult &result, const EditorState &state, Modals
     case ArchiveOutcome::CantWrite:
         modals.message(FormatMessage(texts.text(QStringLiteral("cantwrite")), path, reason));
         break;
+    case ArchiveOutcome::Busy:
+        modals.message(FormatMessage(texts.text(QStringLiteral("busy")), path));
+        break;
     case ArchiveOutcome::NoIndex:
         modals.message(texts.text(QStringLiteral("noindex")));
         break;
@@ -70,9 +73,9 @@ bool loadLevel(EditorState &state, Modals &modals, const QString &path, std::uin
     return true;
 }
 
-void saveLevel(const EditorState &state, Modals &modals, const QString &path, std::uint16_t id)
+bool saveLevel(const EditorState &state, Modals &modals, const QString &path, std::uint16_t id)
 {
-    reportFailure(SaveLevelToArchive(nativePath(path), id, state.level), state, modals, path);
+    return reportFailure(SaveLevelToArchive(nativePath(path), id, state.level), state, modals, path);
 }
 
 } // namespace qv2

@@ -16,7 +16,7 @@ class Modals;
 bool loadLevel(EditorState &state, Modals &modals, const QString &path, std::uint16_t id);
 
 // Writes the open level into slot `id` of the archive at `path` with a fresh checksum byte.
-// Failures are shown; the file is then left as it was. Success shows nothing.
-void saveLevel(const EditorState &state, Modals &modals, const QString &path, std::uint16_t id);
+// Failures are shown; the file is then left as it was. Returns whether the level was written.
+bool saveLevel(const EditorState &state, Modals &modals, const QString &path, std::uint16_t id);
 
 } // namespace qv2

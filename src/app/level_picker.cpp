@@ -61,6 +61,23 @@ std::uint16_t LevelPicker::PickLevel(Modals &modals)
     return static_cast<std::uint16_t>((m_gameplay->isChecked() ? 2020 : 2000) + index);
 }
 
+void LevelPicker::showLevel(std::uint16_t id)
+{
+    // The plain set wins where the two ranges overlap (a list of more than twenty levels), as the
+    // unticked box is the picker's start.
+    for (const bool gameplay : {false, true}) {
+        const int index = id - (gameplay ? 2020 : 2000);
+        if (index < -1 || index >= m_levels->count())
+            continue;
+        m_gameplay->setChecked(gameplay);
+        if (index < 0)
+            m_levels->clearSelection();
+        else
+            m_levels->setCurrentRow(index);
+        return;
+    }
+}
+
 void LevelPicker::applyTexts(const LanguageFile &language)
 {
     const QString section = QStringLiteral("select");

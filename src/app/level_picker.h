@@ -25,6 +25,11 @@ public:
     // nothing selected counts as -1.
     std::uint16_t PickLevel(Modals &modals);
 
+    // Leaves the picker on the level of resource `id`, as PickLevel would have returned it, so a
+    // level opened by any route is the one Save proposes. An id that no row stands for leaves the
+    // picker as it was.
+    void showLevel(std::uint16_t id);
+
     void applyTexts(const LanguageFile &language) override;
 
 private:

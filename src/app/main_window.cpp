@@ -6,6 +6,7 @@
 #include "app/level_picker.h"
 #include "ui/exit_line_edit.h"
 #include "ui/modals.h"
+#include "ui/popup_width.h"
 #include "view/paint_box.h"
 #include "view/property_panel.h"
 #include "view/room_commands.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -201,6 +203,7 @@ void MainWindow::createToolBar()
     m_tileKinds->setEnabled(false);
     for (const char *tile : kBuiltInTiles)
         m_tileKinds->addItem(QString::fromUtf8(tile));
+    WidenPopupToItems(*m_tileKinds);
     m_toolBar->addWidget(m_tileKinds);
     // A user's choice only: the refresh sets the index too, and that must not store anything.
     connect(m_tileKinds, &QComboBox::activated, this,
@@ -273,8 +276,10 @@ void MainWindow::applyTexts(const LanguageFile &language)
     m_saveDialog->setNameFilters(filters);
     m_openDialog->setWindowTitle(language.text(main, QStringLiteral("titleopen")));
     m_saveDialog->setWindowTitle(language.text(main, QStringLiteral("titlesave")));
+    m_saveButtonText = language.text(main, QStringLiteral("savebutton"));
     m_tileKinds->clear();
     m_tileKinds->addItems(language.list(main, QStringLiteral("tiles")));
+    WidenPopupToItems(*m_tileKinds);
 }
 
 std::optional<MainWindow::ArchiveSlot> MainWindow::chooseArchiveSlot(QFileDialog &dialog)
@@ -296,11 +301,15 @@ void MainWindow::openFromDialog()
 
 void MainWindow::openArchive(const QString &path, std::uint16_t id)
 {
-    m_openDialog->selectFile(path);
-    if (!loadLevel(m_state, m_modals, path, id))
+    // The file dialogs resolve a relative name against the folder they show, not the current one.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    m_openDialog->selectFile(absolute);
+    if (!loadLevel(m_state, m_modals, absolute, id))
         return;
     enableEditing();
-    m_saveDialog->selectFile(path);
+    m_saveDialog->selectFile(absolute);
+    if (m_picker)
+        m_picker->showLevel(id);
     RefreshRoom();
 }
 
@@ -308,8 +317,15 @@ void MainWindow::saveFromDialog()
 {
     if (!m_state.levelOpen)
         return;
-    if (const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*m_saveDialog))
-        saveLevel(m_state, m_modals, slot->path, slot->id);
+    // It picks an existing archive like the Open dialog, but its button says what it is for. Set
+    // each time: Qt puts its own caption back whenever the language changes.
+    m_saveDialog->setLabelText(QFileDialog::Accept, m_saveButtonText);
+    const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*m_saveDialog);
+    if (!slot || !saveLevel(m_state, m_modals, slot->path, slot->id))
+        return;
+    // Shown until the next refresh writes the room and place again.
+    statusBar()->showMessage(FormatMessage(m_state.texts.text(QStringLiteral("saved")), slot->id,
+                                           QFileInfo(slot->path).fileName()));
 }
 
 void MainWindow::enableEditing()
@@ -329,7 +345,13 @@ void MainWindow::RefreshRoom()
                         {m_attributeEdits[0], m_attributeEdits[1], m_attributeEdits[2], m_attributeEdits[3]},
                         *statusBar(),
                         *m_panel};
+    const int panelWidth = m_panelHost->width();
     qv2::RefreshRoom(m_state, widgets);
+    // The panel widens for long labels (another language, another level type); the window grows
+    // with it so that the room view keeps its width.
+    const int grown = m_panelHost->width() - panelWidth;
+    if (grown != 0 && !isMaximized() && !isFullScreen())
+        resize(width() + grown, height());
 }
 
 } // namespace qv2

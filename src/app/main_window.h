@@ -110,6 +110,7 @@ private:
     PropertyPanel *m_panel = nullptr;
     QFileDialog *m_openDialog = nullptr;
     QFileDialog *m_saveDialog = nullptr;
+    QString m_saveButtonText = QString::fromUtf8("Mentés"); // the Save dialog's accept button
 };
 
 } // namespace qv2

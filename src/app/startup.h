@@ -9,6 +9,7 @@
 #include "editors/neighbour_dialog.h"
 #include "editors/start_position_dialog.h"
 #include "inspect/overview_window.h"
+#include "ui/qt_translations.h"
 
 #include <QString>
 
@@ -25,7 +26,9 @@ public:
     Program(Modals &modals, const QString &programDir);
 
     // Reads the language name from texts/Qv2LevEd.ini and applies that language file to every
-    // window and to the message list.
+    // window and to the message list, with Qt's own texts in the file's locale. Without a
+    // readable language file the built-in captions stay and the user is told which file is
+    // missing.
     void LoadStartupSettings();
 
     MainWindow mainWindow;              // TForm1
@@ -40,6 +43,9 @@ public:
 
 private:
     std::vector<TextTarget *> textTargets();
+
+    Modals &m_modals;
+    QtTranslations m_qtTranslations;
 };
 
 } // namespace qv2

@@ -31,7 +31,8 @@ int CheckLevel(const CommandArgs &args, std::ostream &out, std::ostream &err)
     const auto application = EnsureApplication(/*forDrawing=*/false);
     const QString programDir = ProgramFolder(split->option("--program-dir"));
     MessageTexts texts;
-    ApplyLanguageFile(LanguageFilePath(programDir, ReadLanguageName(programDir)), {}, texts);
+    if (const auto language = ReadLanguageFile(LanguageFilePath(programDir, ReadLanguageName(programDir))))
+        ApplyLanguageFile(*language, {}, texts);
     const auto rules = split->option("--rules");
     const QString script = rules ? QString::fromStdString(*rules) : RuleScriptPath(programDir);
     const CheckListing listing = RunLevelCheck(level, script, texts);

@@ -1,15 +1,6 @@
 #include "level/archive.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <unistd.h>
-#endif
 
 namespace qv2 {
 
@@ -83,93 +74,7 @@ bool ReadResourceEntry(const Bytes &image, const TablePlace &table, std::uint32_
     return true;
 }
 
-std::string SystemReason(int error) { return std::generic_category().message(error); }
-
-std::string WriteWhole(const Bytes &image, std::FILE *file)
-{
-    if (!image.empty() && std::fwrite(image.data(), 1, image.size(), file) != image.size())
-        return SystemReason(errno);
-    if (std::fflush(file) != 0)
-        return SystemReason(errno);
-#if defined(__unix__) || defined(__APPLE__)
-    // The rename must not be able to land before the data does.
-    if (fsync(fileno(file)) != 0)
-        return SystemReason(errno);
-#endif
-    return {};
-}
-
-// Opens a fresh file beside the target; "x" refuses to reuse a name that already exists.
-std::FILE *OpenTemporaryBeside(const std::string &target, std::string &tempPath, int &error)
-{
-    error = EEXIST;
-    for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
-        tempPath = target + ".saving" + std::to_string(attempt);
-        errno = 0;
-        if (std::FILE *file = std::fopen(tempPath.c_str(), "wbx"))
-            return file;
-        error = errno;
-    }
-    return nullptr;
-}
-
 } // namespace
-
-LoadedImage LoadArchiveImage(const std::string &path)
-{
-    LoadedImage loaded;
-    errno = 0;
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        loaded.error = SystemReason(errno);
-        return loaded;
-    }
-    std::uint8_t buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        loaded.image.insert(loaded.image.end(), buffer, buffer + got);
-    if (std::ferror(file)) {
-        loaded.error = SystemReason(errno);
-        loaded.image.clear();
-    }
-    std::fclose(file);
-    return loaded;
-}
-
-std::string SaveArchiveImage(const Bytes &image, const std::string &path)
-{
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    // Save through a link into the file it names, not over the link itself.
-    std::string target = path;
-    if (fs::is_symlink(path, ec)) {
-        const fs::path resolved = fs::canonical(path, ec);
-        if (ec)
-            return ec.message();
-        target = resolved.string();
-    }
-
-    std::string tempPath;
-    int openError = 0;
-    std::FILE *file = OpenTemporaryBeside(target, tempPath, openError);
-    if (!file)
-        return SystemReason(openError);
-    std::string error = WriteWhole(image, file);
-    if (std::fclose(file) != 0 && error.empty())
-        error = SystemReason(errno);
-    if (error.empty()) {
-        // Keep the archive's permissions; the fresh file was made with the default ones.
-        const fs::file_status old = fs::status(target, ec);
-        if (!ec && fs::exists(old))
-            fs::permissions(tempPath, old.permissions(), ec);
-        fs::rename(tempPath, target, ec);
-        if (ec)
-            error = ec.message();
-    }
-    if (!error.empty())
-        fs::remove(tempPath, ec);
-    return error;
-}
 
 LocateResult LocateLevelResource(const Bytes &image, std::uint16_t id)
 {
@@ -182,7 +87,7 @@ LocateResult LocateLevelResource(const Bytes &image, std::uint16_t id)
             return {ArchiveStatus::Damaged, {}};
         if (entry.id != id)
             continue;
-        if (!DataInside(image, entry))
+        if (!ArchiveFrame(image).holds(entry))
             return {ArchiveStatus::Damaged, entry};
         return {ArchiveStatus::Found, entry};
     }
@@ -205,6 +110,46 @@ LevelTable ReadLevelTable(const Bytes &image)
         result.entries.push_back(entry);
     }
     return result;
+}
+
+ArchiveFrame::ArchiveFrame(const Bytes &image) : m_imageSize(image.size())
+{
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> parts{{0, 4}};
+    std::uint32_t indexOffset = 0;
+    std::uint32_t typeCount = 0;
+    if (ReadField(image, 0, 4, indexOffset) && ReadField(image, indexOffset, 2, typeCount)) {
+        const std::uint64_t index = indexOffset;
+        parts.emplace_back(index, index + 2 + kTypeEntrySize * typeCount);
+        for (std::uint32_t i = 0; i < typeCount; ++i) {
+            const std::uint64_t at = std::uint64_t{indexOffset} + 2 + kTypeEntrySize * i;
+            std::uint32_t tableOffset = 0;
+            std::uint32_t count = 0;
+            if (!ReadField(image, at + 4, 2, tableOffset))
+                break;
+            const std::uint64_t table = std::uint64_t{indexOffset} + tableOffset;
+            if (ReadField(image, table, 2, count))
+                parts.emplace_back(table, table + 2 + kResourceEntrySize * count);
+        }
+    }
+    std::sort(parts.begin(), parts.end());
+    for (const auto &part : parts) {
+        if (!m_parts.empty() && part.first <= m_parts.back().second)
+            m_parts.back().second = std::max(m_parts.back().second, part.second);
+        else
+            m_parts.push_back(part);
+    }
+}
+
+bool ArchiveFrame::holds(const ResourceEntry &entry) const
+{
+    const std::uint64_t begin = entry.dataOffset;
+    const std::uint64_t end = begin + 1 + entry.dataSize;
+    if (end > m_imageSize)
+        return false;
+    // The first part that ends after the data begins must begin at or after the data's end.
+    const auto endsAfter = [](std::uint64_t at, const auto &part) { return at < part.second; };
+    const auto after = std::upper_bound(m_parts.begin(), m_parts.end(), begin, endsAfter);
+    return after == m_parts.end() || after->first >= end;
 }
 
 ReadStatus ReadLevelResource(const Bytes &image, const ResourceEntry &entry, LevelStore &level)

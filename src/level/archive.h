@@ -3,7 +3,7 @@
 #include "level/level_store.h"
 
 #include <cstdint>
-#include <string>
+#include <utility>
 #include <vector>
 
 // The level archive: a header with the master index offset, a master index of resource types,
@@ -22,7 +22,8 @@ enum class ArchiveStatus {
     Found,   // the entry is valid
     NoIndex, // no type entry with a zero tag
     NoLevel, // the level table has no entry with that id
-    Damaged, // the header, index, table or the resource data run past the end of the image
+    Damaged, // the header, index, table or the resource data run past the end of the image, or
+             // the data lies on the archive's own header, index or tables
 };
 
 struct LocateResult {
@@ -38,26 +39,26 @@ struct LevelTable {
 enum class ReadStatus { ChecksumGood, ChecksumBad, Damaged };
 enum class WriteStatus { Written, Damaged };
 
-struct LoadedImage {
-    Bytes image;
-    std::string error; // empty on success; otherwise the system's reason
-    bool ok() const { return error.empty(); }
-};
-
-// Reads the whole file.
-LoadedImage LoadArchiveImage(const std::string &path);
-
-// Writes the image to a temporary file in the same folder and renames it over the path only once
-// it is complete, so a failed write leaves the archive as it was. Returns the system's reason on
-// failure, empty on success.
-std::string SaveArchiveImage(const Bytes &image, const std::string &path);
-
 // Walks the master index to the first zero-tag type, then its table to the first entry with the
-// id. A found entry's data (checksum byte and dataSize bytes) lies inside the image.
+// id. A found entry's data (checksum byte and dataSize bytes) lies inside the image and clear of
+// the archive's frame.
 LocateResult LocateLevelResource(const Bytes &image, std::uint16_t id);
 
 // All entries of the level table, in table order (for listing).
 LevelTable ReadLevelTable(const Bytes &image);
+
+// The archive's own bytes: its header, master index and the tables of every type. A level whose
+// data lies on them is damaged, for writing it would break the archive.
+class ArchiveFrame {
+public:
+    explicit ArchiveFrame(const Bytes &image);
+    // Whether the entry's checksum byte and data lie inside the image and clear of the frame.
+    bool holds(const ResourceEntry &entry) const;
+
+private:
+    std::uint64_t m_imageSize = 0;
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> m_parts; // [begin, end), sorted, disjoint
+};
 
 // Copies the entry's level bytes into the store (its size becomes dataSize) and tests the
 // checksum byte. On Damaged the store is left untouched.

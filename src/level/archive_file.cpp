@@ -1,6 +1,6 @@
 #include "level/archive_file.h"
 
-#include "level/archive.h"
+#include "level/file_replace.h"
 
 namespace qv2 {
 
@@ -21,13 +21,44 @@ ArchiveOutcome OutcomeOf(ArchiveStatus status)
     return ArchiveOutcome::Damaged;
 }
 
+ArchiveResult ResultOf(const LockedFile &file)
+{
+    switch (file.problem()) {
+    case LockedFile::Problem::None:
+        return {};
+    case LockedFile::Problem::CantRead:
+        return {ArchiveOutcome::CantRead, file.reason()};
+    case LockedFile::Problem::CantWrite:
+        return {ArchiveOutcome::CantWrite, file.reason()};
+    case LockedFile::Problem::Busy:
+        break;
+    }
+    return {ArchiveOutcome::Busy, file.reason()};
+}
+
+// Reads the whole locked file; the problem, if any, stays with the file.
+Bytes ReadLocked(LockedFile &file)
+{
+    Bytes image;
+    if (file.problem() == LockedFile::Problem::None)
+        file.readAll(image);
+    return image;
+}
+
 } // namespace
+
+LoadedArchive LoadArchiveImage(const std::string &path, std::chrono::milliseconds lockWait)
+{
+    LockedFile file(path, LockedFile::Mode::Read, lockWait);
+    Bytes image = ReadLocked(file);
+    return {std::move(image), ResultOf(file)};
+}
 
 ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, LevelStore &level)
 {
-    const LoadedImage loaded = LoadArchiveImage(path);
-    if (!loaded.ok())
-        return {ArchiveOutcome::CantRead, loaded.error};
+    const LoadedArchive loaded = LoadArchiveImage(path);
+    if (loaded.result.outcome != ArchiveOutcome::Done)
+        return loaded.result;
     const LocateResult found = LocateLevelResource(loaded.image, id);
     if (found.status != ArchiveStatus::Found)
         return {OutcomeOf(found.status), {}};
@@ -42,20 +73,59 @@ ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, Le
     return {ArchiveOutcome::Damaged, {}};
 }
 
+ArchiveSaver::ArchiveSaver(const std::string &path, std::chrono::milliseconds lockWait)
+    : m_file(path, LockedFile::Mode::Save, lockWait), m_image(ReadLocked(m_file)),
+      m_state(ResultOf(m_file))
+{
+}
+
+ArchiveResult ArchiveSaver::locate(std::uint16_t id)
+{
+    if (m_state.outcome != ArchiveOutcome::Done)
+        return m_state;
+    const LocateResult found = LocateLevelResource(m_image, id);
+    if (found.status == ArchiveStatus::Found)
+        m_slot = found.entry;
+    return {OutcomeOf(found.status), {}};
+}
+
+ArchiveResult ArchiveSaver::write(const LevelStore &level)
+{
+    if (m_state.outcome != ArchiveOutcome::Done)
+        return m_state;
+    if (!m_slot)
+        return {ArchiveOutcome::NoLevel, {}};
+    if (WriteLevelResource(m_image, *m_slot, level) != WriteStatus::Written)
+        return {ArchiveOutcome::Damaged, {}};
+
+    // Two ways to save, chosen the way trusted text editors choose between copy-and-rename and
+    // overwriting. A complete new file renamed over the old one is atomic and durable: a crash
+    // leaves the old archive or the new one. But it is a new file, which is the same file to its
+    // users only when it can keep the one name (no other hard link), the owner, group and mode,
+    // in a folder the user may write. Otherwise the slot's bytes and its checksum byte are
+    // overwritten in place: the file keeps its identity and its length, and a crash can tear only
+    // that one slot, which its checksum byte then shows.
+    RemoveSaveLeftovers(m_file.path());
+    const ReplaceResult replaced = ReplaceFile(m_file.path(), &m_file.status(), m_image);
+    if (replaced.outcome == ReplaceOutcome::Failed)
+        return {ArchiveOutcome::CantWrite, replaced.error};
+    if (replaced.outcome == ReplaceOutcome::IdentityWouldChange) {
+        const std::uint8_t *slot = m_image.data() + m_slot->dataOffset;
+        const std::size_t size = std::size_t{1} + m_slot->dataSize;
+        std::string error = PatchInPlace(m_file.fd(), m_slot->dataOffset, slot, size);
+        if (!error.empty())
+            return {ArchiveOutcome::CantWrite, std::move(error)};
+    }
+    return {ArchiveOutcome::Done, {}};
+}
+
 ArchiveResult SaveLevelToArchive(const std::string &path, std::uint16_t id, const LevelStore &level)
 {
-    LoadedImage loaded = LoadArchiveImage(path);
-    if (!loaded.ok())
-        return {ArchiveOutcome::CantRead, loaded.error};
-    const LocateResult found = LocateLevelResource(loaded.image, id);
-    if (found.status != ArchiveStatus::Found)
-        return {OutcomeOf(found.status), {}};
-    if (WriteLevelResource(loaded.image, found.entry, level) != WriteStatus::Written)
-        return {ArchiveOutcome::Damaged, {}};
-    std::string error = SaveArchiveImage(loaded.image, path);
-    if (!error.empty())
-        return {ArchiveOutcome::CantWrite, std::move(error)};
-    return {ArchiveOutcome::Done, {}};
+    ArchiveSaver saver(path);
+    const ArchiveResult found = saver.locate(id);
+    if (found.outcome != ArchiveOutcome::Done)
+        return found;
+    return saver.write(level);
 }
 
 } // namespace qv2

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "level/archive.h"
 #include "level/level_store.h"
+#include "level/locked_file.h"
 
+#include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Opening a level from an archive file and saving it back into a slot: the one implementation that
@@ -15,8 +19,9 @@ enum class ArchiveOutcome {
     CantRead,    // the file could not be read (systemError says why)
     NoIndex,     // no level type in the master index
     NoLevel,     // no entry with that id
-    Damaged,     // the archive runs short of what its index or table says
-    CantWrite,   // the new archive could not be written (systemError says why); file unchanged
+    Damaged,     // the archive runs short of what its index or table says, or a level lies on them
+    CantWrite,   // the file may not or could not be written (systemError says why); file unchanged
+    Busy,        // another program kept saving the archive for longer than the wait
 };
 
 struct ArchiveResult {
@@ -28,12 +33,46 @@ struct ArchiveResult {
     }
 };
 
+struct LoadedArchive {
+    Bytes image;
+    ArchiveResult result; // Done, CantRead or Busy
+};
+
+// Reads the whole archive file under a shared lock, so that no save changes it meanwhile.
+LoadedArchive LoadArchiveImage(const std::string &path,
+                               std::chrono::milliseconds lockWait = kArchiveLockWait);
+
 // Reads the file, finds the id and copies its level into `level`. The store is replaced only when
 // the result is Done or ChecksumBad; otherwise it is left exactly as it was.
 ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, LevelStore &level);
 
+// One save into one slot of an archive file. It holds the archive's exclusive lock from the read to
+// the end of the write, so two saves at once both land, one after the other, or the later one
+// gives up with Busy; none is lost.
+//     ArchiveSaver saver(path);          // opens, locks and reads
+//     saver.locate(id);                  // Done when the slot is there
+//     saver.write(level);                // patches the slot and saves
+class ArchiveSaver {
+public:
+    explicit ArchiveSaver(const std::string &path,
+                          std::chrono::milliseconds lockWait = kArchiveLockWait);
+
+    ArchiveResult locate(std::uint16_t id);
+    std::uint16_t slotSize() const { return m_slot ? m_slot->dataSize : 0; } // of the slot found
+
+    // Writes dataSize bytes from the store and a fresh checksum byte into the slot found (a shorter
+    // store leaves the slot's bytes beyond it as they were). On any failure the file is unchanged.
+    ArchiveResult write(const LevelStore &level);
+
+private:
+    LockedFile m_file;
+    Bytes m_image;
+    ArchiveResult m_state;
+    std::optional<ResourceEntry> m_slot;
+};
+
 // Reads the file, finds the id, patches the level and a fresh checksum byte into the slot and
-// replaces the file atomically. On any failure the file is not touched.
+// saves it. On any failure the file is not touched.
 ArchiveResult SaveLevelToArchive(const std::string &path, std::uint16_t id, const LevelStore &level);
 
 } // namespace qv2

@@ -3,6 +3,8 @@
 #include "ui/comma_text.h"
 #include "ui/message_texts.h"
 
+#include <QFileInfo>
+
 namespace qv2 {
 
 QStringList LanguageFile::list(const QString &section, const QString &key) const
@@ -23,14 +25,20 @@ QString LanguageFilePath(const QString &programDir, const QString &languageName)
     return programDir + QStringLiteral("texts/") + languageName;
 }
 
-void ApplyLanguageFile(const QString &path, const std::vector<TextTarget *> &targets,
+std::optional<LanguageFile> ReadLanguageFile(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable())
+        return std::nullopt;
+    return LanguageFile(IniFile::load(path));
+}
+
+void ApplyLanguageFile(const LanguageFile &language, const std::vector<TextTarget *> &targets,
                        MessageTexts &texts)
 {
-    const IniFile ini = IniFile::load(path);
-    const LanguageFile language(ini);
     for (TextTarget *target : targets)
         target->applyTexts(language);
-    texts.setLines(ini.sectionLines(QStringLiteral("texts")));
+    texts.setLines(language.sectionLines(QStringLiteral("texts")));
 }
 
 } // namespace qv2

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace qv2 {
@@ -40,9 +41,13 @@ QString ReadLanguageName(const QString &programDir);
 // Path of the language file: the program folder + "texts/" + the name exactly as written.
 QString LanguageFilePath(const QString &programDir, const QString &languageName);
 
+// Reads the language file; nothing when it is missing or cannot be read. (The empty language name
+// makes the path the texts folder itself, which is no file either.)
+std::optional<LanguageFile> ReadLanguageFile(const QString &path);
+
 // Applies the language file to the windows in the order given, then replaces the message list
-// with the lines of [texts]. A missing file reads as empty: every caption becomes empty.
-void ApplyLanguageFile(const QString &path, const std::vector<TextTarget *> &targets,
+// with the lines of [texts]. A key the file lacks makes its caption empty.
+void ApplyLanguageFile(const LanguageFile &language, const std::vector<TextTarget *> &targets,
                        MessageTexts &texts);
 
 } // namespace qv2

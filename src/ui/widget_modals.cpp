@@ -41,6 +41,8 @@ bool WidgetModals::askYesNo(const QString &caption, const QString &text)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                     m_parent);
+    // The question guards a change that cannot be undone: Return alone must not confirm it.
+    box.setDefaultButton(QMessageBox::No);
     setButtonText(box, QMessageBox::Yes, this->caption("yes"));
     setButtonText(box, QMessageBox::No, this->caption("no"));
     return box.exec() == QMessageBox::Yes;

@@ -4,9 +4,11 @@
 #include "ui/comma_text.h"
 #include "ui/exit_line_edit.h"
 #include "ui/number_entry.h"
+#include "ui/popup_width.h"
 #include "view/tile_picture_name.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QVariant>
 
@@ -17,15 +19,6 @@ namespace qv2 {
 namespace {
 
 const char *const kTagProperty = "Tag";
-
-constexpr int kLabelLeft = 10;
-constexpr int kEditLeft = 100;
-constexpr int kEditWidth = 50;
-constexpr int kListLeft = 50;
-constexpr int kListWidth = 125;
-constexpr int kRowHeight = 20;
-
-int RowTop(int slot) { return 10 + kRowHeight * slot; }
 
 // Appends the rows of one section until the panel is full.
 void DescribeSection(const IniFile &background, const MessageTexts &texts, const QString &section,
@@ -44,7 +37,6 @@ void DescribeSection(const IniFile &background, const MessageTexts &texts, const
         row.label = texts.text(background.value(description, QStringLiteral("c")));
         row.field = *field;
         row.value = field->valueIn(attributes[field->byte]);
-        row.top = RowTop(static_cast<int>(rows.size()));
         const QString kind = background.value(description, QStringLiteral("k"));
         if (kind == QLatin1String("edit")) {
             row.control = PanelControl::Edit;
@@ -68,11 +60,39 @@ std::vector<PanelRow> DescribePanelRows(const IniFile &background, const Message
     return rows;
 }
 
+std::vector<PanelRow> EveryPanelRow(const IniFile &background, const MessageTexts &texts)
+{
+    QStringList sections{QStringLiteral("*")};
+    for (int kind = 0; kind <= 0xFF; ++kind)
+        sections << HexByte(static_cast<std::uint8_t>(kind));
+    std::vector<PanelRow> every;
+    for (const QString &section : sections) {
+        // Each section on its own, as each can fill the panel by itself.
+        std::vector<PanelRow> rows;
+        DescribeSection(background, texts, section, {}, rows);
+        every.insert(every.end(), rows.begin(), rows.end());
+    }
+    return every;
+}
+
 BitField FieldFromTag(int tag) { return BitField{tag / 65536, (tag / 256) % 256, tag % 256}; }
 
 PropertyPanel::PropertyPanel(QWidget &panel1, EditorState &state, Services &services)
-    : QObject(&panel1), m_panel(panel1), m_state(state), m_services(services)
+    : QObject(&panel1), m_panel(panel1), m_state(state), m_services(services),
+      m_controlHeight(std::max(QLineEdit().sizeHint().height(), QComboBox().sizeHint().height()))
 {
+}
+
+PanelLayout PropertyPanel::layOut() const
+{
+    const QFontMetrics metrics(m_panel.font());
+    int widestLabel = 0;
+    bool hasLists = false;
+    for (const PanelRow &row : EveryPanelRow(m_state.background, m_state.texts)) {
+        widestLabel = std::max(widestLabel, metrics.horizontalAdvance(row.label));
+        hasLists = hasLists || row.control == PanelControl::List;
+    }
+    return FitPanelLayout(widestLabel, m_controlHeight, hasLists);
 }
 
 void PropertyPanel::clearSlots()
@@ -101,12 +121,16 @@ void PropertyPanel::RebuildPropertyPanel()
     const auto rows = DescribePanelRows(s.background, s.texts,
                                         s.level.byte(TileKindAt(s.room, s.row, s.column)),
                                         TileAttributes(s.level, s.room, s.row, s.column));
+    const PanelLayout layout = layOut();
+    m_panel.setFixedWidth(layout.width);
     for (int slot = 0; slot < static_cast<int>(rows.size()); ++slot) {
         const PanelRow &row = rows[slot];
+        const int top = layout.rowTop(slot);
         auto *label = new QLabel(row.label, &m_panel);
         label->setObjectName(QStringLiteral("dinLabel%1").arg(slot));
-        label->move(kLabelLeft, row.top);
         label->adjustSize();
+        // Level with the text in the control beside it.
+        label->move(PanelLayout::kLabelLeft, top + (layout.controlHeight - label->height()) / 2);
         label->show();
         m_labels[slot] = label;
 
@@ -114,10 +138,12 @@ void PropertyPanel::RebuildPropertyPanel()
         if (row.control == PanelControl::Edit) {
             auto *edit = new ExitLineEdit(QString::number(row.value), &m_panel);
             edit->setObjectName(QStringLiteral("dinEdit%1").arg(slot));
-            edit->setGeometry(kEditLeft, row.top, kEditWidth, kRowHeight);
+            edit->setGeometry(layout.editLeft, top, PanelLayout::kEditWidth, layout.controlHeight);
             // Typing only: the text set above is the stored value, not an edit.
             connect(edit, &QLineEdit::textEdited, this, &PropertyPanel::markPanelFieldEdited);
             connect(edit, &ExitLineEdit::exited, this, [this, edit] { storePanelField(*edit); });
+            // Return stores the value at once, as in the toolbar's attribute fields.
+            connect(edit, &QLineEdit::returnPressed, this, [this, edit] { storePanelField(*edit); });
             value = edit;
         } else if (row.control == PanelControl::List) {
             auto *list = new QComboBox(&m_panel);
@@ -125,7 +151,8 @@ void PropertyPanel::RebuildPropertyPanel()
             list->addItems(row.items);
             // A value beyond the last item shows no selection.
             list->setCurrentIndex(row.value < list->count() ? row.value : -1);
-            list->setGeometry(kListLeft, row.top, kListWidth, kRowHeight);
+            list->setGeometry(layout.listLeft, top, PanelLayout::kListWidth, layout.controlHeight);
+            WidenPopupToItems(*list);
             // The user's choices only, never the index set above.
             connect(list, &QComboBox::activated, this,
                     [this, list](int index) { storePanelChoice(*list, index); });

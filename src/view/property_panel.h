@@ -4,6 +4,7 @@
 #include "ui/ini_file.h"
 #include "ui/message_texts.h"
 #include "view/bit_field.h"
+#include "view/panel_layout.h"
 
 #include <QObject>
 #include <QString>
@@ -33,7 +34,6 @@ struct PanelRow {
     BitField field;
     int value = 0;      // the field's value in the tile's attribute byte
     QStringList items;  // the list's captions; item i stands for the value i
-    int top = 0;        // in panel pixels
     int tag() const { return field.byte * 65536 + field.shift * 256 + field.width; }
 };
 
@@ -43,6 +43,10 @@ struct PanelRow {
 std::vector<PanelRow> DescribePanelRows(const IniFile &background, const MessageTexts &texts,
                                         std::uint8_t kind,
                                         const std::array<std::uint8_t, 4> &attributes);
+
+// Every row that some tile can show with this background list (values left at 0): the panel
+// lays out its column for all of them, so it keeps one layout while the user moves between tiles.
+std::vector<PanelRow> EveryPanelRow(const IniFile &background, const MessageTexts &texts);
 
 // The bit field that a value control's "Tag" encodes as k * 65536 + s * 256 + w.
 BitField FieldFromTag(int tag);
@@ -60,6 +64,7 @@ public:
     void storePanelChoice(QComboBox &comboBox, int index);
 
 private:
+    PanelLayout layOut() const;
     void clearSlots();
     void storeField(const QObject &control, int value);
 
@@ -68,6 +73,7 @@ private:
     Services &m_services;
     std::array<QLabel *, kPanelSlots> m_labels{};
     std::array<QWidget *, kPanelSlots> m_values{};
+    int m_controlHeight; // the style's height of a number field or list
 };
 
 } // namespace qv2

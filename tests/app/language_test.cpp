@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -77,13 +78,52 @@ TEST_F(LanguageTest, ListsFiltersAndMessagesComeFromTheFile)
     EXPECT_EQ(program.mainWindow.state().texts.text(QStringLiteral("nolevel")), QStringLiteral("Nincs ilyen"));
 }
 
-TEST_F(LanguageTest, MissingStartupFileMeansNoTexts)
+// Without a language file the program stays usable with its built-in captions and says, in
+// English, which file it could not find.
+TEST_F(LanguageTest, MissingLanguageFileKeepsTheBuiltInCaptions)
 {
+    struct Case {
+        const char *name;
+        const char *startup; // nullptr: no start-up file
+        const char *told;    // part of the message
+    };
+    const Case cases[] = {
+        {"no start-up file", nullptr, "has no lang= line"},
+        {"no lang line", "[settings]\nlanguage=magyar.ini\n", "has no lang= line"},
+        {"lang names no file", "lang=deutsch.ini\n", "deutsch.ini is missing"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(dir + QStringLiteral("texts/Qv2LevEd.ini"));
+        if (c.startup)
+            writeText(dir + QStringLiteral("texts/Qv2LevEd.ini"), QString::fromLatin1(c.startup));
+        ScriptedModals told;
+        Program program(told, dir);
+        program.LoadStartupSettings();
+
+        EXPECT_EQ(program.mainWindow.windowTitle(), QString::fromUtf8("Qasvar 2 szintszerkesztő"));
+        EXPECT_EQ(program.mainWindow.action(MainWindow::ActionMegnyitas1)->text(), QString::fromUtf8("Megnyitás"));
+        EXPECT_EQ(program.levelPicker.findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(), 14);
+        ASSERT_EQ(told.messages.size(), 1);
+        EXPECT_TRUE(told.messages[0].contains(QLatin1String(c.told))) << told.messages[0].toStdString();
+    }
+}
+
+// Qt's own texts follow the language file's locale and switch with it.
+TEST_F(LanguageTest, QtsOwnTextsFollowTheLocale)
+{
+    const char *lookIn = "Look in:";
+    writeText(dir + QStringLiteral("texts/hu.ini"), QStringLiteral("[language]\nlocale=hu\n"));
+    writeText(dir + QStringLiteral("texts/en.ini"), QStringLiteral("[language]\nlocale=en\n"));
     Program program(modals, dir);
+
+    writeText(dir + QStringLiteral("texts/Qv2LevEd.ini"), QStringLiteral("lang=hu.ini\n"));
     program.LoadStartupSettings();
-    EXPECT_TRUE(program.mainWindow.state().languageName.isEmpty());
-    EXPECT_TRUE(program.mainWindow.windowTitle().isEmpty());
-    EXPECT_EQ(program.levelPicker.findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(), 0);
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", lookIn), QLatin1String(lookIn));
+
+    writeText(dir + QStringLiteral("texts/Qv2LevEd.ini"), QStringLiteral("lang=en.ini\n"));
+    program.LoadStartupSettings();
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", lookIn), QLatin1String(lookIn));
 }
 
 } // namespace

@@ -4,13 +4,18 @@
 #include "level/level_layout.h"
 #include "support/archive_builder.h"
 #include "support/scripted_modals.h"
+#include "ui/ini_file.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStatusBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -222,6 +227,7 @@ TEST_F(MainWindowTest, SaveIntoAnotherSlotChangesOnlyThatSlot)
 
     save(archive, pickRow(3));
     EXPECT_TRUE(modals.messages.isEmpty()) << modals.messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(window().statusBar()->currentMessage(), FormatMessage(text("saved"), 2003, QStringLiteral("qasvar.dat")));
     const Bytes after = *ReadFile(archive.toStdString());
     ASSERT_EQ(after.size(), before.size());
 
@@ -265,6 +271,7 @@ TEST_F(MainWindowTest, SaveThatCannotFindItsSlotOrIsCancelledWritesNothing)
 
 TEST_F(MainWindowTest, CommandLineOpenProposesThatFileForSave)
 {
+    QCoreApplication::sendPostedEvents();
     window().openArchive(archive, 2000);
     ASSERT_TRUE(state().levelOpen);
     EXPECT_EQ(state().room, 4);
@@ -274,6 +281,86 @@ TEST_F(MainWindowTest, CommandLineOpenProposesThatFileForSave)
     window().action(MainWindow::ActionMentes1)->trigger();
     ASSERT_EQ(modals.fileRequests.size(), 1u);
     EXPECT_EQ(modals.fileRequests[0].proposed, archive);
+    // Qt's retranslation, done by now, does not take the button's caption from the language file.
+    const IniFile language = IniFile::load(programDir() + QStringLiteral("texts/") + state().languageName);
+    EXPECT_EQ(modals.fileRequests[0].acceptLabel, language.value(QStringLiteral("main"), QStringLiteral("savebutton")));
+    EXPECT_FALSE(modals.fileRequests[0].acceptLabel.isEmpty());
+}
+
+// Whatever route opened a level, the picker stands on it, so that Save proposes the same slot,
+// and Save proposes the archive by its absolute path.
+TEST_F(MainWindowTest, OpenLeavesThePickerOnTheOpenedLevel)
+{
+    const QString relative = QDir::current().relativeFilePath(archive);
+    struct Case {
+        const char *name;
+        std::uint16_t id;
+        bool commandLine;
+    };
+    const Case cases[] = {
+        {"command line, first set", 2003, true},
+        {"command line, GAMEPLAY set", 2021, true},
+        {"command line, nothing selected", 1999, true},
+        {"picker", 2000, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.commandLine)
+            window().openArchive(relative, c.id);
+        else
+            open(archive, pickRow(c.id - 2000));
+        ASSERT_TRUE(state().levelOpen);
+        EXPECT_EQ(window().saveDialog().selectedFiles().value(0), archive);
+        // Save and OK in the picker, touching nothing.
+        modals.dialogScripts.push_back([](QDialog &) { return true; });
+        EXPECT_EQ(program->levelPicker.PickLevel(modals), c.id);
+    }
+}
+
+// A command run while a field still holds a typed value first stores it, or refuses it, exactly
+// as leaving the field would: what the field shows is what is saved.
+TEST_F(MainWindowTest, SaveStoresTheFocusedFieldsPendingEditFirst)
+{
+    struct Case {
+        const char *name;
+        const char *field;
+        const char *typed;
+        int attribute;  // the attribute byte the field edits
+        int saved;      // its value in the saved level
+        bool refused;
+    };
+    const Case cases[] = {
+        {"toolbar field", "Edit1", "99", 0, 99, false},
+        {"toolbar field, value out of range", "Edit2", "300", 1, 0, true},
+        {"panel field", "dinEdit0", "77", 2, 77, false},
+        {"panel field, value out of range", "dinEdit1", "256", 3, 0, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        // A fresh program each time: a refused panel value stays in its field.
+        program = std::make_unique<Program>(modals, programDir());
+        program->LoadStartupSettings();
+        open(archive, pickRow(3)); // room 5, row 0, column 0 selected, attributes all 0
+        window().show();
+        window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+        auto *field = window().findChild<QLineEdit *>(QString::fromLatin1(c.field));
+        ASSERT_TRUE(field);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(c.typed));
+        modals.messages.clear();
+
+        save(archive, pickRow(3));
+        EXPECT_EQ(modals.messages, c.refused ? QStringList({FormatMessage(text("between"), 0, 255)})
+                                             : QStringList());
+        const Bytes saved = *ReadFile(archive.toStdString());
+        const LocateResult slot = LocateLevelResource(saved, 2003);
+        ASSERT_EQ(slot.status, ArchiveStatus::Found);
+        LevelStore level;
+        ReadLevelResource(saved, slot.entry, level);
+        EXPECT_EQ(level.byte(TileAttributeAt(5, 0, 0, c.attribute)), c.saved);
+    }
 }
 
 TEST_F(MainWindowTest, StartRoomOutsideTheLevelShowsRoomOne)
@@ -294,7 +381,14 @@ TEST_F(MainWindowTest, ClosingWithUnsavedEditsAsksNothing)
     open(archive, pickRow(0));
     state().level.setByte(0, 0x05);
     window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    // A field left with a value it would refuse: closing discards it like every unsaved edit.
+    auto *field = window().findChild<QLineEdit *>(QStringLiteral("Edit1"));
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("999"));
     EXPECT_TRUE(window().close());
+    program.reset();
     EXPECT_TRUE(modals.messages.isEmpty());
     EXPECT_TRUE(modals.questions.empty());
 }

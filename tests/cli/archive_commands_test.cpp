@@ -1,5 +1,6 @@
 #include "cli/archive_commands.h"
 #include "level/archive.h"
+#include "level/archive_file.h"
 #include "support/archive_builder.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,11 @@
 #include <filesystem>
 #include <sstream>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace qv2 {
 namespace {
@@ -28,6 +33,12 @@ CommandRun Call(CommandFunction command, const CommandArgs &args)
     const int status = command(args, out, err);
     return {status, out.str(), err.str()};
 }
+
+// An archive of 25 bytes whose one level entry points at the archive's own header: index at 4,
+// one type with tag 0 and its table at index + 8, one entry: id 2000, data at 0, 3 bytes.
+const Bytes kLevelOnTheHeader = {0x04, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00,
+                                 0x00, 0x08, 0x00, 0x01, 0x00, 0xD0, 0x07, 0x00, 0x00,
+                                 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00};
 
 // Levels 2000 (good), 2005 (bad checksum) and 2000 again, after a picture resource.
 ArchiveBuilder ThreeEntries()
@@ -80,6 +91,11 @@ TEST(ListCommand, Failures)
          {archive.write("beyond.dat", beyond.build())},
          2,
          "2000 4 10 ok\n2001 15 500 damaged\n"},
+        {"level on the archive's header",
+         {archive.write("header.dat", kLevelOnTheHeader)},
+         2,
+         "2000 0 3 damaged\n"},
+        {"character device", {"/dev/zero"}, 2, ""},
     };
     for (const Case &c : cases) {
         const CommandRun run = Call(ListLevels, c.args);
@@ -127,6 +143,8 @@ TEST(ExtractCommand, Failures)
         {"id with letters", {archive.path, "20x0", out}, 2},
         {"negative id", {archive.path, "-1", out}, 2},
         {"id beyond 16 bits", {archive.path, "65536", out}, 2},
+        {"minus zero", {archive.path, "-0", out}, 2},
+        {"plus sign", {archive.path, "+2000", out}, 2},
         {"empty id", {archive.path, "", out}, 2},
         {"missing archive", {archive.folder.file("none.dat"), "2000", out}, 2},
         {"damaged archive", {damaged, "2000", out}, 2},
@@ -149,7 +167,8 @@ TEST(InsertCommand, ChangesOnlyTheSlotAndGivesAGoodChecksum)
     const std::string file = archive.write("level.bin", Bytes(30, 0x5A));
     const CommandRun run = Call(InsertLevel, {archive.path, "2005", file});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err,
+              "qv2lev: warning: the level is only 30 bytes long; a full level has 11066 bytes\n");
 
     Bytes expected = archive.image;
     const std::uint32_t slot = builder.dataOffsetOf(1, 1);
@@ -183,6 +202,75 @@ TEST(InsertCommand, FailuresLeaveTheArchiveUnchanged)
     const CommandRun missing = Call(InsertLevel, {archive.folder.file("none.dat"), "2000", file});
     EXPECT_EQ(missing.status, 2);
     EXPECT_FALSE(std::filesystem::exists(archive.folder.file("none.dat")));
+
+    const std::string onHeader = archive.write("header.dat", kLevelOnTheHeader);
+    const std::string three = archive.write("three.bin", Bytes(3, 0x5A));
+    const CommandRun damaged = Call(InsertLevel, {onHeader, "2000", three});
+    EXPECT_EQ(damaged.status, 2);
+    EXPECT_EQ(ReadFile(onHeader), kLevelOnTheHeader);
+}
+
+TEST(InsertCommand, TakesALevelFileNoLongerThanTheSlot)
+{
+    struct Case {
+        const char *name;
+        std::size_t size;
+        int status;
+        bool written;
+    };
+    const Case cases[] = {
+        {"longer than the slot", 31, 2, false},
+        {"empty", 0, 2, false},
+        {"shorter than the slot", 10, 0, true},
+    };
+    for (const Case &c : cases) {
+        const ArchiveBuilder builder = ThreeEntries();
+        const ArchiveOnDisk archive(builder);
+        const std::string file = archive.write("level.bin", Bytes(c.size, 0x5A));
+        const CommandRun run = Call(InsertLevel, {archive.path, "2005", file});
+        EXPECT_EQ(run.status, c.status) << c.name;
+        EXPECT_NE(run.err, "") << c.name; // the refusal, or the warning about a short level
+        Bytes expected = archive.image;
+        if (c.written) {
+            // Written as the editor writes a short level: the rest of the slot stays as it was.
+            const std::uint32_t slot = builder.dataOffsetOf(1, 1);
+            std::fill_n(expected.begin() + slot + 1, c.size, 0x5A);
+            expected[slot] = ChecksumByteFor(expected.data() + slot + 1, 30);
+        }
+        EXPECT_EQ(ReadFile(archive.path), expected) << c.name;
+    }
+}
+
+TEST(ExtractCommand, WritesIntoPipesAndDevicesWithoutReplacingThem)
+{
+    const ArchiveBuilder builder = ThreeEntries();
+    const ArchiveOnDisk archive(builder);
+
+    // Standard output.
+    const CommandRun toOut = Call(ExtractLevel, {archive.path, "2000", "-"});
+    EXPECT_EQ(toOut.status, 0);
+    const Bytes level = PatternBytes(40, 2);
+    EXPECT_EQ(toOut.out, std::string(level.begin(), level.end()));
+
+    // A pipe with a reader waiting; it must still be the pipe afterwards and deliver the level.
+    const std::string pipe = archive.folder.file("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(Call(ExtractLevel, {archive.path, "2000", pipe}).status, 0);
+    Bytes received(100);
+    const ssize_t got = read(reader, received.data(), received.size());
+    close(reader);
+    received.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    EXPECT_EQ(received, level);
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+
+    // A device of our own, where this user may make one (a null device takes anything).
+    const std::string device = archive.folder.file("null");
+    if (mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        EXPECT_EQ(Call(ExtractLevel, {archive.path, "2000", device}).status, 0);
+        EXPECT_TRUE(std::filesystem::is_character_file(device));
+    }
 }
 
 // The program itself: dispatch on the first argument, output on stdout, status as exit code.
@@ -202,6 +290,37 @@ TEST(Qv2levProgram, DispatchesOnTheCommandName)
     ASSERT_EQ(run("list " + archive.path), 0);
     const Bytes listed = ReadFile(out).value();
     EXPECT_EQ(std::string(listed.begin(), listed.end()), Call(ListLevels, {archive.path}).out);
+
+    // "-" is standard input for insert.
+    const std::string level = archive.write("level.bin", Bytes(40, 0x33));
+    EXPECT_EQ(run("insert " + archive.path + " 2000 - <" + level), 0);
+    LevelStore inserted;
+    EXPECT_EQ(OpenLevelFromArchive(archive.path, 2000, inserted).outcome, ArchiveOutcome::Done);
+    EXPECT_EQ(inserted.bytes(), Bytes(40, 0x33));
+}
+
+// Input without end, or larger than any archive, is not read whole. The memory limit only makes a
+// program that would read on fail quickly instead of exhausting the machine.
+TEST(Qv2levProgram, ReadsNoMoreThanAnArchiveOrASlotCanHold)
+{
+    const ArchiveBuilder builder = ThreeEntries();
+    const ArchiveOnDisk archive(builder);
+    const std::string huge = archive.folder.file("huge.dat");
+    std::filesystem::resize_file(archive.write("huge.dat", {}), kLargestArchive + 1); // sparse
+    const std::string memoryLimit =
+#if defined(__SANITIZE_ADDRESS__)
+        "";
+#else
+        "ulimit -v 1000000; ";
+#endif
+    const auto run = [&](const std::string &arguments) {
+        const std::string line = memoryLimit + QV2LEV_PATH + " " + arguments + " >/dev/null 2>&1";
+        return WEXITSTATUS(std::system(line.c_str()));
+    };
+    EXPECT_EQ(run("list /dev/zero"), 2);
+    EXPECT_EQ(run("list " + huge), 2);
+    EXPECT_EQ(run("insert " + archive.path + " 2000 /dev/zero"), 2);
+    EXPECT_EQ(ReadFile(archive.path), archive.image);
 }
 
 } // namespace

@@ -73,8 +73,9 @@ TEST_F(EditorDialogTest, ShippedTextsFitAndTheKeyboardWalksTheFields)
     const QString programDir = QString::fromLocal8Bit(qgetenv("QV2_PROGRAM_DIR"));
     ASSERT_FALSE(programDir.isEmpty()) << "QV2_PROGRAM_DIR must name the program folder";
     for (const char *language : {"english.ini", "magyar.ini"}) {
-        ApplyLanguageFile(LanguageFilePath(programDir, QString::fromLatin1(language)),
-                          {&startPosition, &links, &neighbours, &enemies, &levelType}, state.texts);
+        const auto file = ReadLanguageFile(LanguageFilePath(programDir, QString::fromLatin1(language)));
+        ASSERT_TRUE(file) << language;
+        ApplyLanguageFile(*file, {&startPosition, &links, &neighbours, &enemies, &levelType}, state.texts);
         for (const Command &command : commands()) {
             const std::string where = std::string(language) + " " + command.form;
             modals.dialogScripts.push_back([&](QDialog &d) {

@@ -127,19 +127,6 @@ TEST(SaveLevel, RefusedLookupsWriteNothing)
 }
 
 #if defined(__unix__)
-TEST(SaveLevel, ReadOnlyFolderLeavesTheFileUnchanged)
-{
-    const ArchiveBuilder builder = ThreeLevels();
-    const ArchiveOnDisk archive(builder);
-    fs::permissions(archive.folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    if (access(archive.folder.path().c_str(), W_OK) == 0)
-        GTEST_SKIP() << "this user may write into read-only folders";
-    const ArchiveResult result = SaveLevelToArchive(archive.path, 2000, LevelStore(Bytes(5, 1)));
-    EXPECT_EQ(result.outcome, ArchiveOutcome::CantWrite);
-    EXPECT_FALSE(result.systemError.empty());
-    EXPECT_EQ(ReadFile(archive.path), archive.image);
-}
-
 // A file size limit makes the write fail half way, whatever the user's privileges.
 TEST(SaveLevel, WriteFailingHalfWayLeavesTheFileAndNoLeftovers)
 {

@@ -274,6 +274,12 @@ Bytes TwoLevels(const std::function<void(ArchiveBuilder &)> &breakIt)
     return b.build();
 }
 
+// Level 2000 (20 bytes) pointed at another place of the same archive.
+Bytes Level2000At(std::uint32_t offset)
+{
+    return TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, offset); });
+}
+
 Bytes Cut(Bytes image, std::size_t size)
 {
     image.resize(size);
@@ -329,12 +335,26 @@ INSTANTIATE_TEST_SUITE_P(
                    S::Damaged, S::Found},
         DamageCase{"DataReachingExactlyTheEnd",
                    [] {
-                       const auto size = kTwoLevelLayout.build().size();
-                       const auto data = kTwoLevelLayout.dataOffsetOf(1, 0);
-                       return TwoLevels([&](ArchiveBuilder &b) {
-                           b.setDataSize(1, 0, static_cast<std::uint16_t>(size - data - 1));
-                       });
+                       // Level 2000 moved behind the tables, its last byte the file's last.
+                       const auto end = static_cast<std::uint32_t>(kTwoLevelLayout.build().size());
+                       Bytes image = Level2000At(end);
+                       const Bytes data = PatternBytes(21, 5);
+                       image.insert(image.end(), data.begin(), data.end());
+                       return image;
                    },
+                   S::Found, S::Found},
+        DamageCase{"DataOnTheHeader", [] { return Level2000At(0); }, S::Damaged, S::Found},
+        DamageCase{"DataOnTheMasterIndex",
+                   [] { return Level2000At(kTwoLevelLayout.indexOffset() - 20); },
+                   S::Damaged, S::Found},
+        DamageCase{"DataOnAnotherTypesTable",
+                   [] { return Level2000At(kTwoLevelLayout.tablePositionOf(0) + 5); },
+                   S::Damaged, S::Found},
+        DamageCase{"DataOnItsOwnTableEntry",
+                   [] { return Level2000At(kTwoLevelLayout.tablePositionOf(1) + 2); },
+                   S::Damaged, S::Found},
+        DamageCase{"DataEndingRightBeforeTheIndex",
+                   [] { return Level2000At(kTwoLevelLayout.indexOffset() - 21); },
                    S::Found, S::Found},
         DamageCase{"ZeroTagFoundBeforeTheIndexRunsOut",
                    [] {

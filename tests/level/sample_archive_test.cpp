@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 
@@ -69,11 +70,13 @@ TEST_F(SampleArchive, HoldsTheTwoSetsOfLevelsBehindOtherTypes)
 
 TEST_F(SampleArchive, LevelsAreDifferentAndUseEveryLevelType)
 {
-    std::set<Bytes> levels;
+    std::vector<Bytes> levels;
     std::set<int> types;
     for (std::uint16_t id : Ids()) {
         const LevelStore level = Level(id);
-        levels.insert(level.bytes());
+        EXPECT_EQ(std::find(levels.begin(), levels.end(), level.bytes()), levels.end())
+            << id << " repeats an earlier level";
+        levels.push_back(level.bytes());
         types.insert(level.byte(kLevelTypeOffset));
         EXPECT_EQ(level.byte(kLevelNumberOffset), id % 20 + 1) << id;
     }

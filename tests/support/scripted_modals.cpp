@@ -8,15 +8,14 @@
 
 namespace {
 
-// g++ 12 at -O3 takes a copied std::optional<QString> for uninitialised; the answer is moved out
-// as a plain QString instead.
+// Built in place from the queue's front: copying an optional QString out and then popping makes
+// g++ 12 at -O3 warn that the copy may be uninitialised.
 std::optional<QString> takeFront(std::deque<std::optional<QString>> &answers)
 {
-    const bool given = answers.front().has_value();
-    QString answer = given ? std::move(*answers.front()) : QString();
+    std::optional<QString> answer;
+    if (answers.front())
+        answer.emplace(std::move(*answers.front()));
     answers.pop_front();
-    if (!given)
-        return std::nullopt;
     return answer;
 }
 
@@ -74,7 +73,8 @@ std::optional<QString> ScriptedModals::inputLine(const QString &caption, const Q
 std::optional<QString> ScriptedModals::chooseFile(QFileDialog &dialog)
 {
     fileRequests.push_back(
-        {dialog.windowTitle(), dialog.nameFilters(), dialog.selectedFiles().value(0)});
+        {dialog.windowTitle(), dialog.nameFilters(), dialog.selectedFiles().value(0),
+         dialog.labelText(QFileDialog::Accept)});
     if (fileAnswers.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << dialog.windowTitle().toStdString();
         return std::nullopt;

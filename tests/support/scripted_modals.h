@@ -30,7 +30,8 @@ public:
     struct FileRequest {
         QString title;
         QStringList nameFilters;
-        QString proposed; // the file the dialog would show as chosen
+        QString proposed;    // the file the dialog would show as chosen
+        QString acceptLabel; // the caption of its accept button
     };
 
     ScriptedModals() = default;

@@ -5,6 +5,8 @@
 #include "ui/text_catalogue.h"
 
 #include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -43,7 +45,8 @@ const std::map<QString, QStringList> kWindowKeys = {
     {"main",
      {"title", "file", "level", "room", "open", "exit", "start", "guards", "save", "coming",
       "restart", "link", "neighbor", "jump", "all", "error", "kind", "delete", "filter",
-      "titleopen", "titlesave", "tiles", "back"}},
+      "titleopen", "titlesave", "savebutton", "tiles", "back"}},
+    {"language", {"locale"}},
     {"all", {"title"}},
     {"start", {"title", "room", "tile", "direction", "directions", "ok", "cancel"}},
     {"link", {"title", "room", "tile", "unknown", "left", "right", "ok", "cancel"}},
@@ -139,9 +142,11 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments)
         {"cantwrite",
          FormatMessage(texts.text("cantwrite"), QString("/y/qasvar.dat"), QString("Disk full")),
          {"/y/qasvar.dat", "Disk full"}},
+        {"busy", FormatMessage(texts.text("busy"), QString("/z/qasvar.dat")), {"/z/qasvar.dat"}},
         {"nopicture",
          FormatMessage(texts.text("nopicture"), QString("images/left.bmp")),
          {"images/left.bmp"}},
+        {"saved", FormatMessage(texts.text("saved"), 2004, QString("qasvar.dat")), {"2004", "qasvar.dat"}},
         {"between", FormatMessage(texts.text("between"), 1, 32), {"1", "32"}},
         {"err",
          FormatMessage(texts.text("err"), QString("Gate blocks"), 23, 14),
@@ -154,6 +159,15 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments)
         for (const QString &value : c.shown)
             EXPECT_TRUE(c.result.contains(value)) << c.key << " lacks " << value.toStdString();
     }
+}
+
+// Qt's own texts are shown in the file's language, from the translations Qt ships.
+TEST_P(LanguageFiles, NameALocaleThatQtHasTranslationsFor)
+{
+    const QString locale = ini.value("language", "locale");
+    QTranslator translator;
+    EXPECT_TRUE(translator.load("qtbase_" + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        << "locale=" << locale.toStdString() << "; is qt6-translations-l10n installed?";
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LanguageFiles, testing::Values("magyar.ini", "english.ini"),

@@ -24,6 +24,8 @@ TEST(FormatMessage, FillsMatchingArguments)
               QStringLiteral("Láva (3, 12)"));
     EXPECT_EQ(FormatMessage(QStringLiteral("[%02X]"), 9), "[09]");
     EXPECT_EQ(FormatMessage(QStringLiteral("100%%"), 1), "100%");
+    EXPECT_EQ(FormatMessage(QStringLiteral("%100d|%.3s"), 7, QStringLiteral("abcdef")),
+              QString(99, QLatin1Char(' ')) + "7|abc"); // the widest width still applies
 }
 
 TEST(FormatMessage, SurplusArgumentsAreIgnored)
@@ -45,6 +47,16 @@ TEST(FormatMessage, BadFormatShowsTheTextAsItStands)
         {"UnknownConversion", "%y", FormatMessage(QStringLiteral("%y"), 1)},
         {"LoneProcent", "50%", FormatMessage(QStringLiteral("50%"), 1)},
         {"NoArguments", "%s", FormatMessage(QStringLiteral("%s"))},
+        {"HugeWidth", "%999999999d", FormatMessage(QStringLiteral("%999999999d"), 1)},
+        {"TwoHugeWidths", "%999999999d%9999999d",
+         FormatMessage(QStringLiteral("%999999999d%9999999d"), 1, 2)},
+        {"HugePrecision", "%.999999999s",
+         FormatMessage(QStringLiteral("%.999999999s"), QString("a"))},
+        {"HugeWidthAfterFlags", "%-0999999999d", FormatMessage(QStringLiteral("%-0999999999d"), 1)},
+        {"HugeWidthOfANamedArgument", "%1$99999999d",
+         FormatMessage(QStringLiteral("%1$99999999d"), 1)},
+        {"WidthJustBeyondTheLimit", "%101d", FormatMessage(QStringLiteral("%101d"), 1)},
+        {"WidthFromAnArgument", "%*d", FormatMessage(QStringLiteral("%*d"), 1000000, 1)},
     };
     for (const Case &c : cases)
         EXPECT_EQ(c.result, c.format) << c.name;

@@ -63,6 +63,9 @@ TEST(WidgetModals, QuestionAnswersYesOnlyForYes)
         });
         EXPECT_EQ(modals.askYesNo("Question", "Empty the room?"), button == QMessageBox::Yes);
     }
+    // Return alone answers No.
+    whenShown<QMessageBox>([](QMessageBox &box) { QTest::keyClick(&box, Qt::Key_Return); });
+    EXPECT_FALSE(modals.askYesNo("Question", "Empty the room?"));
 }
 
 TEST(WidgetModals, InputLineShowsThePresetAndReturnsNothingOnCancel)

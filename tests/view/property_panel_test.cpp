@@ -6,6 +6,7 @@
 #include "view_test_support.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,9 +44,6 @@ TEST(DescribePanelRows, OwnRowsFirstThenTheSharedOnes)
     EXPECT_EQ(rows[1].value, 1);
     EXPECT_EQ(rows[2].label, "Background");
     EXPECT_EQ(rows[2].value, 0x0E);
-    EXPECT_EQ(rows[0].top, 10);
-    EXPECT_EQ(rows[1].top, 30);
-    EXPECT_EQ(rows[2].top, 50);
 }
 
 TEST(DescribePanelRows, RejectedAndOddEntries)
@@ -66,10 +64,8 @@ TEST(DescribePanelRows, RejectedAndOddEntries)
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].label, "Check");
     EXPECT_EQ(rows[0].control, PanelControl::None);
-    EXPECT_EQ(rows[0].top, 10);
     EXPECT_EQ(rows[1].label, "");
     EXPECT_EQ(rows[1].control, PanelControl::None);
-    EXPECT_EQ(rows[1].top, 30);
 }
 
 TEST(DescribePanelRows, AtMostTenRowsAndCountsBeyondTheSection)
@@ -80,12 +76,27 @@ TEST(DescribePanelRows, AtMostTenRowsAndCountsBeyondTheSection)
     lines << "[*]" << "n=1" << "1=011pplain" << "[pplain]" << "c=lplain" << "k=edit";
     const auto rows = DescribePanelRows(Ini(lines), Texts({}), 0x01, {});
     ASSERT_EQ(rows.size(), 10u);
-    EXPECT_EQ(rows.back().top, 190);
 
     // A huge count with no entries behind it ends with the section.
     const auto none = DescribePanelRows(Ini({"[01]", "n=2147483647", "[*]"}), Texts({}), 0x01, {});
     EXPECT_TRUE(none.empty());
     EXPECT_TRUE(DescribePanelRows(Ini({}), Texts({}), 0x01, {}).empty());
+}
+
+TEST(EveryPanelRow, HoldsEverySectionInFull)
+{
+    // Kind 01 fills the panel by itself; the rows of 1A and "*" still count for the layout.
+    QStringList lines = kBackground;
+    lines << "[01]" << "n=10";
+    for (int j = 1; j <= 10; ++j)
+        lines << QStringLiteral("%1=011pback").arg(j);
+    const auto rows = EveryPanelRow(Ini(lines), Texts(kTexts));
+    EXPECT_EQ(rows.size(), 13u);
+    QStringList labels;
+    for (const PanelRow &row : rows)
+        labels << row.label;
+    EXPECT_EQ(labels.count("Background"), 11);
+    EXPECT_TRUE(labels.contains("Flipping") && labels.contains("Side"));
 }
 
 // The panel on a level whose tile (room 1, row 0, column 0) is kind 1A.
@@ -121,25 +132,39 @@ struct PanelTest : ::testing::Test {
     }
 };
 
-TEST_F(PanelTest, ControlsAtTheirPlacesWithTheirFields)
+TEST_F(PanelTest, ControlsInTheirRowsWithTheirFields)
 {
+    // A label far longer than the designed column leaves room for.
+    state.texts = Texts(QStringList{"lback=A background picture label"} + kTexts);
     panel.RebuildPropertyPanel();
     auto *edit = control<QLineEdit>("dinEdit0");
     auto *list = control<QComboBox>("dinCombo1");
     auto *shared = control<QLineEdit>("dinEdit2");
     ASSERT_TRUE(edit && list && shared);
-    EXPECT_EQ(control<QLabel>("dinLabel0")->pos(), QPoint(10, 10));
     EXPECT_EQ(control<QLabel>("dinLabel0")->buddy(), edit);
-    EXPECT_EQ(edit->geometry().topLeft(), QPoint(100, 10));
+    EXPECT_EQ(edit->y(), 10);
     EXPECT_EQ(edit->width(), 50);
     EXPECT_EQ(edit->text(), "7");
     EXPECT_EQ(edit->property("Tag").toInt(), 2 * 65536 + 256 + 3);
-    EXPECT_EQ(list->geometry().topLeft(), QPoint(50, 30));
+    EXPECT_EQ(list->x(), edit->x());
     EXPECT_EQ(list->width(), 125);
     EXPECT_EQ(list->currentIndex(), 0);
-    EXPECT_EQ(control<QLabel>("dinLabel2")->pos(), QPoint(10, 50));
     EXPECT_EQ(shared->text(), "14");
     EXPECT_EQ(control<QWidget>("dinLabel3"), nullptr);
+
+    // Nothing is hidden behind anything else, and everything lies inside the panel.
+    const QWidget *values[] = {edit, list, shared};
+    for (int slot = 0; slot < 3; ++slot) {
+        SCOPED_TRACE(slot);
+        const QLabel *label = control<QLabel>(QStringLiteral("dinLabel%1").arg(slot));
+        EXPECT_EQ(label->x(), 10);
+        EXPECT_LT(label->geometry().right(), values[slot]->x());
+        EXPECT_LE(values[slot]->geometry().right(), panel1.width());
+        if (slot > 0) {
+            EXPECT_LT(values[slot - 1]->geometry().bottom() + 1, values[slot]->y());
+        }
+    }
+    EXPECT_GE(list->view()->minimumWidth(), list->view()->sizeHintForColumn(0));
 }
 
 TEST_F(PanelTest, StoringANumberChangesOnlyTheFieldsBits)
@@ -155,6 +180,18 @@ TEST_F(PanelTest, StoringANumberChangesOnlyTheFieldsBits)
     typeAndLeave(*edit, "0");
     EXPECT_EQ(byte2(), 0xF1);
     EXPECT_TRUE(modals.messages.isEmpty());
+}
+
+TEST_F(PanelTest, ReturnStoresTheFieldAsTheToolbarFieldsDo)
+{
+    panel.RebuildPropertyPanel();
+    auto *edit = control<QLineEdit>("dinEdit0");
+    ASSERT_TRUE(edit);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "5");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(byte2(), 0x0A);
 }
 
 TEST_F(PanelTest, ARefusedNumberKeepsTheByteAndTheTypedText)

@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace qv2 {
 namespace {
@@ -141,8 +142,7 @@ TEST_P(BackList, PropertyEntriesAreBitFieldsWithLabelsInBothLanguages)
         ASSERT_LE(count, 10) << "the panel has ten rows; section " << section.toStdString();
         for (int j = 1; j <= count; ++j) {
             const QString entry = list.value(section, QString::number(j));
-            SCOPED_TRACE("[" + section.toStdString() + "] " + std::to_string(j) + "=" +
-                         entry.toStdString());
+            SCOPED_TRACE(QStringLiteral("[%1] %2=%3").arg(section).arg(j).arg(entry).toStdString());
             const std::optional<BitField> field = ParseBitField(entry);
             ASSERT_TRUE(field);
             const QString description = entry.mid(3);
@@ -193,6 +193,35 @@ TEST_P(BackList, EveryNamedBackgroundPictureHasASize)
         }
         EXPECT_TRUE(list.value(QStringLiteral("bg"), QString::number(items.size())).isEmpty())
             << "a size for a picture without a name";
+    }
+}
+
+// A panel row whose field picks the tile's picture in one level type picks it in every type that
+// offers the row: choosing "Out" for a torch must show in the room wherever it can be chosen.
+TEST(BackLists, AFieldThatPicksAPictureInOneTypeDoesSoInAll)
+{
+    std::vector<IniFile> lists;
+    for (int type = 1; type <= 6; ++type)
+        lists.push_back(backList(type));
+    for (int kind = 0; kind < TileKinds; ++kind) {
+        const QString section = HexByte(static_cast<std::uint8_t>(kind));
+        QSet<QString> selectors;
+        for (const IniFile &list : lists) {
+            if (const QString aff = list.value(section, QStringLiteral("aff")); !aff.isEmpty())
+                selectors.insert(aff.left(3));
+        }
+        for (std::size_t i = 0; i < lists.size(); ++i) {
+            const IniFile &list = lists[i];
+            const int count = list.value(section, QStringLiteral("n"), QStringLiteral("0")).toInt();
+            for (int j = 1; j <= count; ++j) {
+                const QString field = list.value(section, QString::number(j)).left(3);
+                if (!selectors.contains(field))
+                    continue;
+                EXPECT_EQ(list.value(section, QStringLiteral("aff")), field)
+                    << "back" << i + 1 << ".ini [" << section.toStdString() << "] offers field "
+                    << field.toStdString() << " without drawing it";
+            }
+        }
     }
 }
 

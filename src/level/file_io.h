@@ -1,0 +1,32 @@
+#pragma once
+
+#include "level/level_store.h"
+
+#include <sys/stat.h>
+
+#include <cstddef>
+#include <string>
+
+// The few plain file operations under the archive code: bounded reads, complete writes and the
+// rule of which files the user may change. Errors come back as the system's words, empty on
+// success.
+namespace qv2 {
+
+std::string SystemReason(int error);
+
+// Reads from the descriptor until its end or until `limit` bytes are in `bytes`, whichever comes
+// first, so a device or pipe without end cannot exhaust the memory.
+std::string ReadUpTo(int fd, std::size_t limit, Bytes &bytes);
+
+// The same for a file by its name (a pipe or device included).
+std::string ReadFileUpTo(const std::string &path, std::size_t limit, Bytes &bytes);
+
+// Writes all of `bytes` at the descriptor's position.
+std::string WriteAll(int fd, const Bytes &bytes);
+
+// Whether the user may change the existing file `path` with this status. A file without any write
+// permission bit is read-only for everyone: root could write it, but someone made it read-only on
+// purpose. Otherwise the system's access check decides (read-only file systems included).
+std::string CheckMayChange(const std::string &path, const struct stat &status);
+
+} // namespace qv2

@@ -1,0 +1,45 @@
+#include "ui/qt_translations.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLibraryInfo>
+#include <QRegularExpression>
+#include <QTranslator>
+
+namespace qv2 {
+
+namespace {
+
+std::unique_ptr<QTranslator> LoadQtTranslation(const QString &locale)
+{
+    // The locale comes from a file the user can edit: it only ever names a file in Qt's folder.
+    static const QRegularExpression localeName(QStringLiteral("^[A-Za-z]+(_[A-Za-z]+)?$"));
+    if (!localeName.match(locale).hasMatch())
+        return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_") + locale,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    return translator;
+}
+
+} // namespace
+
+QtTranslations::QtTranslations() = default;
+
+QtTranslations::~QtTranslations() { use(QString()); }
+
+bool QtTranslations::use(const QString &locale)
+{
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator.get());
+    m_translator = LoadQtTranslation(locale);
+    if (m_translator)
+        QCoreApplication::installTranslator(m_translator.get());
+    // Qt's widgets put their own translated captions back when the language-change event reaches
+    // them; delivered now, it cannot overwrite the captions the language file sets next.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    return m_translator != nullptr;
+}
+
+} // namespace qv2
