@@ -34,7 +34,7 @@ void UserSettings::setLanguage(const QString &name) { m_settings.setValue(QStrin
 
 int UserSettings::zoom() const
 {
-    return std::clamp(m_settings.value(QStringLiteral("zoom"), 1).toInt(), 1, 3);
+    return std::clamp(m_settings.value(QStringLiteral("zoom"), 1).toInt(), 1, kMaxZoom);
 }
 
 void UserSettings::setZoom(int zoom) { m_settings.setValue(QStringLiteral("zoom"), zoom); }

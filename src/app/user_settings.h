@@ -16,6 +16,7 @@ struct RecentLevel {
 };
 
 inline constexpr std::size_t kRecentLevelCount = 8;
+inline constexpr int kMaxZoom = 3;
 
 // `level` first, then the others without an earlier entry of the same pair, at most eight.
 std::vector<RecentLevel> AddRecentLevel(const std::vector<RecentLevel> &levels, const RecentLevel &level);
@@ -30,7 +31,7 @@ public:
     QString language() const;
     void setLanguage(const QString &name);
 
-    // The room view's zoom, 1..3.
+    // The room view's zoom, 1..kMaxZoom.
     int zoom() const;
     void setZoom(int zoom);
 

@@ -48,7 +48,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     QTemporaryDir settingsFolder;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+    // Qt's file dialog keeps its own settings too.
+    for (const auto format : {QSettings::IniFormat, QSettings::NativeFormat})
+        QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshUserSettings(settingsFolder.path()));
     if (QFontInfo(QFont()).family().isEmpty()) {
         std::fprintf(stderr, "No font is installed: text in pictures would be empty boxes.\n");
