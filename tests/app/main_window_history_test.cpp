@@ -123,5 +123,92 @@ TEST_F(HistoryTest, RandomEditsUndoToTheOpenedLevelAndRedoToTheEdited)
     EXPECT_TRUE(state().level.bytes() == model.back()) << "redone to the edited level";
 }
 
+TEST_F(HistoryTest, ClosingExitAndOpenAskBeforeChangesAreLost)
+{
+    enum Way { CloseButton, Exit, Open };
+    enum class Saving { None, Saved, Cancelled, Fails };
+    struct Case {
+        const char *name;
+        const char *change; // "kind" and "undone" through the toolbar; anything else typed into Edit1
+        Way way;
+        std::optional<UnsavedAnswer> answer; // none: no question
+        Saving saving;
+        bool goesOn; // the window closes, or the other level opens
+    };
+    const Case cases[] = {
+        {"unchanged level", "", CloseButton, {}, Saving::None, true},
+        {"change undone", "undone", Exit, {}, Saving::None, true},
+        {"refused typed value", "999", CloseButton, {}, Saving::None, true},
+        {"close, cancel", "kind", CloseButton, UnsavedAnswer::Cancel, Saving::None, false},
+        {"close, discard", "kind", CloseButton, UnsavedAnswer::Discard, Saving::None, true},
+        {"close, save", "kind", CloseButton, UnsavedAnswer::Save, Saving::Saved, true},
+        {"close, save cancelled", "kind", CloseButton, UnsavedAnswer::Save, Saving::Cancelled, false},
+        {"close, save fails", "kind", CloseButton, UnsavedAnswer::Save, Saving::Fails, false},
+        {"exit with a typed value, discard", "12", Exit, UnsavedAnswer::Discard, Saving::None, true},
+        {"exit, save", "kind", Exit, UnsavedAnswer::Save, Saving::Saved, true},
+        {"open, cancel", "kind", Open, UnsavedAnswer::Cancel, Saving::None, false},
+        {"open, discard", "kind", Open, UnsavedAnswer::Discard, Saving::None, true},
+        {"open, save", "12", Open, UnsavedAnswer::Save, Saving::Saved, true},
+        {"open, save fails", "kind", Open, UnsavedAnswer::Save, Saving::Fails, false},
+    };
+    const QString withoutLevel = QString::fromStdString(folder.file("other.dat"));
+    ArchiveBuilder other;
+    other.addLevel(2000, levelWith(1, 1, 0));
+    ASSERT_TRUE(WriteFile(withoutLevel.toStdString(), other.build()));
+    const Bytes original = *ReadFile(archive.toStdString());
+
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteFile(archive.toStdString(), original));
+        program = std::make_unique<Program>(modals, programDir());
+        program->LoadStartupSettings();
+        open(archive, pickRow(3));
+        showActive();
+        const QString change = QString::fromLatin1(c.change);
+        if (change == QLatin1String("kind") || change == QLatin1String("undone"))
+            emit Control<QComboBox>(window(), QStringLiteral("ComboBox1")).activated(0x14);
+        if (change == QLatin1String("undone"))
+            trigger(MainWindow::ActionVisszavonas1);
+        if (!change.isEmpty() && change.front().isDigit()) {
+            auto &field = Control<QLineEdit>(window(), QStringLiteral("Edit1"));
+            field.setFocus();
+            QTest::keyClicks(&field, change);
+        }
+        modals.messages.clear();
+        modals.questions.clear();
+
+        if (c.answer)
+            modals.unsavedAnswers.push_back(*c.answer);
+        if (c.saving == Saving::Saved || c.saving == Saving::Fails) {
+            modals.fileAnswers.push_back(c.saving == Saving::Saved ? archive : withoutLevel);
+            modals.dialogScripts.push_back(pickRow(3));
+        } else if (c.saving == Saving::Cancelled) {
+            modals.fileAnswers.push_back(std::nullopt);
+        }
+        if (c.way == Open && c.goesOn) {
+            modals.fileAnswers.push_back(archive);
+            modals.dialogScripts.push_back(pickRow(0));
+        }
+        if (c.way == CloseButton)
+            window().close();
+        else
+            trigger(c.way == Exit ? MainWindow::ActionKilepes1 : MainWindow::ActionMegnyitas1);
+
+        EXPECT_EQ(modals.questions.size(), c.answer ? 1u : 0u);
+        const bool wentOn = c.way == Open ? state().level.byte(kStartRoomOffset) == 4 : !window().isVisible();
+        EXPECT_EQ(wentOn, c.goesOn);
+        const Bytes saved = *ReadFile(archive.toStdString());
+        EXPECT_EQ(saved != original, c.saving == Saving::Saved);
+        const QStringList expectedMessages =
+            change == QLatin1String("999") ? QStringList{FormatMessage(text("between"), 0, 255)}
+            : c.saving == Saving::Fails    ? QStringList{text("nolevel")}
+                                           : QStringList();
+        EXPECT_EQ(modals.messages, expectedMessages);
+        if (!c.goesOn) {
+            EXPECT_TRUE(window().isWindowModified()) << "the changes are still there, unsaved";
+        }
+    }
+}
+
 } // namespace
 } // namespace qv2
