@@ -3,8 +3,10 @@
 #include "main_window_fixture.h"
 #include "support/find_control.h"
 #include "view/paint_box.h"
+#include "view/room_copy.h"
 
 #include <QComboBox>
+#include <QMenu>
 #include <QLineEdit>
 #include <QTest>
 #include <QUndoStack>
@@ -208,6 +210,115 @@ TEST_F(HistoryTest, ClosingExitAndOpenAskBeforeChangesAreLost)
             EXPECT_TRUE(window().isWindowModified()) << "the changes are still there, unsaved";
         }
     }
+}
+
+TEST_F(HistoryTest, TheMenuNamesEachStepAndTheTitleMarksChanges)
+{
+    window().languageMenu().findChild<QAction *>(QStringLiteral("Language_english.ini"))->trigger();
+    open(archive, pickRow(3));
+    showActive();
+    EXPECT_EQ(window().windowTitle(), QString::fromUtf8("qasvar.dat \u2013 2003[*] \u2013 Qasvar 2 level editor"));
+    const struct {
+        const char *name;
+        std::function<void()> edit;
+        const char *undo;
+    } cases[] = {
+        {"tile kind", [&] { emit Control<QComboBox>(window(), QStringLiteral("ComboBox1")).activated(0x14); },
+         "Undo Tile kind"},
+        {"attribute field", [&] { type(Control<QLineEdit>(window(), QStringLiteral("Edit3")), QStringLiteral("7")); },
+         "Undo Attribute byte"},
+        {"room deletion from the room view",
+         [&] {
+             state().room = 1; // the level's one tile that is not empty
+             modals.yesNoAnswers.push_back(true);
+             view().setFocus();
+             QTest::keyClick(&view(), Qt::Key_Delete);
+         },
+         "Undo Delete room"},
+        {"start position dialog",
+         [&] {
+             modals.dialogScripts.push_back(fill({QStringLiteral("9")}));
+             trigger(MainWindow::ActionKezdohely1);
+         },
+         "Undo Start position"},
+    };
+    QAction &undo = *window().action(MainWindow::ActionVisszavonas1);
+    QAction &redo = *window().action(MainWindow::ActionUjra1);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(undo.isEnabled());
+        EXPECT_EQ(undo.text(), QStringLiteral("Undo"));
+        c.edit();
+        EXPECT_TRUE(window().isWindowModified());
+        EXPECT_EQ(undo.text(), QString::fromLatin1(c.undo));
+        undo.trigger();
+        EXPECT_FALSE(window().isWindowModified()) << "back at the opened level";
+        EXPECT_EQ(redo.text(), QString::fromLatin1(c.undo).replace(QStringLiteral("Undo"), QStringLiteral("Redo")));
+    }
+    EXPECT_EQ(undo.shortcuts(), QList<QKeySequence>{QKeySequence::Undo});
+    EXPECT_EQ(redo.shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))}));
+}
+
+TEST_F(HistoryTest, DeleteEmptiesTheRoomOnlyFromTheRoomView)
+{
+    open(archive, pickRow(3));
+    showActive();
+    auto &field = Control<QLineEdit>(window(), QStringLiteral("Edit1"));
+    field.setFocus();
+    field.setCursorPosition(0);
+    QTest::keyClick(&field, Qt::Key_Delete);
+    EXPECT_TRUE(modals.questions.empty()) << "Delete deletes a character in a field";
+    EXPECT_TRUE(field.text().isEmpty());
+    modals.yesNoAnswers.push_back(false);
+    QTest::mouseClick(&view(), Qt::LeftButton, {}, tileCentre(1, 1));
+    EXPECT_TRUE(view().hasFocus()) << "a click gives the room view the focus";
+    QTest::keyClick(&view(), Qt::Key_Delete);
+    EXPECT_EQ(modals.questions.size(), 1u);
+}
+
+TEST_F(HistoryTest, ZoomedClicksSelectTheSameTilesAndTheZoomIsKept)
+{
+    open(archive, pickRow(3));
+    showActive();
+    const struct {
+        MainWindow::Action action;
+        int zoom;
+        int row, column;
+    } cases[] = {
+        {MainWindow::ActionNagyitas1, 2, 2, 9},
+        {MainWindow::ActionNagyitas1, 3, 1, 4},
+        {MainWindow::ActionNagyitas1, 3, 0, 0}, // no further than 3x
+        {MainWindow::ActionKicsinyites1, 2, 2, 0},
+        {MainWindow::ActionEredetiMeret1, 1, 0, 9},
+        {MainWindow::ActionKicsinyites1, 1, 1, 1},
+        {MainWindow::ActionNagyitas1, 2, 1, 2},
+    };
+    for (const auto &c : cases) {
+        trigger(c.action);
+        EXPECT_EQ(view().zoom(), c.zoom);
+        EXPECT_EQ(window().action(MainWindow::ActionNagyitas1)->isEnabled(), c.zoom < 3);
+        EXPECT_EQ(window().action(MainWindow::ActionKicsinyites1)->isEnabled(), c.zoom > 1);
+        QTest::mouseClick(&view(), Qt::LeftButton, {}, tileCentre(c.row, c.column, c.zoom));
+        EXPECT_EQ(state().tilePlace(), c.row * 10 + c.column) << "zoom " << c.zoom;
+    }
+    program = std::make_unique<Program>(modals, programDir());
+    EXPECT_EQ(view().zoom(), 2) << "the next start keeps the zoom";
+}
+
+TEST_F(HistoryTest, PasteCarriesARoomIntoTheNextLevelAsOneStep)
+{
+    open(programDir() + QStringLiteral("qasvar.dat"), pickRow(0));
+    const int copiedRoom = state().room;
+    const RoomCopy copy = CopyRoom(state().level, copiedRoom);
+    EXPECT_FALSE(window().action(MainWindow::ActionPalyaBeillesztese1)->isEnabled());
+    trigger(MainWindow::ActionPalyaMasolasa1);
+    open(archive, pickRow(3)); // room 5 of an empty level
+    const Bytes opened = state().level.bytes();
+    trigger(MainWindow::ActionPalyaBeillesztese1);
+    EXPECT_EQ(CopyRoom(state().level, 5).bytes, copy.bytes);
+    EXPECT_EQ(window().history().stack().count(), 1);
+    trigger(MainWindow::ActionVisszavonas1);
+    EXPECT_TRUE(state().level.bytes() == opened);
 }
 
 } // namespace
