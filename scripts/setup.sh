@@ -6,16 +6,9 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libfmt-dev libbenchmark-dev
           fonts-dejavu-core qt6-translations-l10n)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+# The installed-program test validates the desktop entry and the metainfo.
+packages+=(desktop-file-utils appstream)
+scripts/install_missing.sh "${packages[@]}"
 
 cmake --preset dev >/dev/null
 cmake --build --preset dev

@@ -1,42 +1,98 @@
 // qv2leved [ARCHIVE [ID]]: the level editor. With an archive it opens that level (2000 unless an
 // id is given) as if it had been chosen in the file dialog and the level picker.
+#include "app/command_line.h"
 #include "app/startup.h"
 #include "ui/app_error.h"
-#include "ui/number_entry.h"
 #include "ui/widget_modals.h"
 
+#include <QDir>
+#include <QIcon>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+
+namespace {
+
+QStringList RawArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// Qt's own options are single-dash words (-style, -platform); ours are --words and single letters.
+bool MayHoldQtOptions(const QStringList &arguments)
+{
+    return std::any_of(arguments.begin() + 1, arguments.end(), [](const QString &argument) {
+        return argument.size() > 2 && argument[0] == QLatin1Char('-') &&
+               argument[1] != QLatin1Char('-');
+    });
+}
+
+// The window's icon for task bars, drawn at build time into the program folder's icons/.
+QIcon ApplicationIcon(const QString &programDir)
+{
+    QIcon icon;
+    const QDir icons(programDir + QStringLiteral("icons"));
+    for (const QFileInfo &file : icons.entryInfoList({QStringLiteral("qv2leved_*.png")}))
+        icon.addFile(file.filePath());
+    return icon;
+}
+
+// Prints help and version texts on stdout, usage errors on stderr.
+int Answer(const qv2::CommandLine &line)
+{
+    std::fputs(line.text.toLocal8Bit().constData(), line.status == 0 ? stdout : stderr);
+    return line.status;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    // Help, version and usage errors are answered before the application exists, so they need no
+    // display; only a line that may hold Qt's own options waits until the application has taken
+    // them out.
+    const QStringList raw = RawArguments(argc, argv);
+    if (const qv2::CommandLine early = qv2::ParseEditorCommandLine(raw);
+        !early.run && (early.status == 0 || !MayHoldQtOptions(raw)))
+        return Answer(early);
+
     qv2::EditorApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    std::optional<std::int32_t> id = 2000;
-    if (args.size() > 2 || (args.size() == 2 && !(id = qv2::ParseNumber(args[1])))) {
-        std::fprintf(stderr, "usage: qv2leved [ARCHIVE [ID]]\n");
-        return 2;
-    }
-    if (*id < 1 || *id > 0xFFFF) {
-        std::fprintf(stderr, "qv2leved: the level id must be 1..65535\n");
-        return 2;
-    }
+    const qv2::CommandLine line = qv2::ParseEditorCommandLine(QCoreApplication::arguments());
+    if (!line.run)
+        return Answer(line);
+    const qv2::EditorRun run = *line.run;
+
+    const QString programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    QGuiApplication::setDesktopFileName(QStringLiteral(QV2_APP_ID));
+    QApplication::setWindowIcon(ApplicationIcon(programDir));
 
     qv2::WidgetModals modals;
     app.setModals(&modals);
-    qv2::Program program(modals, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    qv2::Program program(modals, programDir);
     modals.setParent(&program.mainWindow);
     modals.setTexts(&program.mainWindow.state().texts);
     program.LoadStartupSettings();
     program.mainWindow.show();
 
-    if (!args.isEmpty()) {
+    if (!run.archive.isEmpty()) {
         // Through the event loop, so that an error of the first refresh reaches the error report.
-        const QString path = args[0];
-        const auto level = static_cast<std::uint16_t>(*id);
-        QTimer::singleShot(0, &program.mainWindow, [&program, path, level] {
-            program.mainWindow.openArchive(path, level);
+        QTimer::singleShot(0, &program.mainWindow, [&program, run] {
+            program.mainWindow.openArchive(run.archive, run.id);
+        });
+    }
+    if (!run.screenshot.isEmpty()) {
+        // After the level has opened; a window without a level is no picture of the editor.
+        QTimer::singleShot(0, &program.mainWindow, [&program, run] {
+            const bool saved = program.mainWindow.state().levelOpen &&
+                               program.mainWindow.grab().save(run.screenshot, "PNG");
+            if (!saved)
+                std::fprintf(stderr, "qv2leved: no level open, or cannot write %s\n",
+                             run.screenshot.toLocal8Bit().constData());
+            QCoreApplication::exit(saved ? 0 : 1);
         });
     }
     return app.exec();

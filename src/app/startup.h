@@ -40,7 +40,7 @@ public:
     NeighbourDialog neighbours;         // TForm4
     OverviewWindow overview;            // TForm5
     LinkDialog links;                   // TForm6
-    BackgroundEditor backgroundEditor;  // TForm7, which keeps its built-in texts
+    BackgroundEditor backgroundEditor;  // TForm7, captioned from the message texts
     EnemyDialog enemies;                // TForm8
     LevelTypeDialog levelType;          // TForm9
 

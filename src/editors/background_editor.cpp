@@ -66,6 +66,14 @@ void BackgroundEditor::fill(const LevelStore &level, int room, const IniFile &li
     m_names->clear();
     m_names->addItems(SplitCommaText(texts.text(list.value(QStringLiteral("bg"), QStringLiteral("c")))));
     m_names->setCurrentIndex(-1);
+    // The built-in captions stay where the language file has no text for them.
+    const auto follow = [&texts](auto setter, const char *key) {
+        if (const QString text = texts.text(QString::fromLatin1(key)); !text.isEmpty())
+            setter(text);
+    };
+    follow([this](const QString &t) { setWindowTitle(t); }, "dinback");
+    follow([this](const QString &t) { m_ok->setText(t); }, "dinOK");
+    follow([this](const QString &t) { m_cancel->setText(t); }, "dinCancel");
     m_paintBox->setFocus();
     redraw();
 }

@@ -26,7 +26,7 @@ TEST(Startup, LevelCommandsOpenTheirDialogs)
     } commands[] = {
         {MainWindow::ActionUjrakezdes1, texts.text(QStringLiteral("dinrestart"))},
         {MainWindow::ActionJovoEllensegek1, texts.text(QStringLiteral("dincoming"))},
-        {MainWindow::ActionHatter1, QStringLiteral("Form7")},
+        {MainWindow::ActionHatter1, texts.text(QStringLiteral("dinback"))},
     };
     for (const auto &command : commands) {
         modals.dialogTitles.clear();

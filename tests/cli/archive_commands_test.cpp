@@ -2,6 +2,7 @@
 #include "level/archive.h"
 #include "level/archive_file.h"
 #include "support/archive_builder.h"
+#include "support/command_run.h"
 
 #include <gtest/gtest.h>
 
@@ -19,20 +20,6 @@ namespace qv2 {
 namespace {
 
 constexpr std::uint32_t kPict = 0x54434950;
-
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun Call(CommandFunction command, const CommandArgs &args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = command(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // An archive of 25 bytes whose one level entry points at the archive's own header: index at 4,
 // one type with tag 0 and its table at index + 8, one entry: id 2000, data at 0, 3 bytes.

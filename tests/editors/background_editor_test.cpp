@@ -4,6 +4,7 @@
 #include "view/paint_box.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -92,6 +93,19 @@ TEST_F(BackgroundEditorTest, OkWritesOnlyTheChangedTilesPictureByte)
         EXPECT_EQ(refreshes, c.written.empty() ? 0 : 1);
         state.level = LevelStore(before);
     }
+}
+
+// The window keeps its built-in captions only where the language file is silent.
+TEST_F(BackgroundEditorTest, CaptionsFollowTheLanguageFile)
+{
+    modals.dialogScripts.push_back([&](QDialog &) { return false; });
+    editBackground(state, services, dialog);
+    EXPECT_EQ(dialog.windowTitle(), "Form7");
+    state.texts.setLines({"dinback=Edit background", "dinOK=OK", "dinCancel=Cancel"});
+    modals.dialogScripts.push_back([&](QDialog &) { return false; });
+    editBackground(state, services, dialog);
+    EXPECT_EQ(dialog.windowTitle(), "Edit background");
+    EXPECT_EQ(dialog.findChild<QPushButton *>("Button2")->text(), "Cancel");
 }
 
 TEST_F(BackgroundEditorTest, NothingWithoutALevel)

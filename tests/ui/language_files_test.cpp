@@ -65,7 +65,7 @@ const std::map<QString, QStringList> kWindowKeys = {
 const QStringList kPlainMessages = {
     "noindex", "nolevel", "checksum", "damaged", "integer", "room", "tile", "jump", "question",
     "reallydel", "left", "right", "up", "down", "dincoming", "dinrestart", "errors", "dinOK",
-    "dinCancel", "yes", "no", "nguards", "toomuch", "noerr", "pback", "pbackflag", "pspikes", "pgate", "plink",
+    "dinCancel", "dinback", "yes", "no", "nguards", "toomuch", "noerr", "pback", "pbackflag", "pspikes", "pgate", "plink",
     "ppotion", "ploose", "pdoor", "ptorch"};
 
 // List messages and list keys of the windows, with the number of items each must hold.
