@@ -1,7 +1,7 @@
 // A pasted room takes the copied room's own bytes and nothing else.
 #include "view/room_copy.h"
 
-#include "command_fixture.h"
+#include "level/level_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,6 @@
 #include <set>
 
 using namespace qv2;
-using namespace viewtest;
 
 namespace {
 
@@ -75,18 +74,6 @@ TEST(RoomCopy, PasteWritesTheRoomsOwnBytesOnly)
             }
         }
     }
-}
-
-using RoomCopyCommand = CommandFixture;
-
-TEST_F(RoomCopyCommand, PastesOverTheShownRoomAndRedrawsIt)
-{
-    state.room = 2;
-    LevelStore other = EmptyLevel();
-    other.setByte(TileKindAt(9, 1, 1), 0x14);
-    pasteRoom(state, services, CopyRoom(other, 9));
-    EXPECT_EQ(state.level.byte(TileKindAt(2, 1, 1)), 0x14);
-    EXPECT_EQ(refreshes, 1);
 }
 
 } // namespace
