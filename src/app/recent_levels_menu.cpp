@@ -32,7 +32,8 @@ void RecentLevelsMenu::show(const std::vector<RecentLevel> &levels)
     const QFontMetrics metrics(m_menu.font());
     for (std::size_t i = 0; i < levels.size(); ++i) {
         const RecentLevel level = levels[i];
-        const QString path = metrics.elidedText(QDir::toNativeSeparators(level.path), Qt::ElideMiddle, kPathWidth);
+        QString path = metrics.elidedText(QDir::toNativeSeparators(level.path), Qt::ElideMiddle, kPathWidth);
+        path.replace(QLatin1Char('&'), QStringLiteral("&&")); // shown as is, not as a shortcut letter
         auto *entry = new QAction(QStringLiteral("&%1 %2 \u2013 %3").arg(i + 1).arg(path).arg(level.id), &m_menu);
         entry->setObjectName(QStringLiteral("RecentLevel%1").arg(i + 1));
         entry->setEnabled(QFileInfo(level.path).isFile());
