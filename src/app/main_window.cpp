@@ -4,17 +4,22 @@
 #include "app/file_filter.h"
 #include "app/level_file_commands.h"
 #include "app/level_picker.h"
+#include "app/main_actions.h"
+#include "app/recent_levels_menu.h"
 #include "ui/exit_line_edit.h"
 #include "ui/modals.h"
 #include "ui/popup_width.h"
 #include "view/paint_box.h"
 #include "view/property_panel.h"
 #include "view/room_commands.h"
+#include "view/room_keyboard.h"
+#include "view/room_painter.h"
 #include "view/room_refresh.h"
 #include "view/tile_editing.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
@@ -24,84 +29,14 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <map>
 
 namespace qv2 {
 
 namespace {
-
-struct ActionEntry {
-    const char *name;
-    const char *caption; // the built-in caption, replaced from the language file
-    const char *key;     // its key in section [main]
-    QKeySequence shortcut;
-    int icon; // index into the icon list, -1 for none
-};
-
-const ActionEntry kActions[MainWindow::ActionCount] = {
-    {"ActionMegnyitas1", "Megnyitás", "open", QKeySequence(Qt::CTRL | Qt::Key_O), 0},
-    {"ActionMentes1", "Mentés...", "save", QKeySequence(Qt::CTRL | Qt::Key_S), 1},
-    {"ActionKilepes1", "Kilépés", "exit", QKeySequence(), -1},
-    {"ActionKezdohely1", "Kezdőhely...", "start", QKeySequence(Qt::CTRL | Qt::Key_K), 2},
-    {"ActionUjrakezdes1", "Újrakezdések helye...", "restart", QKeySequence(Qt::CTRL | Qt::Key_U), 3},
-    {"ActionLink1", "Nyitó-lecsapó-rács linkek...", "link", QKeySequence(Qt::CTRL | Qt::Key_L), 4},
-    {"ActionUgrasPalyara1", "Ugrás pályára...", "jump", QKeySequence(Qt::CTRL | Qt::Key_P), -1},
-    {"ActionASzintEgyben1", "A szint egyben...", "all", QKeySequence(), -1},
-    {"ActionHibakereses1", "Hibakeresés...", "error", QKeySequence(Qt::CTRL | Qt::Key_H), -1},
-    {"ActionSzintfajta1", "Szintfajta...", "kind", QKeySequence(Qt::CTRL | Qt::Key_F), -1},
-    {"ActionEllensegek1", "Ellenségek...", "guards", QKeySequence(Qt::CTRL | Qt::Key_E), 5},
-    {"ActionJovoEllensegek1", "Jövő ellenségek...", "coming", QKeySequence(Qt::CTRL | Qt::Key_J), 6},
-    {"ActionPalyak1", "Szomszédos pályák...", "neighbor", QKeySequence(Qt::CTRL | Qt::Key_R), 7},
-    {"ActionPalyaTorlese1", "Pálya törlése", "delete", QKeySequence(Qt::Key_Delete), -1},
-    {"ActionHatter1", "Háttér szerkesztése...", "back", QKeySequence(), -1},
-};
-
-const char *const kBuiltInTiles[] = {
-    "00: Semmi",
-    "01: Padló",
-    "02: Tüske",
-    "03: Oszlop",
-    "04: Rács",
-    "05: Nyitó",
-    "06: Lecsapó",
-    "07: Lyukas fal",
-    "08: Nagy oszlop alja",
-    "09: Nagy oszlop teteje",
-    "0A: Varázsital",
-    "0B: Mozgó padló",
-    "0C: Kés bal",
-    "0D: Kés jobb",
-    "0E: Törmelék",
-    "0F: Gyenge mozgó padló",
-    "10: Szintváltó ajtó bal",
-    "11: Szintváltó ajtó jobb",
-    "12: Szőnyeg",
-    "13: Fáklya",
-    "14: Fal",
-    "15: Csontváz",
-    "16: Kard",
-    "17: Láva bal",
-    "18: Láva jobb",
-    "19: Nyomó",
-    "1A: Átforduló padló",
-    "1B: Felső lyuk",
-    "1C: Víz jobb",
-    "1D: Víz bal",
-    "1E: Süllyedő padló",
-    "1F: Morvash",
-    "20: Fáklya törmelékkel",
-    "21: Szintváltó ajtó koponya bal",
-    "22: Nyitó-lecsapó",
-    "23: Szintváltó ajtó koponya jobb",
-    "24: Kő",
-    "25: Híd o.",
-    "26: Hajó",
-    "27: Ablak",
-    "28: Pók",
-    "29: ???",
-    "2A:",
-    "2B: Láng",
-    "2C: Függőhíd",
-};
 
 const char *const kBuiltInFilter = "Szintfájlok (qasvar.dat)|qasvar.dat|Minden fájl (*.*)|*.*";
 
@@ -119,7 +54,8 @@ QFileDialog *makeArchiveDialog(QWidget *parent, const char *name, const char *ti
 } // namespace
 
 MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *parent)
-    : QMainWindow(parent), m_modals(modals), m_services{modals, [this] { RefreshRoom(); }}
+    : QMainWindow(parent), m_modals(modals), m_history(m_state, [this] { RefreshRoom(); }),
+      m_services{modals, [this] { RefreshRoom(); }, &m_history}
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QString::fromUtf8("Qasvar 2 szintszerkesztő"));
@@ -134,53 +70,108 @@ MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *paren
     m_openDialog = makeArchiveDialog(this, "OpenDialog1", "Szint megnyitása");
     m_saveDialog = makeArchiveDialog(this, "SaveDialog1", "Szint mentése");
 
+    // Every step recorded, undone or redone changes the menu's step names and maybe the mark of
+    // unsaved changes.
+    connect(&m_history.stack(), &QUndoStack::indexChanged, this, [this] {
+        updateUndoActions();
+        updateTitle();
+    });
+    UserSettings settings;
+    m_recentLevels->show(settings.recentLevels());
+    setZoom(settings.zoom());
+
     resize(820, 480);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The history empties itself when it goes, after the captions it would update are gone.
+    disconnect(&m_history.stack(), nullptr, this, nullptr);
+}
 
 void MainWindow::createActions()
 {
     const std::array<QIcon, 8> icons = MakeActionIcons();
     for (int i = 0; i < ActionCount; ++i) {
-        const ActionEntry &entry = kActions[i];
+        const ActionEntry &entry = MainActions()[i];
         auto *action = new QAction(QString::fromUtf8(entry.caption), this);
         action->setObjectName(QString::fromLatin1(entry.name));
-        action->setShortcut(entry.shortcut);
+        action->setShortcuts(entry.shortcuts);
         if (entry.icon >= 0)
             action->setIcon(icons[static_cast<std::size_t>(entry.icon)]);
-        action->setEnabled(i == ActionMegnyitas1 || i == ActionKilepes1);
+        action->setEnabled(entry.availability == Availability::Always);
         m_actions[static_cast<std::size_t>(i)] = action;
     }
     connectCommand(ActionMegnyitas1, [this] { openFromDialog(); });
     connectCommand(ActionMentes1, [this] { saveFromDialog(); });
-    connectCommand(ActionKilepes1, [this] { close(); });
+    // Closing asks before changes are lost, whichever way the window is closed.
+    connect(m_actions[ActionKilepes1], &QAction::triggered, this, &QWidget::close);
     connectCommand(ActionUgrasPalyara1, [this] { jumpToRoom(m_state, m_services); });
     connectCommand(ActionPalyaTorlese1, [this] { deleteRoom(m_state, m_services); });
+    // A value typed but not stored is given up: undo goes back from what the level holds.
+    connect(m_actions[ActionVisszavonas1], &QAction::triggered, this, [this] { m_history.undo(); });
+    connect(m_actions[ActionUjra1], &QAction::triggered, this, [this] { m_history.redo(); });
+    connectCommand(ActionPalyaMasolasa1, [this] {
+        m_copiedRoom = CopyRoom(m_state.level, m_state.room);
+        m_actions[ActionPalyaBeillesztese1]->setEnabled(true);
+    });
+    connectCommand(ActionPalyaBeillesztese1, [this] {
+        if (m_copiedRoom)
+            pasteRoom(m_state, m_services, *m_copiedRoom);
+    });
+    connectCommand(ActionNagyitas1, [this] { setZoom(m_paintBox->zoom() + 1); });
+    connectCommand(ActionKicsinyites1, [this] { setZoom(m_paintBox->zoom() - 1); });
+    connectCommand(ActionEredetiMeret1, [this] { setZoom(1); });
+}
+
+void MainWindow::storeFocusedField()
+{
+    // A shortcut does not move the focus: the field being typed in stores its value first,
+    // exactly as leaving it would, so what the command sees is what the field shows.
+    if (auto *field = qobject_cast<ExitLineEdit *>(QApplication::focusWidget()))
+        emit field->exited();
 }
 
 void MainWindow::connectCommand(Action which, std::function<void()> command)
 {
-    connect(m_actions[which], &QAction::triggered, this, [command = std::move(command)] {
-        // A shortcut does not move the focus: the field being typed in stores its value first,
-        // exactly as leaving it would, so what the command sees is what the field shows.
-        if (auto *field = qobject_cast<ExitLineEdit *>(QApplication::focusWidget()))
-            emit field->exited();
-        command();
+    // Open replaces the level and starts a new history.
+    const bool recorded = which != ActionMegnyitas1;
+    const QString key = QString::fromLatin1(MainActions()[which].key);
+    connect(m_actions[which], &QAction::triggered, this, [this, recorded, key, command = std::move(command)] {
+        storeFocusedField();
+        if (recorded)
+            m_history.record(key, command);
+        else
+            command();
     });
 }
 
 void MainWindow::createMenus()
 {
-    m_fileMenu = menuBar()->addMenu(QString::fromUtf8("Fájl"));
-    m_fileMenu->setObjectName(QStringLiteral("Fajl1"));
-    m_levelMenu = menuBar()->addMenu(QString::fromUtf8("Szint"));
-    m_levelMenu->setObjectName(QStringLiteral("Szint1"));
-    m_roomMenu = menuBar()->addMenu(QString::fromUtf8("Pálya"));
-    m_roomMenu->setObjectName(QStringLiteral("Palya1"));
+    const auto addMenu = [this](const char *title, const char *name) {
+        QMenu *menu = menuBar()->addMenu(QString::fromUtf8(title));
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    m_fileMenu = addMenu("Fájl", "Fajl1");
+    m_editMenu = addMenu("Szerkesztés", "Szerkesztes1");
+    m_viewMenu = addMenu("Nézet", "Nezet1");
+    m_levelMenu = addMenu("Szint", "Szint1");
+    m_roomMenu = addMenu("Pálya", "Palya1");
+    m_languageMenu = addMenu("Nyelv", "Nyelv1");
+    const std::map<MenuPlace, QMenu *> menus = {{MenuPlace::File, m_fileMenu},
+                                                {MenuPlace::Edit, m_editMenu},
+                                                {MenuPlace::View, m_viewMenu},
+                                                {MenuPlace::Level, m_levelMenu},
+                                                {MenuPlace::Room, m_roomMenu}};
     for (int i = 0; i < ActionCount; ++i) {
-        QMenu *menu = i <= ActionKilepes1 ? m_fileMenu : i <= ActionSzintfajta1 ? m_levelMenu : m_roomMenu;
-        if (i == ActionKilepes1)
+        QMenu *menu = menus.at(MainActions()[i].menu);
+        if (i == ActionKilepes1) {
+            m_recentLevels = new RecentLevelsMenu(*m_fileMenu, menu->addSeparator(),
+                                                  [this](const RecentLevel &level) { openRecent(level); });
+            menu->addSeparator();
+        }
+        if (i == ActionPalyaMasolasa1)
             menu->addSeparator();
         menu->addAction(m_actions[static_cast<std::size_t>(i)]);
     }
@@ -238,9 +229,16 @@ void MainWindow::createRoomArea()
     m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));
     m_scrollBox->setBackgroundRole(QPalette::Base);
     m_paintBox = new PaintBox(m_scrollBox);
+    // The room view takes the focus for its keys, by a click or Tab, and shows that it has it.
+    m_paintBox->setFocusPolicy(Qt::StrongFocus);
+    m_paintBox->setFrameWidth(2);
     m_scrollBox->setWidget(m_paintBox);
     connect(m_paintBox, &PaintBox::pressed, this,
             [this](QPoint point) { selectTileAt(m_state, m_services, point); });
+    new RoomKeyboard(*m_paintBox, *m_tileKinds, m_state, m_services);
+    // Delete empties the room only from the room view: in a field it deletes text.
+    m_actions[ActionPalyaTorlese1]->setShortcutContext(Qt::WidgetShortcut);
+    m_paintBox->addAction(m_actions[ActionPalyaTorlese1]);
     layout->addWidget(m_scrollBox, 1);
 
     m_panelHost = new QWidget(central);
@@ -261,16 +259,33 @@ bool MainWindow::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    storeFocusedField();
+    if (mayDiscardLevel())
+        event->accept();
+    else
+        event->ignore();
+}
+
 void MainWindow::applyTexts(const LanguageFile &language)
 {
     const QString main = QStringLiteral("main");
-    setWindowTitle(language.text(main, QStringLiteral("title")));
+    m_programTitle = language.text(main, QStringLiteral("title"));
+    updateTitle();
     m_fileMenu->setTitle(language.text(main, QStringLiteral("file")));
+    m_editMenu->setTitle(language.text(main, QStringLiteral("edit")));
+    m_viewMenu->setTitle(language.text(main, QStringLiteral("view")));
     m_levelMenu->setTitle(language.text(main, QStringLiteral("level")));
     m_roomMenu->setTitle(language.text(main, QStringLiteral("room")));
+    // Without it no language could be chosen again, so this one title has a fallback.
+    const QString languages = language.text(main, QStringLiteral("language"));
+    m_languageMenu->setTitle(languages.isEmpty() ? QStringLiteral("Language") : languages);
     for (int i = 0; i < ActionCount; ++i)
         m_actions[static_cast<std::size_t>(i)]->setText(
-            language.text(main, QString::fromLatin1(kActions[i].key)));
+            language.text(main, QString::fromLatin1(MainActions()[i].key)));
+    m_undoCaptions = {language.text(main, QStringLiteral("undo")), language.text(main, QStringLiteral("undostep"))};
+    m_redoCaptions = {language.text(main, QStringLiteral("redo")), language.text(main, QStringLiteral("redostep"))};
     const QStringList filters = NameFiltersFromBarFilter(language.text(main, QStringLiteral("filter")));
     m_openDialog->setNameFilters(filters);
     m_saveDialog->setNameFilters(filters);
@@ -295,8 +310,17 @@ std::optional<MainWindow::ArchiveSlot> MainWindow::chooseArchiveSlot(QFileDialog
 
 void MainWindow::openFromDialog()
 {
+    if (!mayDiscardLevel())
+        return;
     if (const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*m_openDialog))
         openArchive(slot->path, slot->id);
+}
+
+void MainWindow::openRecent(const RecentLevel &level)
+{
+    storeFocusedField();
+    if (mayDiscardLevel())
+        openArchive(level.path, level.id);
 }
 
 void MainWindow::openArchive(const QString &path, std::uint16_t id)
@@ -306,26 +330,113 @@ void MainWindow::openArchive(const QString &path, std::uint16_t id)
     m_openDialog->selectFile(absolute);
     if (!loadLevel(m_state, m_modals, absolute, id))
         return;
+    m_history.clear();
     enableEditing();
     m_saveDialog->selectFile(absolute);
     if (m_picker)
         m_picker->showLevel(id);
+    showLevelAs({absolute, id});
     RefreshRoom();
 }
 
-void MainWindow::saveFromDialog()
+bool MainWindow::saveFromDialog()
 {
     if (!m_state.levelOpen)
-        return;
+        return false;
     // It picks an existing archive like the Open dialog, but its button says what it is for. Set
     // each time: Qt puts its own caption back whenever the language changes.
     m_saveDialog->setLabelText(QFileDialog::Accept, m_saveButtonText);
     const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*m_saveDialog);
     if (!slot || !saveLevel(m_state, m_modals, slot->path, slot->id))
-        return;
+        return false;
+    m_history.markSaved();
+    showLevelAs({QFileInfo(slot->path).absoluteFilePath(), slot->id});
     // Shown until the next refresh writes the room and place again.
     statusBar()->showMessage(FormatMessage(m_state.texts.text(QStringLiteral("saved")), slot->id,
                                            QFileInfo(slot->path).fileName()));
+    return true;
+}
+
+bool MainWindow::mayDiscardLevel()
+{
+    if (!m_history.isModified() || !m_shownLevel)
+        return true;
+    const QString text = FormatMessage(m_state.texts.text(QStringLiteral("unsaved")), m_shownLevel->id,
+                                       QFileInfo(m_shownLevel->path).fileName());
+    switch (m_modals.askUnsaved(m_state.texts.text(QStringLiteral("question")), text)) {
+    case UnsavedAnswer::Save: return saveFromDialog();
+    case UnsavedAnswer::Discard: return true;
+    case UnsavedAnswer::Cancel: break;
+    }
+    return false;
+}
+
+void MainWindow::showLevelAs(const RecentLevel &level)
+{
+    m_shownLevel = level;
+    updateTitle();
+    UserSettings settings;
+    const std::vector<RecentLevel> recent = AddRecentLevel(settings.recentLevels(), level);
+    settings.setRecentLevels(recent);
+    m_recentLevels->show(recent);
+}
+
+void MainWindow::updateTitle()
+{
+    if (!m_shownLevel) {
+        setWindowTitle(m_programTitle);
+        return;
+    }
+    // Qt shows the placeholder [*] as "*" while the window is marked modified.
+    setWindowTitle(QStringLiteral("%1 \u2013 %2[*] \u2013 %3")
+                       .arg(QFileInfo(m_shownLevel->path).fileName())
+                       .arg(m_shownLevel->id)
+                       .arg(m_programTitle));
+    setWindowModified(m_history.isModified());
+}
+
+void MainWindow::textsChanged()
+{
+    updateUndoActions();
+    RefreshRoom();
+}
+
+// A menu command's step is named like its action, without the dots that promise a dialog; the
+// tile edits name theirs by a key of the message texts.
+QString MainWindow::stepName(const QString &key) const
+{
+    for (int i = 0; i < ActionCount; ++i) {
+        if (key == QLatin1String(MainActions()[i].key)) {
+            QString caption = m_actions[static_cast<std::size_t>(i)]->text();
+            while (caption.endsWith(QLatin1Char('.')))
+                caption.chop(1);
+            return caption;
+        }
+    }
+    return m_state.texts.text(key);
+}
+
+void MainWindow::showStep(Action which, const StepCaptions &captions, bool possible, const QString &key)
+{
+    QAction *action = m_actions[which];
+    action->setEnabled(possible);
+    action->setText(possible ? FormatMessage(captions.named, stepName(key)) : captions.plain);
+}
+
+void MainWindow::updateUndoActions()
+{
+    const QUndoStack &steps = m_history.stack();
+    showStep(ActionVisszavonas1, m_undoCaptions, steps.canUndo(), steps.undoText());
+    showStep(ActionUjra1, m_redoCaptions, steps.canRedo(), steps.redoText());
+}
+
+void MainWindow::setZoom(int zoom)
+{
+    zoom = std::clamp(zoom, 1, kMaxZoom);
+    m_paintBox->setZoom(zoom);
+    m_actions[ActionNagyitas1]->setEnabled(zoom < kMaxZoom);
+    m_actions[ActionKicsinyites1]->setEnabled(zoom > 1);
+    UserSettings().setZoom(zoom);
 }
 
 void MainWindow::enableEditing()
@@ -333,8 +444,10 @@ void MainWindow::enableEditing()
     m_tileKinds->setEnabled(true);
     for (ExitLineEdit *edit : m_attributeEdits)
         edit->setEnabled(true);
-    for (QAction *action : m_actions)
-        action->setEnabled(true);
+    for (int i = 0; i < ActionCount; ++i) {
+        if (MainActions()[i].availability == Availability::WithLevel)
+            m_actions[static_cast<std::size_t>(i)]->setEnabled(true);
+    }
 }
 
 void MainWindow::RefreshRoom()
@@ -352,6 +465,11 @@ void MainWindow::RefreshRoom()
     const int grown = m_panelHost->width() - panelWidth;
     if (grown != 0 && !isMaximized() && !isFullScreen())
         resize(width() + grown, height());
+    // Keys move the selection out of sight at larger zooms; the view follows it.
+    const int zoom = m_paintBox->zoom();
+    const QPoint tile(kGridLeft + kTileWidth * m_state.column, kGridTop + kTileHeight * m_state.row);
+    const QPoint centre = (tile + QPoint(kTileWidth, kTileHeight) / 2) * zoom;
+    m_scrollBox->ensureVisible(centre.x(), centre.y(), kTileWidth * zoom / 2 + 8, kTileHeight * zoom / 2 + 8);
 }
 
 } // namespace qv2

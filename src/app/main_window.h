@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/user_settings.h"
+#include "ui/edit_history.h"
 #include "ui/editor_state.h"
 #include "ui/text_catalogue.h"
+#include "view/room_copy.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -25,13 +28,15 @@ class Modals;
 class PaintBox;
 class PropertyPanel;
 class LevelPicker;
+class RecentLevelsMenu;
 
 // The main window: owns the editing state and wires menus, toolbar, room view and panel to the
 // commands. It holds no editing logic of its own.
 class MainWindow : public QMainWindow, public TextTarget {
     Q_OBJECT
 public:
-    // The commands in menu order; the window's actions carry these names as object names.
+    // The commands; the window's actions carry these names as object names (main_actions.cpp
+    // says which menu holds each).
     enum Action {
         ActionMegnyitas1,
         ActionMentes1,
@@ -48,6 +53,13 @@ public:
         ActionPalyak1,
         ActionPalyaTorlese1,
         ActionHatter1,
+        ActionVisszavonas1,       // undo
+        ActionUjra1,              // redo
+        ActionPalyaMasolasa1,     // copy room
+        ActionPalyaBeillesztese1, // paste room
+        ActionNagyitas1,          // zoom in
+        ActionKicsinyites1,       // zoom out
+        ActionEredetiMeret1,      // actual size
         ActionCount
     };
 
@@ -59,6 +71,8 @@ public:
 
     EditorState &state() { return m_state; }
     Services &services() { return m_services; }
+    EditHistory &history() { return m_history; }
+    QMenu &languageMenu() const { return *m_languageMenu; }
     QAction *action(Action which) const { return m_actions[which]; }
     QFileDialog &openDialog() const { return *m_openDialog; }
     QFileDialog &saveDialog() const { return *m_saveDialog; }
@@ -67,15 +81,27 @@ public:
     void openArchive(const QString &path, std::uint16_t id);
 
     // Runs `command` when the action is chosen, after the focused field stored its pending edit.
+    // What the command changes in the level is one step of the undo history, named after the
+    // action.
     void connectCommand(Action which, std::function<void()> command);
+
+    // The message texts changed with the language: captions built from them are made again.
+    void textsChanged();
 
     // Redraws the room picture, the toolbar fields, the status line and the property panel.
     void RefreshRoom();
 
 protected:
     bool event(QEvent *event) override;
+    // Asks before a changed level is lost; the answer Cancel, or a Save that does not happen,
+    // keeps the window open.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    struct StepCaptions {
+        QString plain; // "Undo", with nothing to undo
+        QString named; // "Undo %s", filled with the step's name
+    };
     struct ArchiveSlot {
         QString path;
         std::uint16_t id;
@@ -83,7 +109,20 @@ private:
     // The file dialog, then the level picker; nothing when either is cancelled.
     std::optional<ArchiveSlot> chooseArchiveSlot(QFileDialog &dialog);
     void openFromDialog();
-    void saveFromDialog();
+    void openRecent(const RecentLevel &level);
+    // Returns whether the level was written.
+    bool saveFromDialog();
+    // Save, Discard or Cancel when the level has changes; true when it may be given up.
+    bool mayDiscardLevel();
+    // The archive and id the open level now stands for, after an Open or a Save.
+    void showLevelAs(const RecentLevel &level);
+    void storeFocusedField();
+
+    void setZoom(int zoom);
+    void updateTitle();
+    void updateUndoActions();
+    void showStep(Action which, const StepCaptions &captions, bool possible, const QString &key);
+    QString stepName(const QString &key) const;
 
     void createActions();
     void createMenus();
@@ -93,7 +132,10 @@ private:
 
     Modals &m_modals;
     EditorState m_state;
+    EditHistory m_history;
     Services m_services;
+    std::optional<RecentLevel> m_shownLevel; // for the title and the unsaved-changes question
+    std::optional<RoomCopy> m_copiedRoom;
     QImage m_roomPicture;
     LevelPicker *m_picker = nullptr;
 
@@ -101,6 +143,10 @@ private:
     QMenu *m_fileMenu = nullptr;
     QMenu *m_levelMenu = nullptr;
     QMenu *m_roomMenu = nullptr;
+    QMenu *m_editMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    RecentLevelsMenu *m_recentLevels = nullptr;
     QToolBar *m_toolBar = nullptr;
     QComboBox *m_tileKinds = nullptr;
     std::array<ExitLineEdit *, 4> m_attributeEdits{};
@@ -111,6 +157,9 @@ private:
     QFileDialog *m_openDialog = nullptr;
     QFileDialog *m_saveDialog = nullptr;
     QString m_saveButtonText = QString::fromUtf8("Mentés"); // the Save dialog's accept button
+    QString m_programTitle = QString::fromUtf8("Qasvar 2 szintszerkesztő");
+    StepCaptions m_undoCaptions;
+    StepCaptions m_redoCaptions;
 };
 
 } // namespace qv2

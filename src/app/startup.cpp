@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/language_menu.h"
+#include "app/user_settings.h"
 #include "editors/coming_guards.h"
 #include "editors/restart_points.h"
 #include "inspect/level_check_command.h"
@@ -39,6 +41,8 @@ Program::Program(Modals &modals, const QString &programDir)
       levelType(&mainWindow),
       m_modals(modals)
 {
+    // The built-in captions are Hungarian; Qt's own texts match them until a language is applied.
+    m_qtTranslations.use(QString::fromLatin1(kBuiltInLocale));
     mainWindow.setLevelPicker(&levelPicker);
     // In menu order.
     mainWindow.connectCommand(MainWindow::ActionKezdohely1, [this] {
@@ -89,18 +93,36 @@ std::vector<TextTarget *> Program::textTargets()
 
 void Program::LoadStartupSettings()
 {
+    const QString programDir = mainWindow.state().programDir;
+    // The user's own choice wins over the program folder's default as long as its file is there.
+    const QString chosen = UserSettings().language();
+    const bool useChosen =
+        !chosen.isEmpty() && ReadLanguageFile(LanguageFilePath(programDir, chosen)).has_value();
+    applyLanguage(useChosen ? chosen : ReadLanguageName(programDir));
+    FillLanguageMenu(mainWindow.languageMenu(), ShippedLanguages(programDir),
+                     mainWindow.state().languageName, [this](const QString &name) { chooseLanguage(name); });
+}
+
+void Program::chooseLanguage(const QString &name)
+{
+    applyLanguage(name);
+    UserSettings().setLanguage(name);
+}
+
+void Program::applyLanguage(const QString &name)
+{
     EditorState &state = mainWindow.state();
-    state.languageName = ReadLanguageName(state.programDir);
-    const QString path = LanguageFilePath(state.programDir, state.languageName);
+    const QString path = LanguageFilePath(state.programDir, name);
     const std::optional<LanguageFile> language = ReadLanguageFile(path);
     if (!language) {
-        m_qtTranslations.use(QString::fromLatin1(kBuiltInLocale));
-        m_modals.message(missingLanguageMessage(state.languageName, path));
+        m_modals.message(missingLanguageMessage(name, path));
         return;
     }
+    state.languageName = name;
     // Installed first: Qt's dialogs take the new texts, then our captions overwrite theirs.
     m_qtTranslations.use(language->text(QStringLiteral("language"), QStringLiteral("locale")));
     ApplyLanguageFile(*language, textTargets(), state.texts);
+    mainWindow.textsChanged();
 }
 
 } // namespace qv2

@@ -25,11 +25,14 @@ class Program {
 public:
     Program(Modals &modals, const QString &programDir);
 
-    // Reads the language name from texts/Qv2LevEd.ini and applies that language file to every
-    // window and to the message list, with Qt's own texts in the file's locale. Without a
-    // readable language file the built-in captions stay and the user is told which file is
-    // missing.
+    // Applies the language the user chose in the Language menu, or else the one that
+    // texts/Qv2LevEd.ini names, and lists the shipped languages in that menu.
     void LoadStartupSettings();
+
+    // Applies the language file `name` of texts/ to every window and to the message list, with
+    // Qt's own texts in the file's locale. Without a readable file the captions stay as they are
+    // and the user is told which file is missing.
+    void applyLanguage(const QString &name);
 
     MainWindow mainWindow;              // TForm1
     LevelPicker levelPicker;            // TForm2
@@ -43,6 +46,8 @@ public:
 
 private:
     std::vector<TextTarget *> textTargets();
+    // A choice in the Language menu, kept for the next start.
+    void chooseLanguage(const QString &name);
 
     Modals &m_modals;
     QtTranslations m_qtTranslations;

@@ -10,6 +10,7 @@
 
 namespace qv2 {
 
+class EditHistory;
 class Modals;
 
 // The main window's editing state. Every command reads and writes it; the level bytes are edited
@@ -30,10 +31,12 @@ struct EditorState {
     int tilePlace() const { return row * 10 + column; }
 };
 
-// What commands need besides the state: the dialogs and the room refresh.
+// What commands need besides the state: the dialogs, the room refresh and the undo history
+// that records their changes (none in tests of a single command).
 struct Services {
     Modals &modals;
     std::function<void()> refreshRoom;
+    EditHistory *history = nullptr;
 };
 
 } // namespace qv2

@@ -9,6 +9,9 @@ class QFileDialog;
 
 namespace qv2 {
 
+// The answers to the question asked before a changed level would be lost.
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
 // Everything that waits for the user goes through here, so that windows can be tested with a
 // scripted implementation.
 class Modals {
@@ -16,6 +19,8 @@ public:
     virtual ~Modals() = default;
     virtual void message(const QString &text) = 0;
     virtual bool askYesNo(const QString &caption, const QString &text) = 0;
+    // Save, Discard or Cancel; closing the question is Cancel.
+    virtual UnsavedAnswer askUnsaved(const QString &caption, const QString &text) = 0;
     virtual std::optional<QString> inputLine(const QString &caption, const QString &prompt,
                                              const QString &preset) = 0;
     // Returns the chosen file, nothing when cancelled.

@@ -29,7 +29,8 @@ QString WidgetModals::caption(const char *key) const
 void WidgetModals::message(const QString &text)
 {
     // Titled like the program's main window, as plain message boxes of desktop programs are.
-    const QString title = m_parent ? m_parent->window()->windowTitle()
+    // The main window's title holds Qt's placeholder for the unsaved-changes mark.
+    const QString title = m_parent ? m_parent->window()->windowTitle().remove(QStringLiteral("[*]"))
                                    : QGuiApplication::applicationDisplayName();
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, m_parent);
     setButtonText(box, QMessageBox::Ok, caption("dinOK"));
@@ -45,6 +46,21 @@ bool WidgetModals::askYesNo(const QString &caption, const QString &text)
     setButtonText(box, QMessageBox::Yes, this->caption("yes"));
     setButtonText(box, QMessageBox::No, this->caption("no"));
     return box.exec() == QMessageBox::Yes;
+}
+
+UnsavedAnswer WidgetModals::askUnsaved(const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, caption, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Save);
+    setButtonText(box, QMessageBox::Save, this->caption("savechanges"));
+    setButtonText(box, QMessageBox::Discard, this->caption("discardchanges"));
+    setButtonText(box, QMessageBox::Cancel, this->caption("dinCancel"));
+    switch (box.exec()) {
+    case QMessageBox::Save: return UnsavedAnswer::Save;
+    case QMessageBox::Discard: return UnsavedAnswer::Discard;
+    default: return UnsavedAnswer::Cancel;
+    }
 }
 
 std::optional<QString> WidgetModals::inputLine(const QString &caption, const QString &prompt,

@@ -13,12 +13,14 @@ class WidgetModals : public Modals {
 public:
     explicit WidgetModals(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
-    // The standard buttons take their captions from these texts (dinOK, dinCancel, yes, no);
+    // The standard buttons take their captions from these texts (dinOK, dinCancel, yes, no,
+    // savechanges, discardchanges);
     // without them, or for an empty text, Qt's own captions stay.
     void setTexts(const MessageTexts *texts) { m_texts = texts; }
 
     void message(const QString &text) override;
     bool askYesNo(const QString &caption, const QString &text) override;
+    UnsavedAnswer askUnsaved(const QString &caption, const QString &text) override;
     std::optional<QString> inputLine(const QString &caption, const QString &prompt,
                                      const QString &preset) override;
     std::optional<QString> chooseFile(QFileDialog &dialog) override;

@@ -2,12 +2,14 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QWidget>
 
 namespace qv2 {
 
-// The room view: shows the room picture that the refresh composed and reports mouse presses.
-// It never takes the focus, so a press leaves the focus where the mouse handler puts it.
+// Shows a picture that its owner composed and reports mouse presses in picture pixels. It takes
+// no focus unless its owner gives it a focus policy; the room view does, and then shows a focus
+// frame around the picture.
 class PaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -15,6 +17,14 @@ public:
 
     // The picture is owned by the caller; nullptr shows nothing.
     void setPicture(const QImage *picture) { m_picture = picture; }
+
+    // Sizes the box to show `size` picture pixels at the zoom, with the focus frame around them.
+    void setShownSize(QSize size);
+    // Shows every picture pixel as zoom x zoom screen pixels, sharp.
+    void setZoom(int zoom);
+    int zoom() const { return m_zoom; }
+    // Room for a focus frame of this width around the picture.
+    void setFrameWidth(int width);
 
 signals:
     void pressed(QPoint point);
@@ -25,6 +35,9 @@ protected:
 
 private:
     const QImage *m_picture = nullptr;
+    QSize m_shown;
+    int m_zoom = 1;
+    int m_frame = 0;
 };
 
 } // namespace qv2

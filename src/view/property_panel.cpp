@@ -2,6 +2,7 @@
 
 #include "level/level_layout.h"
 #include "ui/comma_text.h"
+#include "ui/edit_history.h"
 #include "ui/exit_line_edit.h"
 #include "ui/number_entry.h"
 #include "ui/popup_width.h"
@@ -194,7 +195,8 @@ void PropertyPanel::storeField(const QObject &control, int value)
     const BitField field = FieldFromTag(control.property(kTagProperty).toInt());
     const std::size_t offset =
         TileAttributeAt(m_state.room, m_state.row, m_state.column, field.byte);
-    m_state.level.setByte(offset, field.store(m_state.level.byte(offset), value));
+    RecordEdit(m_services, QStringLiteral("stepproperty"),
+               [&] { m_state.level.setByte(offset, field.store(m_state.level.byte(offset), value)); });
 }
 
 } // namespace qv2

@@ -12,11 +12,6 @@ namespace qv2 {
 
 namespace {
 
-constexpr int kGridLeft = 144;
-constexpr int kGridTop = 64;
-constexpr int kTileWidth = 32;
-constexpr int kTileHeight = 64;
-
 QPoint TileCorner(int row, int column)
 {
     return {kGridLeft + kTileWidth * column, kGridTop + kTileHeight * row};

@@ -18,6 +18,11 @@ namespace qv2 {
 inline constexpr int kRoomPictureWidth = 608;
 inline constexpr int kRoomPictureHeight = 488;
 inline constexpr int kRoomViewHeight = 328;
+// The tile grid inside the picture.
+inline constexpr int kGridLeft = 144;
+inline constexpr int kGridTop = 64;
+inline constexpr int kTileWidth = 32;
+inline constexpr int kTileHeight = 64;
 
 // Loads a picture by its name (no folder, no ".bmp"); nothing when it cannot be loaded.
 using PictureLoader = std::function<std::optional<QImage>(const QString &name)>;

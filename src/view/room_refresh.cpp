@@ -24,7 +24,7 @@ void RefreshRoom(EditorState &state, RoomWidgets &widgets)
 
     // The view shows the picture from here on, so a refresh cut short by a missing picture leaves
     // the partly drawn room on screen at the next repaint.
-    widgets.paintBox.setFixedSize(kRoomPictureWidth, kRoomViewHeight);
+    widgets.paintBox.setShownSize(QSize(kRoomPictureWidth, kRoomViewHeight));
     PaintRoomTiles(widgets.picture, state.level, selection, state.background, loadPicture);
     widgets.paintBox.setPicture(&widgets.picture);
 

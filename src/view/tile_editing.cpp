@@ -1,6 +1,7 @@
 #include "view/tile_editing.h"
 
 #include "level/level_layout.h"
+#include "ui/edit_history.h"
 #include "ui/number_entry.h"
 
 #include <QApplication>
@@ -67,8 +68,10 @@ void setTileKind(EditorState &state, Services &services, int index)
 {
     if (!state.levelOpen || index < 0 || index > 255)
         return;
-    state.level.setByte(TileKindAt(state.room, state.row, state.column), static_cast<std::uint8_t>(index));
-    services.refreshRoom();
+    RecordEdit(services, QStringLiteral("stepkind"), [&] {
+        state.level.setByte(TileKindAt(state.room, state.row, state.column), static_cast<std::uint8_t>(index));
+        services.refreshRoom();
+    });
 }
 
 void markAttributeFieldEdited(EditorState &state)
@@ -81,14 +84,16 @@ void storeAttributeField(EditorState &state, Services &services, int tag, const 
 {
     if (!state.levelOpen || !state.attributeEditPending || tag < 0 || tag > 3)
         return;
-    const int value = ReadNumberInRange(text, 0, 255, -1, QString(), state.texts, services.modals);
-    if (value != -1)
-        state.level.setByte(TileAttributeAt(state.room, state.row, state.column, tag),
-                            static_cast<std::uint8_t>(value));
-    // The refresh writes the stored bytes back into the fields; clearing the flag only afterwards
-    // keeps that rewriting from counting as an edit.
-    services.refreshRoom();
-    state.attributeEditPending = false;
+    RecordEdit(services, QStringLiteral("stepattribute"), [&] {
+        const int value = ReadNumberInRange(text, 0, 255, -1, QString(), state.texts, services.modals);
+        if (value != -1)
+            state.level.setByte(TileAttributeAt(state.room, state.row, state.column, tag),
+                                static_cast<std::uint8_t>(value));
+        // The refresh writes the stored bytes back into the fields; clearing the flag only
+        // afterwards keeps that rewriting from counting as an edit.
+        services.refreshRoom();
+        state.attributeEditPending = false;
+    });
 }
 
 } // namespace qv2

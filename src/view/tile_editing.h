@@ -6,7 +6,8 @@
 #include <QString>
 
 // Editing the shown room in the main window: clicks on the room view, the toolbar's tile-kind
-// list and its four attribute fields. Every change is written at once and followed by the refresh.
+// list and its four attribute fields. Every change is written at once, recorded as one step of the
+// undo history and followed by the refresh.
 namespace qv2 {
 
 // A press on the room view: selects the tile under the point, or follows the neighbour arrow under

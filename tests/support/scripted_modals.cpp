@@ -24,6 +24,7 @@ std::optional<QString> takeFront(std::deque<std::optional<QString>> &answers)
 ScriptedModals::~ScriptedModals()
 {
     EXPECT_TRUE(yesNoAnswers.empty()) << yesNoAnswers.size() << " yes/no answer(s) never asked for";
+    EXPECT_TRUE(unsavedAnswers.empty()) << unsavedAnswers.size() << " save question answer(s) never asked for";
     EXPECT_TRUE(inputAnswers.empty()) << inputAnswers.size() << " input answer(s) never asked for";
     EXPECT_TRUE(fileAnswers.empty()) << fileAnswers.size() << " file answer(s) never asked for";
     EXPECT_TRUE(dialogScripts.empty()) << dialogScripts.size() << " dialog script(s) never run";
@@ -43,6 +44,18 @@ bool ScriptedModals::askYesNo(const QString &caption, const QString &text)
     }
     const bool answer = yesNoAnswers.front();
     yesNoAnswers.pop_front();
+    return answer;
+}
+
+qv2::UnsavedAnswer ScriptedModals::askUnsaved(const QString &caption, const QString &text)
+{
+    questions.push_back({caption, text});
+    if (unsavedAnswers.empty()) {
+        ADD_FAILURE() << "unexpected save question: " << text.toStdString();
+        return qv2::UnsavedAnswer::Cancel;
+    }
+    const qv2::UnsavedAnswer answer = unsavedAnswers.front();
+    unsavedAnswers.pop_front();
     return answer;
 }
 

@@ -48,12 +48,14 @@ public:
 
     // The user's answers, taken from the front.
     std::deque<bool> yesNoAnswers;
+    std::deque<qv2::UnsavedAnswer> unsavedAnswers; // asked like yes/no questions, into `questions`
     std::deque<std::optional<QString>> inputAnswers; // nullopt = Cancel
     std::deque<std::optional<QString>> fileAnswers;  // nullopt = Cancel
     std::deque<DialogScript> dialogScripts;
 
     void message(const QString &text) override;
     bool askYesNo(const QString &caption, const QString &text) override;
+    qv2::UnsavedAnswer askUnsaved(const QString &caption, const QString &text) override;
     std::optional<QString> inputLine(const QString &caption, const QString &prompt,
                                      const QString &preset) override;
     std::optional<QString> chooseFile(QFileDialog &dialog) override;

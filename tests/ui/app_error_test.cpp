@@ -17,6 +17,7 @@ public:
     QStringList messages;
     void message(const QString &text) override { messages.append(text); }
     bool askYesNo(const QString &, const QString &) override { return false; }
+    UnsavedAnswer askUnsaved(const QString &, const QString &) override { return UnsavedAnswer::Cancel; }
     std::optional<QString> inputLine(const QString &, const QString &, const QString &) override
     {
         return std::nullopt;

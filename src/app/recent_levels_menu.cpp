@@ -1,0 +1,46 @@
+#include "app/recent_levels_menu.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QMenu>
+
+namespace qv2 {
+
+namespace {
+
+// Long paths are shortened in the middle, where the folders are least telling.
+constexpr int kPathWidth = 420;
+
+} // namespace
+
+RecentLevelsMenu::RecentLevelsMenu(QMenu &menu, QAction *before,
+                                   std::function<void(const RecentLevel &)> open)
+    : QObject(&menu), m_menu(menu), m_before(before), m_open(std::move(open))
+{
+}
+
+void RecentLevelsMenu::show(const std::vector<RecentLevel> &levels)
+{
+    // Deleted later: the entry just chosen is still delivering its signal.
+    for (QAction *entry : m_entries) {
+        m_menu.removeAction(entry);
+        entry->deleteLater();
+    }
+    m_entries.clear();
+    const QFontMetrics metrics(m_menu.font());
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        const RecentLevel level = levels[i];
+        QString path = metrics.elidedText(QDir::toNativeSeparators(level.path), Qt::ElideMiddle, kPathWidth);
+        path.replace(QLatin1Char('&'), QStringLiteral("&&")); // shown as is, not as a shortcut letter
+        auto *entry = new QAction(QStringLiteral("&%1 %2 \u2013 %3").arg(i + 1).arg(path).arg(level.id), &m_menu);
+        entry->setObjectName(QStringLiteral("RecentLevel%1").arg(i + 1));
+        entry->setEnabled(QFileInfo(level.path).isFile());
+        connect(entry, &QAction::triggered, this, [this, level] { m_open(level); });
+        m_menu.insertAction(m_before, entry);
+        m_entries.push_back(entry);
+    }
+}
+
+} // namespace qv2

@@ -1,0 +1,109 @@
+#include "view/room_keyboard.h"
+
+#include "view/paint_box.h"
+#include "view/tile_editing.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace qv2 {
+
+void moveSelection(EditorState &state, Services &services, Side side)
+{
+    if (!state.levelOpen)
+        return;
+    int row = state.row + (side == SideDown) - (side == SideUp);
+    int column = state.column + (side == SideRight) - (side == SideLeft);
+    if (row < 0 || row >= kRows || column < 0 || column >= kColumns) {
+        const int neighbour = state.level.byte(NeighbourAt(state.room, side));
+        if (neighbour == 0 || neighbour > kRoomCount)
+            return;
+        state.room = neighbour;
+        row = (row + kRows) % kRows;
+        column = (column + kColumns) % kColumns;
+    }
+    state.row = row;
+    state.column = column;
+    services.refreshRoom();
+}
+
+void stepRoom(EditorState &state, Services &services, int step)
+{
+    if (!state.levelOpen)
+        return;
+    const int room = std::clamp(state.room + step, 1, kRoomCount);
+    if (room == state.room)
+        return;
+    state.room = room;
+    services.refreshRoom();
+}
+
+namespace {
+
+std::optional<int> HexDigit(QChar c)
+{
+    const char latin = c.toLatin1();
+    if (latin >= '0' && latin <= '9')
+        return latin - '0';
+    if (latin >= 'a' && latin <= 'f')
+        return latin - 'a' + 10;
+    if (latin >= 'A' && latin <= 'F')
+        return latin - 'A' + 10;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> KindTyping::type(QChar c)
+{
+    const std::optional<int> digit = HexDigit(c);
+    if (!digit) {
+        reset();
+        return std::nullopt;
+    }
+    if (!m_first) {
+        m_first = digit;
+        return std::nullopt;
+    }
+    const int kind = *m_first * 16 + *digit;
+    reset();
+    return kind;
+}
+
+RoomKeyboard::RoomKeyboard(PaintBox &view, const QComboBox &tileKinds, EditorState &state,
+                           Services &services)
+    : QObject(&view), m_tileKinds(tileKinds), m_state(state), m_services(services)
+{
+    view.installEventFilter(this);
+}
+
+bool RoomKeyboard::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut)
+        m_typing.reset();
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    switch (key->key()) {
+    case Qt::Key_Left: moveSelection(m_state, m_services, SideLeft); return true;
+    case Qt::Key_Right: moveSelection(m_state, m_services, SideRight); return true;
+    case Qt::Key_Up: moveSelection(m_state, m_services, SideUp); return true;
+    case Qt::Key_Down: moveSelection(m_state, m_services, SideDown); return true;
+    case Qt::Key_PageUp: stepRoom(m_state, m_services, -1); return true;
+    case Qt::Key_PageDown: stepRoom(m_state, m_services, 1); return true;
+    default: break;
+    }
+    const bool plain = !(key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
+    if (!plain || key->text().size() != 1 || !HexDigit(key->text()[0])) {
+        m_typing.reset();
+        return false;
+    }
+    const std::optional<int> kind = m_typing.type(key->text()[0]);
+    if (kind && *kind < m_tileKinds.count())
+        setTileKind(m_state, m_services, *kind);
+    return true;
+}
+
+} // namespace qv2

@@ -1,0 +1,80 @@
+// The recent levels: the list's rule, its keeping in the user's settings and the File menu.
+#include "app/user_settings.h"
+#include "main_window_fixture.h"
+#include "support/find_control.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+
+namespace qv2 {
+namespace {
+
+TEST(RecentLevels, NewestFirstWithoutRepeatsAtMostEight)
+{
+    const auto levels = [](std::initializer_list<int> ids) {
+        std::vector<RecentLevel> list;
+        for (int id : ids)
+            list.push_back({QStringLiteral("a.dat"), static_cast<std::uint16_t>(id)});
+        return list;
+    };
+    const struct {
+        const char *name;
+        std::vector<RecentLevel> before;
+        RecentLevel added;
+        std::vector<RecentLevel> after;
+    } cases[] = {
+        {"first", {}, {QStringLiteral("a.dat"), 1}, levels({1})},
+        {"again moves to the front", levels({2, 1, 3}), {QStringLiteral("a.dat"), 1}, levels({1, 2, 3})},
+        {"the same id of another archive is another level",
+         levels({1}),
+         {QStringLiteral("b.dat"), 1},
+         {{QStringLiteral("b.dat"), 1}, {QStringLiteral("a.dat"), 1}}},
+        {"the oldest drops out", levels({1, 2, 3, 4, 5, 6, 7, 8}), {QStringLiteral("a.dat"), 9},
+         levels({9, 1, 2, 3, 4, 5, 6, 7})},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(AddRecentLevel(c.before, c.added), c.after) << c.name;
+}
+
+using RecentLevelsMenuTest = MainWindowTest;
+
+TEST_F(RecentLevelsMenuTest, OpenedAndSavedLevelsAreOfferedAgain)
+{
+    open(archive, pickRow(3));
+    save(archive, pickRow(0));
+    const QString gone = QString::fromStdString(folder.file("gone.dat"));
+    ASSERT_TRUE(QFile::copy(archive, gone));
+    open(gone, pickRow(3));
+    ASSERT_TRUE(QFile::remove(gone));
+
+    // At the next start, from the user's settings.
+    program = std::make_unique<Program>(modals, programDir());
+    program->LoadStartupSettings();
+    const QMenu &file = Control<QMenu>(window(), QStringLiteral("Fajl1"));
+    const struct {
+        const char *entry;
+        QString path;
+        int id;
+        bool enabled;
+    } entries[] = {
+        {"RecentLevel1", gone, 2003, false},
+        {"RecentLevel2", archive, 2000, true},
+        {"RecentLevel3", archive, 2003, true},
+    };
+    for (const auto &e : entries) {
+        QAction *entry = file.findChild<QAction *>(QString::fromLatin1(e.entry));
+        ASSERT_TRUE(entry) << e.entry;
+        EXPECT_TRUE(entry->text().contains(QDir::toNativeSeparators(e.path)) && entry->text().endsWith(QString::number(e.id)))
+            << e.entry << ": " << entry->text().toStdString();
+        EXPECT_EQ(entry->isEnabled(), e.enabled) << e.entry;
+    }
+    EXPECT_FALSE(file.findChild<QAction *>(QStringLiteral("RecentLevel4")));
+
+    file.findChild<QAction *>(QStringLiteral("RecentLevel2"))->trigger();
+    EXPECT_TRUE(state().levelOpen);
+    EXPECT_TRUE(window().windowTitle().contains(QStringLiteral("2000"))) << window().windowTitle().toStdString();
+}
+
+} // namespace
+} // namespace qv2
