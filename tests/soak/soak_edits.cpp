@@ -183,7 +183,8 @@ void TypeInto(Session &s, QDialog &dialog, const QString &name, int lo, int hi,
     outcome.what += " " + name.toStdString() + "=" + Text(text);
     auto &edit = Control<QLineEdit>(dialog, name);
     edit.setFocus();
-    edit.clear();
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Delete); // as the user empties it: an edit, unlike clear()
     QTest::keyClicks(&edit, text);
 }
 
@@ -270,7 +271,8 @@ Outcome EditBackground(Session &s)
 
 Outcome EditStartPosition(Session &s)
 {
-    return WithDialog(s, "start position", [&] { editStartPosition(s.state, s.services, s.startPosition); },
+    return WithDialog(s, "start position",
+                      [&] { editStartPosition(s.state, s.services, s.startPosition); },
                       [&](QDialog &dialog, Outcome &outcome) {
                           TypeField(s, dialog, "Edit1", 1, kRoomCount, kStartRoomOffset, outcome);
                           TypeField(s, dialog, "Edit2", 0, kTilesPerRoom - 1, kStartTileOffset,
@@ -310,6 +312,64 @@ Outcome EditLevelType(Session &s)
                           ChooseItem(s, dialog, "ComboBox2", kEnemyGraphicsCodes,
                                      kEnemyGraphicsOffset, outcome);
                       });
+}
+
+// Enemies of the shown room: the count, perhaps one list picked (which stores the record shown),
+// then one number typed. OK stores the whole of record 0 as the controls show it: a list that
+// shows no item leaves its byte, and the revival state sets its companion byte.
+Outcome EditEnemies(Session &s)
+{
+    const int room = s.state.room;
+    return WithDialog(
+        s, "enemies of room " + std::to_string(room),
+        [&] { editEnemies(s.state, s.services, s.enemies); },
+        [&](QDialog &dialog, Outcome &outcome) {
+            const std::size_t record = EnemyCountAt(room) + 1;
+            const int count = s.below(kMaxEnemies + 1);
+            Control<QSpinBox>(dialog, "UpDown1").setValue(count);
+            outcome.what += " count " + std::to_string(count);
+            outcome.writes[EnemyCountAt(room)] = static_cast<std::uint8_t>(count);
+            struct List {
+                const char *name;
+                ChoiceValues codes;
+                int byte;
+                int otherwise;
+            };
+            const List lists[] = {{"ComboBox1", kDirectionCodes, EnemyDirection, 0},
+                                  {"ComboBox2", kColourVariantCodes, EnemyColour, -1},
+                                  {"ComboBox3", kEnemyKindCodes, EnemyKind, -1},
+                                  {"ComboBox4", kRevivalCodes, EnemyRevival, -1}};
+            const int picked = s.below(2 * static_cast<int>(std::size(lists)));
+            for (int i = 0; i < static_cast<int>(std::size(lists)); ++i) {
+                const List &list = lists[i];
+                const std::size_t at = record + list.byte;
+                const int shown = ChoiceIndex(list.codes, s.state.level.byte(at), list.otherwise);
+                std::optional<std::uint8_t> code = ChoiceCode(list.codes, shown);
+                if (i == picked) {
+                    auto &box = Control<QComboBox>(dialog, list.name);
+                    const int item = s.below(box.count());
+                    box.setCurrentIndex(item);
+                    emit box.activated(item);
+                    outcome.what += std::string(" ") + list.name + " item " + std::to_string(item);
+                    code = ChoiceCode(list.codes, item);
+                }
+                if (code)
+                    outcome.writes[at] = *code;
+                if (code && list.byte == EnemyRevival)
+                    outcome.writes[record + EnemyRevivalPair] = *code == 0xFF ? 0xFF : 0x00;
+            }
+            const int field = s.below(5);
+            const int bytes[] = {EnemyTile, EnemyX, EnemySkill, EnemyFrame, EnemyStrength};
+            std::optional<int> value;
+            TypeInto(s, dialog, QStringLiteral("Edit%1").arg(field + 1), 0,
+                     field == 1 ? 65535 : 255, value, outcome);
+            if (!value)
+                ++outcome.messages;
+            else if (field == 1)
+                outcome.writes[record + EnemyX + 1] = static_cast<std::uint8_t>(*value >> 8);
+            if (value)
+                outcome.writes[record + bytes[field]] = static_cast<std::uint8_t>(*value & 0xFF);
+        });
 }
 
 // The bytes a room holds of its own, in the order a room copy keeps them.
@@ -387,6 +447,7 @@ const std::vector<Edit> &Edits()
         {"EditStartPosition", 3, EditStartPosition},
         {"EditNeighbours", 3, EditNeighbours},
         {"EditLevelType", 3, EditLevelType},
+        {"EditEnemies", 4, EditEnemies},
         {"CopyRoom", 2, CopyShownRoom},
         {"PasteRoom", 1, PasteOverShownRoom},
         {"Undo", 6, Undo, false},

@@ -5,6 +5,7 @@
 // level bytes it must set and how many messages it must show; the session checks that every other
 // byte stays as it was.
 #include "editors/background_editor.h"
+#include "editors/enemy_dialog.h"
 #include "editors/level_type_dialog.h"
 #include "editors/neighbour_dialog.h"
 #include "editors/start_position_dialog.h"
@@ -63,6 +64,7 @@ public:
     qv2::StartPositionDialog startPosition;
     qv2::NeighbourDialog neighbours;
     qv2::LevelTypeDialog levelType;
+    qv2::EnemyDialog enemies;
     std::optional<qv2::RoomCopy> copiedRoom;
 
     // What undo and redo must bring back: the level before each step still to undo, and after
