@@ -372,6 +372,22 @@ Outcome EditEnemies(Session &s)
         });
 }
 
+// The link table: perhaps another entry chosen, then one of its five bytes typed.
+Outcome EditLinks(Session &s)
+{
+    return WithDialog(s, "links", [&] { editLinks(s.state, s.services, s.links); },
+                      [&](QDialog &dialog, Outcome &outcome) {
+                          auto &entry = Control<QSpinBox>(dialog, "UpDown1");
+                          if (s.chance(50))
+                              entry.setValue(s.below(kLinkEntryCount));
+                          const int field = s.below(kLinkEntrySize);
+                          outcome.what += " entry " + std::to_string(entry.value());
+                          TypeField(s, dialog, QStringLiteral("Edit%1").arg(field + 1), 0, 255,
+                                    kLinkTableOffset + entry.value() * kLinkEntrySize + field,
+                                    outcome);
+                      });
+}
+
 // The bytes a room holds of its own, in the order a room copy keeps them.
 std::vector<std::size_t> RoomBytes(int room)
 {
@@ -448,6 +464,7 @@ const std::vector<Edit> &Edits()
         {"EditNeighbours", 3, EditNeighbours},
         {"EditLevelType", 3, EditLevelType},
         {"EditEnemies", 4, EditEnemies},
+        {"EditLinks", 3, EditLinks},
         {"CopyRoom", 2, CopyShownRoom},
         {"PasteRoom", 1, PasteOverShownRoom},
         {"Undo", 6, Undo, false},

@@ -7,6 +7,7 @@
 #include "editors/background_editor.h"
 #include "editors/enemy_dialog.h"
 #include "editors/level_type_dialog.h"
+#include "editors/link_dialog.h"
 #include "editors/neighbour_dialog.h"
 #include "editors/start_position_dialog.h"
 #include "support/scripted_modals.h"
@@ -65,6 +66,7 @@ public:
     qv2::NeighbourDialog neighbours;
     qv2::LevelTypeDialog levelType;
     qv2::EnemyDialog enemies;
+    qv2::LinkDialog links;
     std::optional<qv2::RoomCopy> copiedRoom;
 
     // What undo and redo must bring back: the level before each step still to undo, and after

@@ -63,14 +63,14 @@ void CheckStep(const Bytes &before, const Session &s, const Outcome &outcome)
                 s.modals.dialogScripts.empty());
 }
 
-// The bytes that some edit of the soak can set: tile kinds and attributes, the rooms' enemy and
-// coming-guard blocks (whole, by paste), the neighbours, the start position, the level type,
-// number, flags and enemy graphics, and the restart points.
+// The bytes that some edit of the soak can set: tile kinds and attributes, the link table, the
+// rooms' enemy and coming-guard blocks (whole, by paste), the neighbours, the start position, the
+// level type, number, flags and enemy graphics, and the restart points.
 std::set<std::size_t> ReachableBytes()
 {
     std::set<std::size_t> reachable{kStartRoomOffset,  kStartTileOffset,   kStartDirectionOffset,
                                     kLevelTypeOffset,  kLevelNumberOffset, kEnemyGraphicsOffset};
-    for (std::size_t offset = 0; offset < kLinkTableOffset; ++offset)
+    for (std::size_t offset = 0; offset < kLinkTableOffset + kLinkTableSize; ++offset)
         reachable.insert(offset);
     for (int i = 0; i < kLevelFlagCount; ++i) {
         reachable.insert(LevelFlagAt(i));
