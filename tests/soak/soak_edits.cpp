@@ -2,6 +2,7 @@
 // main window wires, with the bytes and messages it must produce.
 #include "soak_session.h"
 
+#include "editors/choice_codes.h"
 #include "editors/coming_guards.h"
 #include "editors/restart_points.h"
 #include "level/level_layout.h"
@@ -10,6 +11,7 @@
 #include "view/room_commands.h"
 #include "view/tile_editing.h"
 
+#include <QListWidget>
 #include <QSpinBox>
 #include <QTest>
 
@@ -173,18 +175,47 @@ Outcome WithDialog(Session &s, std::string what, const std::function<void()> &co
     return outcome;
 }
 
+// Types a number of lo..hi, or a text the number entry refuses, into the dialog's field `name`.
+void TypeInto(Session &s, QDialog &dialog, const QString &name, int lo, int hi,
+              std::optional<int> &value, Outcome &outcome)
+{
+    const QString text = s.typedNumber(lo, hi, value);
+    outcome.what += " " + name.toStdString() + "=" + Text(text);
+    auto &edit = Control<QLineEdit>(dialog, name);
+    edit.setFocus();
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Delete); // as the user empties it: an edit, unlike clear()
+    QTest::keyClicks(&edit, text);
+}
+
+// A field whose accepted number OK stores at `offset`; a refused one costs a message.
+void TypeField(Session &s, QDialog &dialog, const QString &name, int lo, int hi,
+               std::size_t offset, Outcome &outcome)
+{
+    std::optional<int> value;
+    TypeInto(s, dialog, name, lo, hi, value, outcome);
+    Expect(outcome, offset, value);
+}
+
+// Picks an item of a choice list, or none; OK stores the code the item stands for, if any.
+void ChooseItem(Session &s, QDialog &dialog, const QString &name, ChoiceValues codes,
+                std::size_t offset, Outcome &outcome)
+{
+    auto &list = Control<QComboBox>(dialog, name);
+    const int index = s.below(list.count() + 1) - 1;
+    list.setCurrentIndex(index);
+    outcome.what += " " + name.toStdString() + " item " + std::to_string(index);
+    if (const auto code = ChoiceCode(codes, index))
+        outcome.writes[offset] = *code;
+}
+
 // Types into a few of a grid dialog's boxes; box k holds level byte first + k.
 void TypeIntoGrid(Session &s, QDialog &dialog, int boxes, std::size_t first, Outcome &outcome)
 {
     std::map<int, std::optional<int>> typed;
     for (int n = s.below(4); n > 0; --n) {
         const int box = s.below(boxes);
-        const QString text = s.typedNumber(0, 255, typed[box]);
-        outcome.what += " box " + std::to_string(box) + "=" + Text(text);
-        auto &edit = Control<QLineEdit>(dialog, QStringLiteral("dinEdit%1").arg(box));
-        edit.setFocus();
-        edit.clear();
-        QTest::keyClicks(&edit, text);
+        TypeInto(s, dialog, QStringLiteral("dinEdit%1").arg(box), 0, 255, typed[box], outcome);
     }
     for (const auto &[box, value] : typed)
         Expect(outcome, first + static_cast<std::size_t>(box), value);
@@ -238,6 +269,182 @@ Outcome EditBackground(Session &s)
         });
 }
 
+Outcome EditStartPosition(Session &s)
+{
+    return WithDialog(s, "start position",
+                      [&] { editStartPosition(s.state, s.services, s.startPosition); },
+                      [&](QDialog &dialog, Outcome &outcome) {
+                          TypeField(s, dialog, "Edit1", 1, kRoomCount, kStartRoomOffset, outcome);
+                          TypeField(s, dialog, "Edit2", 0, kTilesPerRoom - 1, kStartTileOffset,
+                                    outcome);
+                          ChooseItem(s, dialog, "ComboBox1", kDirectionCodes,
+                                     kStartDirectionOffset, outcome);
+                      });
+}
+
+Outcome EditNeighbours(Session &s)
+{
+    const int room = s.state.room;
+    return WithDialog(s, "neighbours of room " + std::to_string(room),
+                      [&] { editNeighbours(s.state, s.services, s.neighbours); },
+                      [&](QDialog &dialog, Outcome &outcome) {
+                          for (int side = 0; side < 4; ++side)
+                              TypeField(s, dialog, QStringLiteral("Edit%1").arg(side + 1), 0,
+                                        kRoomCount, NeighbourAt(room, side), outcome);
+                      });
+}
+
+Outcome EditLevelType(Session &s)
+{
+    return WithDialog(s, "level type", [&] { editLevelType(s.state, s.services, s.levelType); },
+                      [&](QDialog &dialog, Outcome &outcome) {
+                          ChooseItem(s, dialog, "ComboBox1", kLevelTypeCodes, kLevelTypeOffset,
+                                     outcome);
+                          TypeField(s, dialog, "Edit1", 0, 255, kLevelNumberOffset, outcome);
+                          auto &flags = Control<QListWidget>(dialog, "CheckListBox1");
+                          for (int i = 0; i < kLevelFlagCount && i < flags.count(); ++i) {
+                              const bool on = s.chance(50);
+                              flags.item(i)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+                              outcome.writes[LevelFlagAt(i)] = on ? 1 : 0;
+                              outcome.writes[LevelFlagAt(i) + 1] = 0;
+                              outcome.what += on ? "+" : "-";
+                          }
+                          ChooseItem(s, dialog, "ComboBox2", kEnemyGraphicsCodes,
+                                     kEnemyGraphicsOffset, outcome);
+                      });
+}
+
+// Enemies of the shown room: the count, perhaps one list picked (which stores the record shown),
+// then one number typed. OK stores the whole of record 0 as the controls show it: a list that
+// shows no item leaves its byte, and the revival state sets its companion byte.
+Outcome EditEnemies(Session &s)
+{
+    const int room = s.state.room;
+    return WithDialog(
+        s, "enemies of room " + std::to_string(room),
+        [&] { editEnemies(s.state, s.services, s.enemies); },
+        [&](QDialog &dialog, Outcome &outcome) {
+            const std::size_t record = EnemyCountAt(room) + 1;
+            const int count = s.below(kMaxEnemies + 1);
+            Control<QSpinBox>(dialog, "UpDown1").setValue(count);
+            outcome.what += " count " + std::to_string(count);
+            outcome.writes[EnemyCountAt(room)] = static_cast<std::uint8_t>(count);
+            struct List {
+                const char *name;
+                ChoiceValues codes;
+                int byte;
+                int otherwise;
+            };
+            const List lists[] = {{"ComboBox1", kDirectionCodes, EnemyDirection, 0},
+                                  {"ComboBox2", kColourVariantCodes, EnemyColour, -1},
+                                  {"ComboBox3", kEnemyKindCodes, EnemyKind, -1},
+                                  {"ComboBox4", kRevivalCodes, EnemyRevival, -1}};
+            const int picked = s.below(2 * static_cast<int>(std::size(lists)));
+            for (int i = 0; i < static_cast<int>(std::size(lists)); ++i) {
+                const List &list = lists[i];
+                const std::size_t at = record + list.byte;
+                const int shown = ChoiceIndex(list.codes, s.state.level.byte(at), list.otherwise);
+                std::optional<std::uint8_t> code = ChoiceCode(list.codes, shown);
+                if (i == picked) {
+                    auto &box = Control<QComboBox>(dialog, list.name);
+                    const int item = s.below(box.count());
+                    box.setCurrentIndex(item);
+                    emit box.activated(item);
+                    outcome.what += std::string(" ") + list.name + " item " + std::to_string(item);
+                    code = ChoiceCode(list.codes, item);
+                }
+                if (code)
+                    outcome.writes[at] = *code;
+                if (code && list.byte == EnemyRevival)
+                    outcome.writes[record + EnemyRevivalPair] = *code == 0xFF ? 0xFF : 0x00;
+            }
+            const int field = s.below(5);
+            const int bytes[] = {EnemyTile, EnemyX, EnemySkill, EnemyFrame, EnemyStrength};
+            std::optional<int> value;
+            TypeInto(s, dialog, QStringLiteral("Edit%1").arg(field + 1), 0,
+                     field == 1 ? 65535 : 255, value, outcome);
+            if (!value)
+                ++outcome.messages;
+            else if (field == 1)
+                outcome.writes[record + EnemyX + 1] = static_cast<std::uint8_t>(*value >> 8);
+            if (value)
+                outcome.writes[record + bytes[field]] = static_cast<std::uint8_t>(*value & 0xFF);
+        });
+}
+
+// The link table: perhaps another entry chosen, then one of its five bytes typed.
+Outcome EditLinks(Session &s)
+{
+    return WithDialog(s, "links", [&] { editLinks(s.state, s.services, s.links); },
+                      [&](QDialog &dialog, Outcome &outcome) {
+                          auto &entry = Control<QSpinBox>(dialog, "UpDown1");
+                          if (s.chance(50))
+                              entry.setValue(s.below(kLinkEntryCount));
+                          const int field = s.below(kLinkEntrySize);
+                          outcome.what += " entry " + std::to_string(entry.value());
+                          TypeField(s, dialog, QStringLiteral("Edit%1").arg(field + 1), 0, 255,
+                                    kLinkTableOffset + entry.value() * kLinkEntrySize + field,
+                                    outcome);
+                      });
+}
+
+// The bytes a room holds of its own, in the order a room copy keeps them.
+std::vector<std::size_t> RoomBytes(int room)
+{
+    std::vector<std::size_t> offsets;
+    for (int place = 0; place < kTilesPerRoom; ++place)
+        offsets.push_back(TileKindAt(room, place / kColumns, place % kColumns));
+    for (int place = 0; place < kTilesPerRoom; ++place) {
+        for (int k = 0; k < 4; ++k)
+            offsets.push_back(TileAttributeAt(room, place / kColumns, place % kColumns, k));
+    }
+    for (int i = 0; i < kEnemyBlockSize; ++i)
+        offsets.push_back(EnemyCountAt(room) + i);
+    for (std::size_t at = ComingGuardCountAt(room); at < ComingGuardCountAt(room + 1); ++at)
+        offsets.push_back(at);
+    return offsets;
+}
+
+Outcome CopyShownRoom(Session &s)
+{
+    s.copiedRoom = CopyRoom(s.state.level, s.state.room);
+    return {"copy room " + std::to_string(s.state.room)};
+}
+
+Outcome PasteOverShownRoom(Session &s)
+{
+    Outcome outcome{"paste over room " + std::to_string(s.state.room)};
+    if (!s.copiedRoom)
+        return outcome;
+    const std::vector<std::size_t> offsets = RoomBytes(s.state.room);
+    EXPECT_EQ(s.copiedRoom->bytes.size(), offsets.size());
+    for (std::size_t i = 0; i < offsets.size() && i < s.copiedRoom->bytes.size(); ++i)
+        outcome.writes[offsets[i]] = s.copiedRoom->bytes[i];
+    pasteRoom(s.state, s.services, *s.copiedRoom);
+    return outcome;
+}
+
+// Undo or redo: the level becomes the image the model keeps for it, which moves to the other side.
+Outcome Travel(Session &s, std::vector<Bytes> &from, std::vector<Bytes> &to, bool undo)
+{
+    Outcome outcome{undo ? "undo" : "redo"};
+    const Bytes now = s.state.level.bytes();
+    if (!from.empty()) {
+        for (std::size_t offset = 0; offset < now.size(); ++offset)
+            outcome.writes[offset] = from.back()[offset];
+        to.push_back(now);
+        from.pop_back();
+    }
+    if (undo)
+        s.history.undo();
+    else
+        s.history.redo();
+    return outcome;
+}
+
+Outcome Undo(Session &s) { return Travel(s, s.undoImages, s.redoImages, true); }
+Outcome Redo(Session &s) { return Travel(s, s.redoImages, s.undoImages, false); }
+
 } // namespace
 
 const std::vector<Edit> &Edits()
@@ -253,6 +460,15 @@ const std::vector<Edit> &Edits()
         {"EditRestartPoints", 4, EditRestartPoints},
         {"EditComingGuards", 4, EditComingGuards},
         {"EditBackground", 4, EditBackground},
+        {"EditStartPosition", 3, EditStartPosition},
+        {"EditNeighbours", 3, EditNeighbours},
+        {"EditLevelType", 3, EditLevelType},
+        {"EditEnemies", 4, EditEnemies},
+        {"EditLinks", 3, EditLinks},
+        {"CopyRoom", 2, CopyShownRoom},
+        {"PasteRoom", 1, PasteOverShownRoom},
+        {"Undo", 6, Undo, false},
+        {"Redo", 3, Redo, false},
     };
     return edits;
 }

@@ -12,7 +12,8 @@
 namespace soak {
 
 Session::Session(std::uint32_t seed, const QString &programDir, qv2::LevelStore level)
-    : services{modals, [this] { qv2::RefreshRoom(state, m_widgets); }},
+    : services{modals, [this] { qv2::RefreshRoom(state, m_widgets); }, &history},
+      history(state, [this] { services.refreshRoom(); }),
       panel(panel1, state, services),
       m_widgets{m_picture,
                 m_paintBox,

@@ -5,10 +5,17 @@
 // level bytes it must set and how many messages it must show; the session checks that every other
 // byte stays as it was.
 #include "editors/background_editor.h"
+#include "editors/enemy_dialog.h"
+#include "editors/level_type_dialog.h"
+#include "editors/link_dialog.h"
+#include "editors/neighbour_dialog.h"
+#include "editors/start_position_dialog.h"
 #include "support/scripted_modals.h"
+#include "ui/edit_history.h"
 #include "ui/editor_state.h"
 #include "view/paint_box.h"
 #include "view/property_panel.h"
+#include "view/room_copy.h"
 #include "view/room_refresh.h"
 
 #include <QComboBox>
@@ -53,7 +60,19 @@ public:
     qv2::EditorState state;
     ScriptedModals modals;
     qv2::Services services;
+    qv2::EditHistory history;
     qv2::BackgroundEditor backgroundEditor;
+    qv2::StartPositionDialog startPosition;
+    qv2::NeighbourDialog neighbours;
+    qv2::LevelTypeDialog levelType;
+    qv2::EnemyDialog enemies;
+    qv2::LinkDialog links;
+    std::optional<qv2::RoomCopy> copiedRoom;
+
+    // What undo and redo must bring back: the level before each step still to undo, and after
+    // each step undone, the latest last.
+    std::vector<qv2::Bytes> undoImages;
+    std::vector<qv2::Bytes> redoImages;
     QWidget panel1;
     qv2::PropertyPanel panel;
 
@@ -67,11 +86,13 @@ private:
     std::mt19937 m_random;
 };
 
-// One kind of user action; `weight` is its share of the steps.
+// One kind of user action; `weight` is its share of the steps. A recorded action becomes one step
+// of the undo history, as the main window records its commands; undo and redo themselves are not.
 struct Edit {
     const char *name;
     int weight;
     Outcome (*run)(Session &);
+    bool recorded = true;
 };
 
 // Every kind of action the soak takes, one row each.

@@ -7,6 +7,9 @@
 #include "level/archive_file.h"
 #include "level/level_layout.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -60,22 +63,30 @@ void CheckStep(const Bytes &before, const Session &s, const Outcome &outcome)
                 s.modals.dialogScripts.empty());
 }
 
-// The bytes that some edit of the soak can set: tile kinds and attributes, the enemy counts,
-// the restart points and the coming-guard counts and records.
+// The bytes that some edit of the soak can set: tile kinds and attributes, the link table, the
+// rooms' enemy and coming-guard blocks (whole, by paste), the neighbours, the start position, the
+// level type, number, flags and enemy graphics, and the restart points.
 std::set<std::size_t> ReachableBytes()
 {
-    std::set<std::size_t> reachable;
-    for (std::size_t offset = 0; offset < kLinkTableOffset; ++offset)
+    std::set<std::size_t> reachable{kStartRoomOffset,  kStartTileOffset,   kStartDirectionOffset,
+                                    kLevelTypeOffset,  kLevelNumberOffset, kEnemyGraphicsOffset};
+    for (std::size_t offset = 0; offset < kLinkTableOffset + kLinkTableSize; ++offset)
         reachable.insert(offset);
+    for (int i = 0; i < kLevelFlagCount; ++i) {
+        reachable.insert(LevelFlagAt(i));
+        reachable.insert(LevelFlagAt(i) + 1);
+    }
     for (int point = 0; point < kRestartPointCount; ++point) {
         reachable.insert(RestartPointAt(point));
         reachable.insert(RestartPointAt(point) + 1);
     }
     for (int room = 1; room <= kRoomCount; ++room) {
-        reachable.insert(EnemyCountAt(room));
-        reachable.insert(ComingGuardCountAt(room));
-        for (int k = 0; k < kMaxComingGuards * kComingGuardRecordSize; ++k)
-            reachable.insert(ComingGuardRecordAt(room, 0) + k);
+        for (int side = 0; side < 4; ++side)
+            reachable.insert(NeighbourAt(room, side));
+        for (int i = 0; i < kEnemyBlockSize; ++i)
+            reachable.insert(EnemyCountAt(room) + i);
+        for (std::size_t at = ComingGuardCountAt(room); at < ComingGuardCountAt(room + 1); ++at)
+            reachable.insert(at);
     }
     return reachable;
 }
@@ -99,7 +110,15 @@ TEST(Soak, RandomEditsSaveAndReopenWithNothingElseChanged)
         const Edit &edit = PickEdit(s);
         const Bytes before = s.state.level.bytes();
         s.modals.messages.clear();
-        const Outcome outcome = edit.run(s);
+        Outcome outcome;
+        if (edit.recorded)
+            RecordEdit(s.services, edit.name, [&] { outcome = edit.run(s); });
+        else
+            outcome = edit.run(s);
+        if (edit.recorded && s.state.level.bytes() != before) {
+            s.undoImages.push_back(before);
+            s.redoImages.clear();
+        }
         recent.push_back(std::to_string(step) + " " + edit.name + ": " + outcome.what);
         if (recent.size() > 12)
             recent.pop_front();
@@ -113,11 +132,16 @@ TEST(Soak, RandomEditsSaveAndReopenWithNothingElseChanged)
         s.deleteReplacedControls();
     }
 
-    Bytes image = archive.image;
-    ASSERT_EQ(WriteLevelResource(image, slot.entry, s.state.level), WriteStatus::Written);
+    // Save and reopen through the file layer that Save and Open use, on a copy of the archive.
+    QTemporaryDir folder;
+    const std::string copy = folder.filePath("qasvar.dat").toStdString();
+    ASSERT_TRUE(QFile::copy(programDir + "qasvar.dat", QString::fromStdString(copy)));
+    ASSERT_EQ(SaveLevelToArchive(copy, 2000, s.state.level).outcome, ArchiveOutcome::Done);
     LevelStore reopened;
-    EXPECT_EQ(ReadLevelResource(image, slot.entry, reopened), ReadStatus::ChecksumGood);
+    EXPECT_EQ(OpenLevelFromArchive(copy, 2000, reopened).outcome, ArchiveOutcome::Done);
     EXPECT_EQ(reopened.bytes(), s.state.level.bytes());
+    const Bytes image = LoadArchiveImage(copy).image;
+    ASSERT_EQ(image.size(), archive.image.size());
     const std::size_t slotEnd = slot.entry.dataOffset + 1 + slot.entry.dataSize;
     const std::size_t slotBegin = slot.entry.dataOffset;
     EXPECT_TRUE(std::equal(image.begin(), image.begin() + slotBegin, archive.image.begin()));
