@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/archive_dialog.h"
 #include "ui/editor_state.h"
 #include "ui/text_catalogue.h"
 
@@ -60,8 +61,8 @@ public:
     EditorState &state() { return m_state; }
     Services &services() { return m_services; }
     QAction *action(Action which) const { return m_actions[which]; }
-    QFileDialog &openDialog() const { return *m_openDialog; }
-    QFileDialog &saveDialog() const { return *m_saveDialog; }
+    QFileDialog &openDialog() { return m_openDialog.dialog(); }
+    QFileDialog &saveDialog() { return m_saveDialog.dialog(); }
 
     // Opens level `id` of the archive as if it had been chosen in the file dialog and the picker.
     void openArchive(const QString &path, std::uint16_t id);
@@ -108,8 +109,8 @@ private:
     PaintBox *m_paintBox = nullptr;
     QWidget *m_panelHost = nullptr;
     PropertyPanel *m_panel = nullptr;
-    QFileDialog *m_openDialog = nullptr;
-    QFileDialog *m_saveDialog = nullptr;
+    ArchiveDialog m_openDialog;
+    ArchiveDialog m_saveDialog;
     QString m_saveButtonText = QString::fromUtf8("Mentés"); // the Save dialog's accept button
 };
 
