@@ -107,8 +107,9 @@ const PanelLayout &PropertyPanel::layOut()
 bool PropertyPanel::keepsControlsFor(const std::vector<PanelRow> &rows, const PanelLayout &layout) const
 {
     // New controls would take the focus away from a field being typed in (without storing it).
-    const QWidget *focus = QApplication::focusWidget();
-    if (m_shownLayout != layout || rows.size() != m_shownRows.size() || (focus && m_panel.isAncestorOf(focus)))
+    QWidget *focus = QApplication::focusWidget();
+    const bool typing = focus && std::find(m_values.begin(), m_values.end(), focus) != m_values.end();
+    if (m_shownLayout != layout || rows.size() != m_shownRows.size() || typing)
         return false;
     for (std::size_t slot = 0; slot < rows.size(); ++slot) {
         if (rows[slot].control != m_shownRows[slot].control)
