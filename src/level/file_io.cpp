@@ -8,6 +8,12 @@
 
 namespace qv2 {
 
+namespace {
+
+const char *const kCutShort = "the file ended early: another program is changing it";
+
+} // namespace
+
 std::string SystemReason(int error) { return std::generic_category().message(error); }
 
 std::string ReadUpTo(int fd, std::size_t limit, Bytes &bytes)
@@ -48,6 +54,68 @@ std::string WriteAll(int fd, const Bytes &bytes)
         if (put < 0)
             return SystemReason(errno);
         done += static_cast<std::size_t>(put);
+    }
+    return {};
+}
+
+std::string ReadAt(int fd, std::uint64_t offset, std::size_t count, std::uint8_t *out)
+{
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t got = pread(fd, out + done, count - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return SystemReason(errno);
+        if (got == 0)
+            return kCutShort;
+        done += static_cast<std::size_t>(got);
+    }
+    return {};
+}
+
+std::string WriteAt(int fd, std::uint64_t offset, const std::uint8_t *bytes, std::size_t count)
+{
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t put = pwrite(fd, bytes + done, count - done, static_cast<off_t>(offset + done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            return SystemReason(errno);
+        done += static_cast<std::size_t>(put);
+    }
+    return {};
+}
+
+std::string CopyFileStart(int from, std::uint64_t size, int to)
+{
+    auto in = static_cast<off_t>(0);
+    auto out = static_cast<off_t>(0);
+    while (static_cast<std::uint64_t>(in) < size) {
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(size - in, 1u << 30));
+        const ssize_t copied = copy_file_range(from, &in, to, &out, want, 0);
+        if (copied > 0)
+            continue;
+        if (copied == 0)
+            return kCutShort;
+        if (errno == EINTR)
+            continue;
+        // Other file systems, or kernels without it: the same through a buffer.
+        if (in != 0 || (errno != EXDEV && errno != ENOSYS && errno != EOPNOTSUPP && errno != EINVAL))
+            return SystemReason(errno);
+        break;
+    }
+    if (static_cast<std::uint64_t>(in) >= size)
+        return {};
+    Bytes buffer(1 << 20);
+    for (auto at = static_cast<std::uint64_t>(in); at < size; at += buffer.size()) {
+        const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(size - at, buffer.size()));
+        std::string error = ReadAt(from, at, count, buffer.data());
+        if (error.empty())
+            error = WriteAt(to, at, buffer.data(), count);
+        if (!error.empty())
+            return error;
     }
     return {};
 }
