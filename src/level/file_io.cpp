@@ -12,6 +12,24 @@ namespace {
 
 const char *const kCutShort = "the file ended early: another program is changing it";
 
+// Repeats a read or write of the bytes from `done` on until all `count` are done.
+template <class Step>
+std::string Repeat(std::size_t count, Step step)
+{
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t moved = step(done);
+        if (moved < 0 && errno == EINTR)
+            continue;
+        if (moved < 0)
+            return SystemReason(errno);
+        if (moved == 0)
+            return kCutShort;
+        done += static_cast<std::size_t>(moved);
+    }
+    return {};
+}
+
 } // namespace
 
 std::string SystemReason(int error) { return std::generic_category().message(error); }
@@ -46,46 +64,23 @@ std::string ReadFileUpTo(const std::string &path, std::size_t limit, Bytes &byte
 
 std::string WriteAll(int fd, const Bytes &bytes)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = write(fd, bytes.data() + done, bytes.size() - done);
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            return SystemReason(errno);
-        done += static_cast<std::size_t>(put);
-    }
-    return {};
+    return Repeat(bytes.size(), [&](std::size_t done) {
+        return write(fd, bytes.data() + done, bytes.size() - done);
+    });
 }
 
 std::string ReadAt(int fd, std::uint64_t offset, std::size_t count, std::uint8_t *out)
 {
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t got = pread(fd, out + done, count - done, static_cast<off_t>(offset + done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return SystemReason(errno);
-        if (got == 0)
-            return kCutShort;
-        done += static_cast<std::size_t>(got);
-    }
-    return {};
+    return Repeat(count, [&](std::size_t done) {
+        return pread(fd, out + done, count - done, static_cast<off_t>(offset + done));
+    });
 }
 
 std::string WriteAt(int fd, std::uint64_t offset, const std::uint8_t *bytes, std::size_t count)
 {
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t put = pwrite(fd, bytes + done, count - done, static_cast<off_t>(offset + done));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            return SystemReason(errno);
-        done += static_cast<std::size_t>(put);
-    }
-    return {};
+    return Repeat(count, [&](std::size_t done) {
+        return pwrite(fd, bytes + done, count - done, static_cast<off_t>(offset + done));
+    });
 }
 
 std::string CopyFileStart(int from, std::uint64_t size, int to)
