@@ -160,8 +160,12 @@ void PaintRestartPoints(QPainter &painter, const LevelStore &level, int room, co
 PictureLoader PicturesFromFolder(const QString &imagesDir)
 {
     return [imagesDir](const QString &name) -> std::optional<QImage> {
-        QImage image(imagesDir + name + QStringLiteral(".bmp"));
-        if (image.isNull())
+        const QString path = imagesDir + name + QStringLiteral(".bmp");
+        // Told the format, Qt reads the file with its own BMP reader at once; left to guess, it
+        // asks its image plugins first at every load. A file that is no BMP inside is still read
+        // by what it holds.
+        QImage image(path, "BMP");
+        if (image.isNull() && !image.load(path))
             return std::nullopt;
         return image;
     };
