@@ -9,3 +9,5 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake --preset release "${launcher[@]}" >/dev/null
 cmake --build --preset release
+# The benchmarks build and run; their figures are judged by hand with scripts/bench.sh.
+scripts/bench.sh --quick

@@ -1,6 +1,7 @@
 // qv2leved [ARCHIVE [ID]]: the level editor. With an archive it opens that level (2000 unless an
 // id is given) as if it had been chosen in the file dialog and the level picker.
 #include "app/command_line.h"
+#include "app/quit_after_room_paint.h"
 #include "app/startup.h"
 #include "ui/app_error.h"
 #include "ui/widget_modals.h"
@@ -76,6 +77,7 @@ int main(int argc, char **argv)
     modals.setParent(&program.mainWindow);
     modals.setTexts(&program.mainWindow.state().texts);
     program.LoadStartupSettings();
+    qv2::QuitAfterFirstRoomPaintIfAsked(program.mainWindow);
     program.mainWindow.show();
 
     if (!run.archive.isEmpty()) {

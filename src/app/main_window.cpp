@@ -40,22 +40,13 @@ namespace {
 
 const char *const kBuiltInFilter = "Szintfájlok (qasvar.dat)|qasvar.dat|Minden fájl (*.*)|*.*";
 
-// Both file dialogs pick an existing archive: Save patches a slot of an archive that must exist.
-QFileDialog *makeArchiveDialog(QWidget *parent, const char *name, const char *title)
-{
-    auto *dialog = new QFileDialog(parent, QString::fromUtf8(title));
-    dialog->setObjectName(QString::fromLatin1(name));
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setNameFilters(NameFiltersFromBarFilter(QString::fromUtf8(kBuiltInFilter)));
-    return dialog;
-}
-
 } // namespace
 
 MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *parent)
     : QMainWindow(parent), m_modals(modals), m_history(m_state, [this] { RefreshRoom(); }),
-      m_services{modals, [this] { RefreshRoom(); }, &m_history}
+      m_services{modals, [this] { RefreshRoom(); }, &m_history},
+      m_openDialog(*this, "OpenDialog1", "Szint megnyitása"),
+      m_saveDialog(*this, "SaveDialog1", "Szint mentése")
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QString::fromUtf8("Qasvar 2 szintszerkesztő"));
@@ -67,8 +58,9 @@ MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *paren
     createRoomArea();
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
-    m_openDialog = makeArchiveDialog(this, "OpenDialog1", "Szint megnyitása");
-    m_saveDialog = makeArchiveDialog(this, "SaveDialog1", "Szint mentése");
+    const QStringList filters = NameFiltersFromBarFilter(QString::fromUtf8(kBuiltInFilter));
+    m_openDialog.setNameFilters(filters);
+    m_saveDialog.setNameFilters(filters);
 
     // Every step recorded, undone or redone changes the menu's step names and maybe the mark of
     // unsaved changes.
@@ -287,10 +279,10 @@ void MainWindow::applyTexts(const LanguageFile &language)
     m_undoCaptions = {language.text(main, QStringLiteral("undo")), language.text(main, QStringLiteral("undostep"))};
     m_redoCaptions = {language.text(main, QStringLiteral("redo")), language.text(main, QStringLiteral("redostep"))};
     const QStringList filters = NameFiltersFromBarFilter(language.text(main, QStringLiteral("filter")));
-    m_openDialog->setNameFilters(filters);
-    m_saveDialog->setNameFilters(filters);
-    m_openDialog->setWindowTitle(language.text(main, QStringLiteral("titleopen")));
-    m_saveDialog->setWindowTitle(language.text(main, QStringLiteral("titlesave")));
+    m_openDialog.setNameFilters(filters);
+    m_saveDialog.setNameFilters(filters);
+    m_openDialog.setWindowTitle(language.text(main, QStringLiteral("titleopen")));
+    m_saveDialog.setWindowTitle(language.text(main, QStringLiteral("titlesave")));
     m_saveButtonText = language.text(main, QStringLiteral("savebutton"));
     m_tileKinds->clear();
     m_tileKinds->addItems(language.list(main, QStringLiteral("tiles")));
@@ -312,7 +304,7 @@ void MainWindow::openFromDialog()
 {
     if (!mayDiscardLevel())
         return;
-    if (const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*m_openDialog))
+    if (const std::optional<ArchiveSlot> slot = chooseArchiveSlot(m_openDialog.dialog()))
         openArchive(slot->path, slot->id);
 }
 
@@ -327,12 +319,12 @@ void MainWindow::openArchive(const QString &path, std::uint16_t id)
 {
     // The file dialogs resolve a relative name against the folder they show, not the current one.
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    m_openDialog->selectFile(absolute);
+    m_openDialog.selectFile(absolute);
     if (!loadLevel(m_state, m_modals, absolute, id))
         return;
     m_history.clear();
     enableEditing();
-    m_saveDialog->selectFile(absolute);
+    m_saveDialog.selectFile(absolute);
     if (m_picker)
         m_picker->showLevel(id);
     showLevelAs({absolute, id});
@@ -345,8 +337,8 @@ bool MainWindow::saveFromDialog()
         return false;
     // It picks an existing archive like the Open dialog, but its button says what it is for. Set
     // each time: Qt puts its own caption back whenever the language changes.
-    m_saveDialog->setLabelText(QFileDialog::Accept, m_saveButtonText);
-    const std::optional<ArchiveSlot> slot = chooseArchiveSlot(*m_saveDialog);
+    m_saveDialog.dialog().setLabelText(QFileDialog::Accept, m_saveButtonText);
+    const std::optional<ArchiveSlot> slot = chooseArchiveSlot(m_saveDialog.dialog());
     if (!slot || !saveLevel(m_state, m_modals, slot->path, slot->id))
         return false;
     m_history.markSaved();

@@ -2,6 +2,7 @@
 
 #include "app/user_settings.h"
 #include "ui/edit_history.h"
+#include "app/archive_dialog.h"
 #include "ui/editor_state.h"
 #include "ui/text_catalogue.h"
 #include "view/room_copy.h"
@@ -74,8 +75,8 @@ public:
     EditHistory &history() { return m_history; }
     QMenu &languageMenu() const { return *m_languageMenu; }
     QAction *action(Action which) const { return m_actions[which]; }
-    QFileDialog &openDialog() const { return *m_openDialog; }
-    QFileDialog &saveDialog() const { return *m_saveDialog; }
+    QFileDialog &openDialog() { return m_openDialog.dialog(); }
+    QFileDialog &saveDialog() { return m_saveDialog.dialog(); }
 
     // Opens level `id` of the archive as if it had been chosen in the file dialog and the picker.
     void openArchive(const QString &path, std::uint16_t id);
@@ -154,8 +155,8 @@ private:
     PaintBox *m_paintBox = nullptr;
     QWidget *m_panelHost = nullptr;
     PropertyPanel *m_panel = nullptr;
-    QFileDialog *m_openDialog = nullptr;
-    QFileDialog *m_saveDialog = nullptr;
+    ArchiveDialog m_openDialog;
+    ArchiveDialog m_saveDialog;
     QString m_saveButtonText = QString::fromUtf8("Mentés"); // the Save dialog's accept button
     QString m_programTitle = QString::fromUtf8("Qasvar 2 szintszerkesztő");
     StepCaptions m_undoCaptions;

@@ -1,5 +1,7 @@
 #include "level/archive.h"
 
+#include "level/archive_file_view.h"
+
 #include <algorithm>
 
 namespace qv2 {
@@ -10,8 +12,10 @@ constexpr std::uint64_t kTypeEntrySize = 6;
 constexpr std::uint64_t kResourceEntrySize = 11;
 
 // The one place that reads the archive's little-endian fields. Positions are 64-bit so that an
-// index offset near 4 GiB plus a table offset cannot wrap around into the image.
-bool ReadField(const Bytes &image, std::uint64_t pos, int width, std::uint32_t &value)
+// index offset near 4 GiB plus a table offset cannot wrap around into the image. An image is the
+// whole file in memory (Bytes) or a file read where its fields are (ArchiveFileView).
+template <class Image>
+bool ReadField(const Image &image, std::uint64_t pos, int width, std::uint32_t &value)
 {
     if (pos > image.size() || static_cast<std::uint64_t>(width) > image.size() - pos)
         return false;
@@ -22,7 +26,8 @@ bool ReadField(const Bytes &image, std::uint64_t pos, int width, std::uint32_t &
 }
 
 // The checksum byte and the dataSize level bytes behind it lie inside the image.
-bool DataInside(const Bytes &image, const ResourceEntry &entry)
+template <class Image>
+bool DataInside(const Image &image, const ResourceEntry &entry)
 {
     const std::uint64_t end = std::uint64_t{entry.dataOffset} + 1 + entry.dataSize;
     return end <= image.size();
@@ -35,7 +40,8 @@ struct TablePlace {
 };
 
 // Walks the master index to the first type with a zero tag and reads its table's count.
-TablePlace FindLevelTable(const Bytes &image)
+template <class Image>
+TablePlace FindLevelTable(const Image &image)
 {
     std::uint32_t indexOffset = 0;
     std::uint32_t typeCount = 0;
@@ -58,7 +64,8 @@ TablePlace FindLevelTable(const Bytes &image)
     return {ArchiveStatus::NoIndex};
 }
 
-bool ReadResourceEntry(const Bytes &image, const TablePlace &table, std::uint32_t j,
+template <class Image>
+bool ReadResourceEntry(const Image &image, const TablePlace &table, std::uint32_t j,
                        ResourceEntry &entry)
 {
     const std::uint64_t at = table.position + 2 + kResourceEntrySize * j;
@@ -74,9 +81,8 @@ bool ReadResourceEntry(const Bytes &image, const TablePlace &table, std::uint32_
     return true;
 }
 
-} // namespace
-
-LocateResult LocateLevelResource(const Bytes &image, std::uint16_t id)
+template <class Image>
+LocateResult Locate(const Image &image, std::uint16_t id)
 {
     const TablePlace table = FindLevelTable(image);
     if (table.status != ArchiveStatus::Found)
@@ -94,25 +100,9 @@ LocateResult LocateLevelResource(const Bytes &image, std::uint16_t id)
     return {ArchiveStatus::NoLevel, {}};
 }
 
-LevelTable ReadLevelTable(const Bytes &image)
-{
-    LevelTable result;
-    const TablePlace table = FindLevelTable(image);
-    result.status = table.status;
-    if (table.status != ArchiveStatus::Found)
-        return result;
-    for (std::uint32_t j = 0; j < table.count; ++j) {
-        ResourceEntry entry;
-        if (!ReadResourceEntry(image, table, j, entry)) {
-            result.status = ArchiveStatus::Damaged;
-            break;
-        }
-        result.entries.push_back(entry);
-    }
-    return result;
-}
-
-ArchiveFrame::ArchiveFrame(const Bytes &image) : m_imageSize(image.size())
+// The archive's own parts, [begin, end) sorted and merged.
+template <class Image>
+std::vector<std::pair<std::uint64_t, std::uint64_t>> FrameParts(const Image &image)
 {
     std::vector<std::pair<std::uint64_t, std::uint64_t>> parts{{0, 4}};
     std::uint32_t indexOffset = 0;
@@ -132,13 +122,43 @@ ArchiveFrame::ArchiveFrame(const Bytes &image) : m_imageSize(image.size())
         }
     }
     std::sort(parts.begin(), parts.end());
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> merged;
     for (const auto &part : parts) {
-        if (!m_parts.empty() && part.first <= m_parts.back().second)
-            m_parts.back().second = std::max(m_parts.back().second, part.second);
+        if (!merged.empty() && part.first <= merged.back().second)
+            merged.back().second = std::max(merged.back().second, part.second);
         else
-            m_parts.push_back(part);
+            merged.push_back(part);
     }
+    return merged;
 }
+
+} // namespace
+
+LocateResult LocateLevelResource(const Bytes &image, std::uint16_t id) { return Locate(image, id); }
+
+LocateResult LocateLevelResource(const ArchiveFileView &file, std::uint16_t id) { return Locate(file, id); }
+
+LevelTable ReadLevelTable(const Bytes &image)
+{
+    LevelTable result;
+    const TablePlace table = FindLevelTable(image);
+    result.status = table.status;
+    if (table.status != ArchiveStatus::Found)
+        return result;
+    for (std::uint32_t j = 0; j < table.count; ++j) {
+        ResourceEntry entry;
+        if (!ReadResourceEntry(image, table, j, entry)) {
+            result.status = ArchiveStatus::Damaged;
+            break;
+        }
+        result.entries.push_back(entry);
+    }
+    return result;
+}
+
+ArchiveFrame::ArchiveFrame(const Bytes &image) : m_imageSize(image.size()), m_parts(FrameParts(image)) {}
+
+ArchiveFrame::ArchiveFrame(const ArchiveFileView &file) : m_imageSize(file.size()), m_parts(FrameParts(file)) {}
 
 bool ArchiveFrame::holds(const ResourceEntry &entry) const
 {

@@ -12,6 +12,8 @@
 // writes outside it: anything that would is reported as Damaged.
 namespace qv2 {
 
+class ArchiveFileView;
+
 struct ResourceEntry {
     std::uint16_t id = 0;
     std::uint32_t dataOffset = 0; // absolute position of the checksum byte
@@ -43,6 +45,8 @@ enum class WriteStatus { Written, Damaged };
 // id. A found entry's data (checksum byte and dataSize bytes) lies inside the image and clear of
 // the archive's frame.
 LocateResult LocateLevelResource(const Bytes &image, std::uint16_t id);
+// The same, reading the file only where the fields are.
+LocateResult LocateLevelResource(const ArchiveFileView &file, std::uint16_t id);
 
 // All entries of the level table, in table order (for listing).
 LevelTable ReadLevelTable(const Bytes &image);
@@ -52,6 +56,7 @@ LevelTable ReadLevelTable(const Bytes &image);
 class ArchiveFrame {
 public:
     explicit ArchiveFrame(const Bytes &image);
+    explicit ArchiveFrame(const ArchiveFileView &file);
     // Whether the entry's checksum byte and data lie inside the image and clear of the frame.
     bool holds(const ResourceEntry &entry) const;
 

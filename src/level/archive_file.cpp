@@ -1,5 +1,6 @@
 #include "level/archive_file.h"
 
+#include "level/file_io.h"
 #include "level/file_replace.h"
 
 namespace qv2 {
@@ -74,16 +75,20 @@ ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, Le
 }
 
 ArchiveSaver::ArchiveSaver(const std::string &path, std::chrono::milliseconds lockWait)
-    : m_file(path, LockedFile::Mode::Save, lockWait), m_image(ReadLocked(m_file)),
-      m_state(ResultOf(m_file))
+    : m_file(path, LockedFile::Mode::Save, lockWait)
 {
+    if (m_file.problem() == LockedFile::Problem::None && m_file.refreshStatus())
+        m_view.emplace(m_file.fd(), static_cast<std::uint64_t>(m_file.status().st_size));
+    m_state = ResultOf(m_file);
 }
 
 ArchiveResult ArchiveSaver::locate(std::uint16_t id)
 {
     if (m_state.outcome != ArchiveOutcome::Done)
         return m_state;
-    const LocateResult found = LocateLevelResource(m_image, id);
+    const LocateResult found = LocateLevelResource(*m_view, id);
+    if (!m_view->error().empty())
+        return {ArchiveOutcome::CantRead, m_view->error()};
     if (found.status == ArchiveStatus::Found)
         m_slot = found.entry;
     return {OutcomeOf(found.status), {}};
@@ -95,7 +100,11 @@ ArchiveResult ArchiveSaver::write(const LevelStore &level)
         return m_state;
     if (!m_slot)
         return {ArchiveOutcome::NoLevel, {}};
-    if (WriteLevelResource(m_image, *m_slot, level) != WriteStatus::Written)
+    // The slot as the file holds it (its checksum byte and data), patched in memory.
+    Bytes slot(std::size_t{1} + m_slot->dataSize);
+    if (!m_view->read(m_slot->dataOffset, slot.size(), slot.data()))
+        return {ArchiveOutcome::CantRead, m_view->error()};
+    if (WriteLevelResource(slot, ResourceEntry{m_slot->id, 0, m_slot->dataSize}, level) != WriteStatus::Written)
         return {ArchiveOutcome::Damaged, {}};
 
     // Two ways to save, chosen the way trusted text editors choose between copy-and-rename and
@@ -106,13 +115,14 @@ ArchiveResult ArchiveSaver::write(const LevelStore &level)
     // overwritten in place: the file keeps its identity and its length, and a crash can tear only
     // that one slot, which its checksum byte then shows.
     RemoveSaveLeftovers(m_file.path());
-    const ReplaceResult replaced = ReplaceFile(m_file.path(), &m_file.status(), m_image);
+    const ReplaceResult replaced = ReplaceFile(m_file.path(), &m_file.status(), [&](int fd) {
+        std::string error = CopyFileStart(m_file.fd(), m_view->size(), fd);
+        return error.empty() ? WriteAt(fd, m_slot->dataOffset, slot.data(), slot.size()) : error;
+    });
     if (replaced.outcome == ReplaceOutcome::Failed)
         return {ArchiveOutcome::CantWrite, replaced.error};
     if (replaced.outcome == ReplaceOutcome::IdentityWouldChange) {
-        const std::uint8_t *slot = m_image.data() + m_slot->dataOffset;
-        const std::size_t size = std::size_t{1} + m_slot->dataSize;
-        std::string error = PatchInPlace(m_file.fd(), m_slot->dataOffset, slot, size);
+        std::string error = PatchInPlace(m_file.fd(), m_slot->dataOffset, slot.data(), slot.size());
         if (!error.empty())
             return {ArchiveOutcome::CantWrite, std::move(error)};
     }

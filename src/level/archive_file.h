@@ -1,6 +1,7 @@
 #pragma once
 
 #include "level/archive.h"
+#include "level/archive_file_view.h"
 #include "level/level_store.h"
 #include "level/locked_file.h"
 
@@ -66,7 +67,9 @@ public:
 
 private:
     LockedFile m_file;
-    Bytes m_image;
+    // The archive is read only where its frame and the slot are: the new file is a copy of the old
+    // one made by the system, with the slot written over it.
+    std::optional<ArchiveFileView> m_view;
     ArchiveResult m_state;
     std::optional<ResourceEntry> m_slot;
 };

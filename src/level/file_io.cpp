@@ -8,6 +8,30 @@
 
 namespace qv2 {
 
+namespace {
+
+const char *const kCutShort = "the file ended early: another program is changing it";
+
+// Repeats a read or write of the bytes from `done` on until all `count` are done.
+template <class Step>
+std::string Repeat(std::size_t count, Step step)
+{
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t moved = step(done);
+        if (moved < 0 && errno == EINTR)
+            continue;
+        if (moved < 0)
+            return SystemReason(errno);
+        if (moved == 0)
+            return kCutShort;
+        done += static_cast<std::size_t>(moved);
+    }
+    return {};
+}
+
+} // namespace
+
 std::string SystemReason(int error) { return std::generic_category().message(error); }
 
 std::string ReadUpTo(int fd, std::size_t limit, Bytes &bytes)
@@ -40,14 +64,53 @@ std::string ReadFileUpTo(const std::string &path, std::size_t limit, Bytes &byte
 
 std::string WriteAll(int fd, const Bytes &bytes)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = write(fd, bytes.data() + done, bytes.size() - done);
-        if (put < 0 && errno == EINTR)
+    return Repeat(bytes.size(), [&](std::size_t done) {
+        return write(fd, bytes.data() + done, bytes.size() - done);
+    });
+}
+
+std::string ReadAt(int fd, std::uint64_t offset, std::size_t count, std::uint8_t *out)
+{
+    return Repeat(count, [&](std::size_t done) {
+        return pread(fd, out + done, count - done, static_cast<off_t>(offset + done));
+    });
+}
+
+std::string WriteAt(int fd, std::uint64_t offset, const std::uint8_t *bytes, std::size_t count)
+{
+    return Repeat(count, [&](std::size_t done) {
+        return pwrite(fd, bytes + done, count - done, static_cast<off_t>(offset + done));
+    });
+}
+
+std::string CopyFileStart(int from, std::uint64_t size, int to)
+{
+    auto in = static_cast<off_t>(0);
+    auto out = static_cast<off_t>(0);
+    while (static_cast<std::uint64_t>(in) < size) {
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(size - in, 1u << 30));
+        const ssize_t copied = copy_file_range(from, &in, to, &out, want, 0);
+        if (copied > 0)
             continue;
-        if (put < 0)
+        if (copied == 0)
+            return kCutShort;
+        if (errno == EINTR)
+            continue;
+        // Other file systems, or kernels without it: the same through a buffer.
+        if (in != 0 || (errno != EXDEV && errno != ENOSYS && errno != EOPNOTSUPP && errno != EINVAL))
             return SystemReason(errno);
-        done += static_cast<std::size_t>(put);
+        break;
+    }
+    if (static_cast<std::uint64_t>(in) >= size)
+        return {};
+    Bytes buffer(1 << 20);
+    for (auto at = static_cast<std::uint64_t>(in); at < size; at += buffer.size()) {
+        const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(size - at, buffer.size()));
+        std::string error = ReadAt(from, at, count, buffer.data());
+        if (error.empty())
+            error = WriteAt(to, at, buffer.data(), count);
+        if (!error.empty())
+            return error;
     }
     return {};
 }

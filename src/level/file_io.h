@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 // The few plain file operations under the archive code: bounded reads, complete writes and the
@@ -23,6 +24,17 @@ std::string ReadFileUpTo(const std::string &path, std::size_t limit, Bytes &byte
 
 // Writes all of `bytes` at the descriptor's position.
 std::string WriteAll(int fd, const Bytes &bytes);
+
+// Reads exactly `count` bytes at `offset`; a file that ends before them is an error too.
+std::string ReadAt(int fd, std::uint64_t offset, std::size_t count, std::uint8_t *out);
+
+// Writes `count` bytes at `offset`.
+std::string WriteAt(int fd, std::uint64_t offset, const std::uint8_t *bytes, std::size_t count);
+
+// Copies the first `size` bytes of one file into another from its start, in the kernel where the
+// file system can (without passing through this program, or as a clone of the blocks), otherwise
+// through a small buffer. A source that ends before `size` is an error.
+std::string CopyFileStart(int from, std::uint64_t size, int to);
 
 // Whether the user may change the existing file `path` with this status. A file without any write
 // permission bit is read-only for everyone: root could write it, but someone made it read-only on

@@ -69,7 +69,7 @@ int GiveName(int fd, int folder, const std::string &name, std::string &named)
 }
 
 // Group, content and mode of the new file, on disk.
-ReplaceResult Fill(int fd, const struct stat *old, const Bytes &bytes)
+ReplaceResult Fill(int fd, const struct stat *old, const ContentWriter &write)
 {
     if (old) {
         struct stat made {};
@@ -78,7 +78,7 @@ ReplaceResult Fill(int fd, const struct stat *old, const Bytes &bytes)
         if (made.st_gid != old->st_gid && fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0)
             return {ReplaceOutcome::IdentityWouldChange, {}};
     }
-    std::string error = WriteAll(fd, bytes);
+    std::string error = write(fd);
     if (error.empty() && old && fchmod(fd, old->st_mode & 07777) != 0)
         error = SystemReason(errno);
     if (error.empty() && fsync(fd) != 0)
@@ -89,7 +89,7 @@ ReplaceResult Fill(int fd, const struct stat *old, const Bytes &bytes)
 }
 
 ReplaceResult ReplaceIn(int folder, const std::string &name, const struct stat *old,
-                        const Bytes &bytes)
+                        const ContentWriter &write)
 {
     // Made no wider than the file it replaces; a new file as any new file of this user.
     const mode_t mode = old ? (old->st_mode & 0600) : 0666;
@@ -97,7 +97,7 @@ ReplaceResult ReplaceIn(int folder, const std::string &name, const struct stat *
     const int fd = OpenTemp(folder, name, mode, named);
     if (fd < 0)
         return Refused(errno, old);
-    ReplaceResult result = Fill(fd, old, bytes);
+    ReplaceResult result = Fill(fd, old, write);
     if (result.outcome == ReplaceOutcome::Replaced && named.empty()) {
         if (const int error = GiveName(fd, folder, name, named); error != 0)
             result = {ReplaceOutcome::Failed, SystemReason(error)};
@@ -136,29 +136,26 @@ std::string WriteInto(const std::string &path, const Bytes &bytes, int flags)
 
 ReplaceResult ReplaceFile(const std::string &target, const struct stat *old, const Bytes &bytes)
 {
+    return ReplaceFile(target, old, [&bytes](int fd) { return WriteAll(fd, bytes); });
+}
+
+ReplaceResult ReplaceFile(const std::string &target, const struct stat *old, const ContentWriter &write)
+{
     if (old && (old->st_nlink != 1 || old->st_uid != geteuid()))
         return {ReplaceOutcome::IdentityWouldChange, {}};
     const int folder = open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
         return Refused(errno, old);
     const std::string name = std::filesystem::path(target).filename().string();
-    ReplaceResult result = ReplaceIn(folder, name, old, bytes);
+    ReplaceResult result = ReplaceIn(folder, name, old, write);
     close(folder);
     return result;
 }
 
 std::string PatchInPlace(int fd, std::uint64_t offset, const std::uint8_t *bytes, std::size_t size)
 {
-    std::size_t done = 0;
-    while (done < size) {
-        const auto at = static_cast<off_t>(offset + done);
-        const ssize_t put = pwrite(fd, bytes + done, size - done, at);
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            return SystemReason(errno);
-        done += static_cast<std::size_t>(put);
-    }
+    if (std::string error = WriteAt(fd, offset, bytes, size); !error.empty())
+        return error;
     return fsync(fd) == 0 ? std::string() : SystemReason(errno);
 }
 

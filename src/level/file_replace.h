@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // Putting new content into a file so that it stays the same file to its users.
@@ -30,6 +31,11 @@ struct ReplaceResult {
 // The new file has no name until it is complete (O_TMPFILE), so a killed save leaves nothing;
 // where the file system has no unnamed files it is `name.saving<digits>` meanwhile.
 ReplaceResult ReplaceFile(const std::string &target, const struct stat *old, const Bytes &bytes);
+
+// The same with the new file's content written by `write` into the descriptor it is given; it
+// returns the system's words for a failure, empty on success.
+using ContentWriter = std::function<std::string(int fd)>;
+ReplaceResult ReplaceFile(const std::string &target, const struct stat *old, const ContentWriter &write);
 
 // Writes `size` bytes at `offset` of the open file and waits until they are on disk.
 std::string PatchInPlace(int fd, std::uint64_t offset, const std::uint8_t *bytes, std::size_t size);

@@ -85,14 +85,20 @@ bool LockedFile::stillNamed() const
            named.st_ino == m_status.st_ino;
 }
 
-bool LockedFile::readAll(Bytes &image)
+bool LockedFile::refreshStatus()
 {
-    // Size, links and mode as they are now that no other save can change them.
     if (fstat(m_fd, &m_status) != 0)
         return fail(Problem::CantRead, SystemReason(errno));
-    const auto size = static_cast<std::uint64_t>(m_status.st_size);
-    if (size > kLargestArchive)
+    if (static_cast<std::uint64_t>(m_status.st_size) > kLargestArchive)
         return fail(Problem::CantRead, SystemReason(EFBIG));
+    return true;
+}
+
+bool LockedFile::readAll(Bytes &image)
+{
+    if (!refreshStatus())
+        return false;
+    const auto size = static_cast<std::uint64_t>(m_status.st_size);
     try {
         image.assign(static_cast<std::size_t>(size), 0);
     } catch (const std::bad_alloc &) {

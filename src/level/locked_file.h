@@ -45,7 +45,10 @@ public:
     const std::string &path() const { return m_path; } // with the links resolved
     const struct stat &status() const { return m_status; }
 
-    // Reads the whole file; a file larger than kLargestArchive is refused unread.
+    // Takes the file's status (size, links, mode) as it is now that no other save can change it;
+    // a file larger than kLargestArchive is refused.
+    bool refreshStatus();
+    // Reads the whole file, after refreshStatus.
     bool readAll(Bytes &image);
 
 private:

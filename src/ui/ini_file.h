@@ -35,11 +35,13 @@ public:
     // The raw lines of a section (without blank lines), in file order.
     QStringList sectionLines(const QString &section) const;
     bool isEmpty() const { return m_sections.isEmpty(); }
+    bool operator==(const IniFile &) const = default;
 
 private:
     struct Section {
         QString name;
         QStringList lines;
+        bool operator==(const Section &) const = default;
     };
     const Section *find(const QString &section) const;
     QVector<Section> m_sections;

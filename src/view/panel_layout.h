@@ -18,6 +18,7 @@ struct PanelLayout {
     int width = 185;
 
     int rowTop(int slot) const { return 10 + rowPitch * slot; }
+    bool operator==(const PanelLayout &) const = default;
 };
 
 // The layout for labels up to `widestLabel` pixels and controls `controlHeight` pixels high; the

@@ -7,9 +7,13 @@ namespace qv2 {
 
 void WriteText(QPainter &painter, QPoint topLeft, const QString &text)
 {
-    QFont font = painter.font();
-    font.setStyleStrategy(QFont::NoAntialias);
-    painter.setFont(font);
+    // Made once per picture: a new font makes the next text look up its glyphs anew, which costs
+    // more than writing it.
+    if (painter.font().styleStrategy() != QFont::NoAntialias) {
+        QFont font = painter.font();
+        font.setStyleStrategy(QFont::NoAntialias);
+        painter.setFont(font);
+    }
     painter.setPen(Qt::black);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Qt::white);

@@ -8,6 +8,7 @@
 #include "ui/popup_width.h"
 #include "view/tile_picture_name.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -84,16 +85,38 @@ PropertyPanel::PropertyPanel(QWidget &panel1, EditorState &state, Services &serv
 {
 }
 
-PanelLayout PropertyPanel::layOut() const
+const PanelLayout &PropertyPanel::layOut()
 {
-    const QFontMetrics metrics(m_panel.font());
+    // Measuring every row of every section would be most of a refresh's work; it is done again
+    // only when what it depends on has changed.
+    const QFont font = m_panel.font();
+    if (m_measured && m_measured->background == m_state.background &&
+        m_measured->texts == m_state.texts.lines() && m_measured->font == font)
+        return m_measured->layout;
+    const QFontMetrics metrics(font);
     int widestLabel = 0;
     bool hasLists = false;
     for (const PanelRow &row : EveryPanelRow(m_state.background, m_state.texts)) {
         widestLabel = std::max(widestLabel, metrics.horizontalAdvance(row.label));
         hasLists = hasLists || row.control == PanelControl::List;
     }
-    return FitPanelLayout(widestLabel, m_controlHeight, hasLists);
+    m_measured = LayoutInputs{m_state.background, m_state.texts.lines(), font,
+                              FitPanelLayout(widestLabel, m_controlHeight, hasLists)};
+    return m_measured->layout;
+}
+
+bool PropertyPanel::keepsControlsFor(const std::vector<PanelRow> &rows, const PanelLayout &layout) const
+{
+    // New controls would take the focus away from a field being typed in (without storing it).
+    QWidget *focus = QApplication::focusWidget();
+    const bool typing = focus && std::find(m_values.begin(), m_values.end(), focus) != m_values.end();
+    if (m_shownLayout != layout || rows.size() != m_shownRows.size() || typing)
+        return false;
+    for (std::size_t slot = 0; slot < rows.size(); ++slot) {
+        if (rows[slot].control != m_shownRows[slot].control)
+            return false;
+    }
+    return true;
 }
 
 void PropertyPanel::clearSlots()
@@ -115,57 +138,83 @@ void PropertyPanel::clearSlots()
     }
 }
 
+void PropertyPanel::createSlot(int slot, PanelControl control)
+{
+    auto *label = new QLabel(&m_panel);
+    label->setObjectName(QStringLiteral("dinLabel%1").arg(slot));
+    m_labels[slot] = label;
+    QWidget *value = nullptr;
+    if (control == PanelControl::Edit) {
+        auto *edit = new ExitLineEdit(&m_panel);
+        edit->setObjectName(QStringLiteral("dinEdit%1").arg(slot));
+        // Typing only: the text the panel sets is the stored value, not an edit.
+        connect(edit, &QLineEdit::textEdited, this, &PropertyPanel::markPanelFieldEdited);
+        connect(edit, &ExitLineEdit::exited, this, [this, edit] { storePanelField(*edit); });
+        // Return stores the value at once, as in the toolbar's attribute fields.
+        connect(edit, &QLineEdit::returnPressed, this, [this, edit] { storePanelField(*edit); });
+        value = edit;
+    } else if (control == PanelControl::List) {
+        auto *list = new QComboBox(&m_panel);
+        list->setObjectName(QStringLiteral("dinCombo%1").arg(slot));
+        // The user's choices only, never the index the panel sets.
+        connect(list, &QComboBox::activated, this,
+                [this, list](int index) { storePanelChoice(*list, index); });
+        value = list;
+    }
+    label->show();
+    if (value) {
+        value->show();
+        label->setBuddy(value);
+    }
+    m_values[slot] = value;
+}
+
+void PropertyPanel::fillSlot(int slot, const PanelRow &row, const PanelRow *shown, const PanelLayout &layout)
+{
+    const int top = layout.rowTop(slot);
+    QLabel *label = m_labels[slot];
+    if (!shown || shown->label != row.label) {
+        label->setText(row.label);
+        label->adjustSize();
+        // Level with the text in the control beside it.
+        label->move(PanelLayout::kLabelLeft, top + (layout.controlHeight - label->height()) / 2);
+    }
+    QWidget *value = m_values[slot];
+    if (auto *edit = qobject_cast<QLineEdit *>(value)) {
+        edit->setText(QString::number(row.value));
+        edit->setGeometry(layout.editLeft, top, PanelLayout::kEditWidth, layout.controlHeight);
+    } else if (auto *list = qobject_cast<QComboBox *>(value)) {
+        if (!shown || shown->items != row.items) {
+            list->clear();
+            list->addItems(row.items);
+            WidenPopupToItems(*list);
+        }
+        // A value beyond the last item shows no selection.
+        list->setCurrentIndex(row.value < list->count() ? row.value : -1);
+        list->setGeometry(layout.listLeft, top, PanelLayout::kListWidth, layout.controlHeight);
+    }
+    if (value)
+        value->setProperty(kTagProperty, row.tag());
+}
+
 void PropertyPanel::RebuildPropertyPanel()
 {
-    clearSlots();
     const EditorState &s = m_state;
     const auto rows = DescribePanelRows(s.background, s.texts,
                                         s.level.byte(TileKindAt(s.room, s.row, s.column)),
                                         TileAttributes(s.level, s.room, s.row, s.column));
     const PanelLayout layout = layOut();
-    m_panel.setFixedWidth(layout.width);
-    for (int slot = 0; slot < static_cast<int>(rows.size()); ++slot) {
-        const PanelRow &row = rows[slot];
-        const int top = layout.rowTop(slot);
-        auto *label = new QLabel(row.label, &m_panel);
-        label->setObjectName(QStringLiteral("dinLabel%1").arg(slot));
-        label->adjustSize();
-        // Level with the text in the control beside it.
-        label->move(PanelLayout::kLabelLeft, top + (layout.controlHeight - label->height()) / 2);
-        label->show();
-        m_labels[slot] = label;
-
-        QWidget *value = nullptr;
-        if (row.control == PanelControl::Edit) {
-            auto *edit = new ExitLineEdit(QString::number(row.value), &m_panel);
-            edit->setObjectName(QStringLiteral("dinEdit%1").arg(slot));
-            edit->setGeometry(layout.editLeft, top, PanelLayout::kEditWidth, layout.controlHeight);
-            // Typing only: the text set above is the stored value, not an edit.
-            connect(edit, &QLineEdit::textEdited, this, &PropertyPanel::markPanelFieldEdited);
-            connect(edit, &ExitLineEdit::exited, this, [this, edit] { storePanelField(*edit); });
-            // Return stores the value at once, as in the toolbar's attribute fields.
-            connect(edit, &QLineEdit::returnPressed, this, [this, edit] { storePanelField(*edit); });
-            value = edit;
-        } else if (row.control == PanelControl::List) {
-            auto *list = new QComboBox(&m_panel);
-            list->setObjectName(QStringLiteral("dinCombo%1").arg(slot));
-            list->addItems(row.items);
-            // A value beyond the last item shows no selection.
-            list->setCurrentIndex(row.value < list->count() ? row.value : -1);
-            list->setGeometry(layout.listLeft, top, PanelLayout::kListWidth, layout.controlHeight);
-            WidenPopupToItems(*list);
-            // The user's choices only, never the index set above.
-            connect(list, &QComboBox::activated, this,
-                    [this, list](int index) { storePanelChoice(*list, index); });
-            value = list;
-        }
-        if (value) {
-            value->setProperty(kTagProperty, row.tag());
-            value->show();
-            label->setBuddy(value);
-        }
-        m_values[slot] = value;
+    const bool keep = keepsControlsFor(rows, layout);
+    if (!keep) {
+        clearSlots();
+        m_panel.setFixedWidth(layout.width);
+        for (int slot = 0; slot < static_cast<int>(rows.size()); ++slot)
+            createSlot(slot, rows[slot].control);
     }
+    for (int slot = 0; slot < static_cast<int>(rows.size()); ++slot)
+        fillSlot(slot, rows[slot], keep ? &m_shownRows[slot] : nullptr, layout);
+    m_shownRows = rows;
+    m_shownLayout = layout;
 }
 
 void PropertyPanel::markPanelFieldEdited() { m_state.panelEditPending = true; }

@@ -6,12 +6,14 @@
 #include "view/bit_field.h"
 #include "view/panel_layout.h"
 
+#include <QFont>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -56,7 +58,10 @@ class PropertyPanel : public QObject {
 public:
     PropertyPanel(QWidget &panel1, EditorState &state, Services &services);
 
-    // Replaces the controls with those of the selected tile. Called by the room refresh only.
+    // Shows the rows of the selected tile. Called by the room refresh only. When the rows need the
+    // same controls as the shown ones (another tile of the same kind, mostly), the controls stay
+    // and take the new labels, items and values, exactly as new controls would show them;
+    // otherwise, and while a panel control has the focus, the controls are replaced.
     void RebuildPropertyPanel();
 
     void markPanelFieldEdited();
@@ -64,7 +69,19 @@ public:
     void storePanelChoice(QComboBox &comboBox, int index);
 
 private:
-    PanelLayout layOut() const;
+    // What the layout was measured from: it changes only with another level type, language or font.
+    struct LayoutInputs {
+        IniFile background;
+        QStringList texts;
+        QFont font;
+        PanelLayout layout;
+    };
+
+    const PanelLayout &layOut();
+    bool keepsControlsFor(const std::vector<PanelRow> &rows, const PanelLayout &layout) const;
+    void createSlot(int slot, PanelControl control);
+    // Puts the row into the slot's controls; `shown` is the row they show already, if any.
+    void fillSlot(int slot, const PanelRow &row, const PanelRow *shown, const PanelLayout &layout);
     void clearSlots();
     void storeField(const QObject &control, int value);
 
@@ -74,6 +91,9 @@ private:
     std::array<QLabel *, kPanelSlots> m_labels{};
     std::array<QWidget *, kPanelSlots> m_values{};
     int m_controlHeight; // the style's height of a number field or list
+    std::optional<LayoutInputs> m_measured;
+    std::vector<PanelRow> m_shownRows; // what the controls were built for
+    std::optional<PanelLayout> m_shownLayout;
 };
 
 } // namespace qv2

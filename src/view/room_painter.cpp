@@ -21,13 +21,25 @@ QPoint PlaceCorner(int place) { return TileCorner(place / kColumns, place % kCol
 
 bool InsideRoom(int place) { return place >= 0 && place < kTilesPerRoom; }
 
-// The tile frame is 33 x 65 so that neighbouring frames share their border line; with a one-pixel
-// pen, drawRect covers one pixel more than the rectangle's size in each direction.
+// The tile frame is 33 x 65 so that neighbouring frames share their border line. Its four sides
+// are filled as one-pixel rectangles: a stroked outline costs many times as much.
 void DrawTileFrame(QPainter &painter, int row, int column, const QColor &colour)
 {
-    painter.setPen(colour);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(TileCorner(row, column), QSize(kTileWidth, kTileHeight)));
+    const QPoint corner = TileCorner(row, column);
+    painter.fillRect(QRect(corner, QSize(kTileWidth + 1, 1)), colour);
+    painter.fillRect(QRect(corner + QPoint(0, kTileHeight), QSize(kTileWidth + 1, 1)), colour);
+    painter.fillRect(QRect(corner, QSize(1, kTileHeight + 1)), colour);
+    painter.fillRect(QRect(corner + QPoint(kTileWidth, 0), QSize(1, kTileHeight + 1)), colour);
+}
+
+// The frames of all tiles together, which share their borders: the lines of the grid.
+void DrawTileGrid(QPainter &painter, const QColor &colour)
+{
+    const QPoint corner = TileCorner(0, 0);
+    for (int row = 0; row <= kRows; ++row)
+        painter.fillRect(QRect(corner + QPoint(0, kTileHeight * row), QSize(kTileWidth * kColumns + 1, 1)), colour);
+    for (int column = 0; column <= kColumns; ++column)
+        painter.fillRect(QRect(corner + QPoint(kTileWidth * column, 0), QSize(1, kTileHeight * kRows + 1)), colour);
 }
 
 // Copies every pixel, whatever alpha the file has: tiles and arrows are opaque.
@@ -38,13 +50,14 @@ void DrawOpaque(QPainter &painter, QPoint at, const QImage &image)
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-// The colour of the lower-left pixel is the marker's transparent colour.
+// The colour of the lower-left pixel is the marker's transparent colour. Premultiplied, which is
+// the form the painter blends without converting it first.
 void DrawTransparent(QPainter &painter, QPoint at, const QImage &image)
 {
     if (image.isNull())
         return;
-    QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = keyed.pixel(0, keyed.height() - 1);
+    QImage keyed = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QRgb key = reinterpret_cast<const QRgb *>(keyed.constScanLine(keyed.height() - 1))[0];
     for (int y = 0; y < keyed.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
         for (int x = 0; x < keyed.width(); ++x) {
@@ -142,8 +155,12 @@ void PaintRestartPoints(QPainter &painter, const LevelStore &level, int room, co
 PictureLoader PicturesFromFolder(const QString &imagesDir)
 {
     return [imagesDir](const QString &name) -> std::optional<QImage> {
-        QImage image(imagesDir + name + QStringLiteral(".bmp"));
-        if (image.isNull())
+        const QString path = imagesDir + name + QStringLiteral(".bmp");
+        // Told the format, Qt reads the file with its own BMP reader at once; left to guess, it
+        // asks its image plugins first at every load. A file that is no BMP inside is still read
+        // by what it holds.
+        QImage image(path, "BMP");
+        if (image.isNull() && !image.load(path))
             return std::nullopt;
         return image;
     };
@@ -153,7 +170,9 @@ void PaintRoomTiles(QImage &picture, const LevelStore &level, const RoomSelectio
                     const IniFile &background, const PictureLoader &loadPicture)
 {
     // The part below the room view is never shown; it is cleared too so that it holds no garbage.
-    picture = QImage(kRoomPictureWidth, kRoomPictureHeight, QImage::Format_RGB32);
+    // The last refresh's picture is drawn over when it has the size: allocating anew costs more.
+    if (picture.size() != QSize(kRoomPictureWidth, kRoomPictureHeight) || picture.format() != QImage::Format_RGB32)
+        picture = QImage(kRoomPictureWidth, kRoomPictureHeight, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     for (int row = 0; row < kRows; ++row) {
@@ -170,10 +189,7 @@ void PaintRoomTiles(QImage &picture, const LevelStore &level, const RoomSelectio
             }
         }
     }
-    for (int row = 0; row < kRows; ++row) {
-        for (int column = 0; column < kColumns; ++column)
-            DrawTileFrame(painter, row, column, Qt::blue);
-    }
+    DrawTileGrid(painter, Qt::blue);
     DrawTileFrame(painter, selection.row, selection.column, Qt::red);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +36,21 @@ TEST(Startup, LevelCommandsOpenTheirDialogs)
         program.mainWindow.action(command.action)->trigger();
         EXPECT_EQ(modals.dialogTitles, QStringList{command.caption});
     }
+}
+
+// Start-up and an archive opened from the command line make no file dialog; the first one made
+// shows the archive.
+TEST(Startup, FileDialogsAreMadeWhenFirstNeeded)
+{
+    const QString programDir = QString::fromLocal8Bit(qgetenv("QV2_PROGRAM_DIR"));
+    ScriptedModals modals;
+    Program program(modals, programDir);
+    program.LoadStartupSettings();
+    const QString archive = programDir + QStringLiteral("qasvar.dat");
+    program.mainWindow.openArchive(archive, 2003);
+    EXPECT_TRUE(program.mainWindow.findChildren<QFileDialog *>().isEmpty());
+    EXPECT_EQ(program.mainWindow.openDialog().selectedFiles(), QStringList{QFileInfo(archive).absoluteFilePath()});
+    EXPECT_EQ(program.mainWindow.findChildren<QFileDialog *>().size(), 1);
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 // A save keeps the archive the same file to its users, and leaves nothing else behind.
 #include "level/archive_file.h"
+#include "level/file_io.h"
 #include "support/archive_builder.h"
 #include "support/child_process.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <sys/resource.h>
@@ -117,6 +119,32 @@ TEST(SaveKeepsTheFile, NothingIsLeftBehindByAKilledSave)
     EXPECT_EQ(SaveInto(archive.path), static_cast<int>(ArchiveOutcome::Done));
     EXPECT_EQ(archive.names(), (std::vector<std::string>{"other.dat.saving1", "qasvar.dat",
                                                          "qasvar.dat.saving-notes"}));
+}
+
+// The copy a save makes of the archive: exactly the bytes asked for, and an error when the file
+// holds fewer (another program cut it short meanwhile).
+TEST(CopyFileStart, CopiesThePrefixOrFails)
+{
+    TempFolder folder;
+    const Bytes source = PatternBytes(3 * 65536 + 5, 9);
+    ASSERT_TRUE(WriteFile(folder.file("source"), source));
+    const struct {
+        const char *name;
+        std::size_t size;
+        bool copied;
+    } cases[] = {{"whole", source.size(), true}, {"prefix", 70000, true}, {"beyond", source.size() + 1, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const int from = open(folder.file("source").c_str(), O_RDONLY);
+        const int to = open(folder.file(c.name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const std::string error = CopyFileStart(from, c.size, to);
+        close(from);
+        close(to);
+        EXPECT_EQ(error.empty(), c.copied) << error;
+        if (c.copied) {
+            EXPECT_EQ(ReadFile(folder.file(c.name)), Bytes(source.begin(), source.begin() + static_cast<std::ptrdiff_t>(c.size)));
+        }
+    }
 }
 
 } // namespace

@@ -287,4 +287,79 @@ TEST_F(PanelTest, RebuildDuringAPressOnAPanelField)
     EXPECT_EQ(control<QLineEdit>("dinEdit0")->text(), "7");
 }
 
+// What a panel shows, slot by slot: each control's class, name, place, text, items, selection and
+// field.
+QStringList Shown(const QWidget &panel1)
+{
+    QStringList shown;
+    for (const QWidget *control : panel1.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isVisible())
+            continue;
+        QString line = QStringLiteral("%1 %2 %3,%4 %5x%6 tag %7")
+                           .arg(control->metaObject()->className(), control->objectName())
+                           .arg(control->x()).arg(control->y()).arg(control->width()).arg(control->height())
+                           .arg(control->property("Tag").toInt());
+        if (const auto *label = qobject_cast<const QLabel *>(control))
+            line += " " + label->text() + " for " + (label->buddy() ? label->buddy()->objectName() : "");
+        if (const auto *edit = qobject_cast<const QLineEdit *>(control))
+            line += " " + edit->text();
+        if (const auto *list = qobject_cast<const QComboBox *>(control)) {
+            for (int i = 0; i < list->count(); ++i)
+                line += " " + list->itemText(i);
+            line += QStringLiteral(" at %1").arg(list->currentIndex());
+        }
+        shown << line;
+    }
+    shown.sort();
+    return shown;
+}
+
+// A refresh to a tile whose rows need the same controls keeps them; whether kept or not, the panel
+// shows exactly what a panel built afresh for that tile shows.
+TEST_F(PanelTest, RefreshKeepsControlsThatFitAndShowsWhatANewPanelWould)
+{
+    state.background = Ini(kBackground + QStringList{
+        "[1B]", "n=2", "1=011pother", "2=112pside",
+        "[pother]", "c=lother", "k=edit",
+    });
+    state.texts = Texts(kTexts + QStringList{"lother=Other"});
+    state.level.setByte(TileKindAt(2, 0, 0), 0x1A);
+    state.level.setByte(TileAttributeAt(2, 0, 0, 1), 0x01);
+    state.level.setByte(TileAttributeAt(2, 0, 0, 2), 0x06);
+    state.level.setByte(TileKindAt(3, 0, 0), 0x1B);
+    state.level.setByte(TileAttributeAt(3, 0, 0, 0), 0x01);
+    const struct {
+        const char *name;
+        int room;
+        bool focusInPanel;
+        bool kept;
+    } cases[] = {
+        {"same kind, other values", 2, false, true},
+        {"same controls, other labels, items and fields", 3, false, true},
+        {"other controls", 4, false, false}, // kind 00: the shared row only
+        {"a panel field has the focus", 2, true, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        state.room = 1;
+        panel.RebuildPropertyPanel();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QPointer<QWidget> first = control<QWidget>("dinEdit0");
+        if (c.focusInPanel)
+            first->setFocus();
+        state.room = c.room;
+        panel.RebuildPropertyPanel();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(!first.isNull(), c.kept);
+
+        QWidget fresh1;
+        PropertyPanel fresh(fresh1, state, services);
+        fresh.RebuildPropertyPanel();
+        fresh1.show();
+        EXPECT_EQ(Shown(panel1), Shown(fresh1));
+        EXPECT_EQ(panel1.width(), fresh1.width());
+        panel1.setFocus();
+    }
+}
+
 } // namespace
