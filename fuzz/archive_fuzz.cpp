@@ -54,9 +54,10 @@ void CheckEntry(const Bytes &image, const LevelTable &table, const ResourceEntry
     LevelStore level;
     const ReadStatus read = ReadLevelResource(image, located.entry, level);
     if (located.status != ArchiveStatus::Found) {
-        // Only data running past the end of the image keeps a listed entry from being found.
-        FUZZ_CHECK(located.status == ArchiveStatus::Damaged && read == ReadStatus::Damaged);
-        FUZZ_CHECK(level.size() == 0);
+        // Only damage keeps a listed entry from being found: data past the end of the image, or
+        // data lying on the header, index or tables (which the slot's reader alone cannot see).
+        FUZZ_CHECK(located.status == ArchiveStatus::Damaged);
+        FUZZ_CHECK(read != ReadStatus::Damaged || level.size() == 0);
         return;
     }
     FUZZ_CHECK(read != ReadStatus::Damaged);

@@ -25,6 +25,7 @@ public:
     }
     std::optional<QString> chooseFile(QFileDialog &) override { std::abort(); }
     bool run(QDialog &) override { std::abort(); }
+    UnsavedAnswer askUnsaved(const QString &, const QString &) override { std::abort(); }
 };
 
 void CheckPrintsBack(std::int32_t value)
