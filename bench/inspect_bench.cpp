@@ -1,10 +1,10 @@
-// The level check and the overview map on a level whose 32 rooms are all reachable. The check runs
+// The rule check and the overview map on a level whose 32 rooms are all reachable. The check runs
 // the rule script from its first byte for every tile, so its time must grow in proportion to the
 // script: it is measured with the shipped script and with one 16 times as long.
 #include "budget_report.h"
 #include "bench_levels.h"
 
-#include "inspect/level_check.h"
+#include "inspect/rule_check.h"
 #include "inspect/overview_map.h"
 #include "inspect/overview_picture.h"
 #include "inspect/reachable_rooms.h"

@@ -4,7 +4,7 @@
 #include "app/user_settings.h"
 #include "editors/coming_guards.h"
 #include "editors/restart_points.h"
-#include "inspect/level_check_command.h"
+#include "inspect/rule_check_command.h"
 #include "ui/modals.h"
 
 #include <QDir>

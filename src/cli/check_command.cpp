@@ -1,7 +1,7 @@
 #include "cli/check_command.h"
 
 #include "cli/command_setup.h"
-#include "inspect/level_check.h"
+#include "inspect/rule_check.h"
 #include "ui/message_texts.h"
 #include "ui/text_catalogue.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-// The level check's rule script: a stream of one-byte commands, run from its first byte for every
-// tile of every room reachable from the start room.
+// The rule script that levels are checked against: a stream of one-byte commands, run from its
+// first byte for every tile of every room reachable from the start room.
 //   l r u d   move the cursor one tile (across room borders along the neighbour links)
 //   tN        the tile kind under the cursor equals hexadecimal N
 //   kN        the level type equals hexadecimal N

@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-// The level check as the user sees it, shared by the editor and the command line: the rule
-// script read from a file and the lines of the result list in the language file's words.
+// The rule check as the user sees it, shared by the editor and the command line: the rule script
+// read from a file and the lines of the result list in the language file's words.
 namespace qv2 {
 
 class MessageTexts;

@@ -1,4 +1,4 @@
-#include "inspect/level_check.h"
+#include "inspect/rule_check.h"
 
 #include "ui/message_texts.h"
 

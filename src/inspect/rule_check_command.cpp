@@ -1,6 +1,6 @@
-#include "inspect/level_check_command.h"
+#include "inspect/rule_check_command.h"
 
-#include "inspect/level_check.h"
+#include "inspect/rule_check.h"
 #include "level/level_layout.h"
 #include "ui/modals.h"
 #include "ui/runtime_dialog.h"

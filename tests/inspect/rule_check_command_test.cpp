@@ -1,4 +1,4 @@
-#include "inspect/level_check_command.h"
+#include "inspect/rule_check_command.h"
 
 #include "level/level_layout.h"
 #include "support/archive_builder.h"
