@@ -95,10 +95,15 @@ void Program::LoadStartupSettings()
 {
     const QString programDir = mainWindow.state().programDir;
     // The user's own choice wins over the program folder's default as long as its file is there.
-    const QString chosen = UserSettings().language();
-    const bool useChosen =
-        !chosen.isEmpty() && ReadLanguageFile(LanguageFilePath(programDir, chosen)).has_value();
-    applyLanguage(useChosen ? chosen : ReadLanguageName(programDir));
+    QString name = UserSettings().language();
+    std::optional<LanguageFile> language;
+    if (!name.isEmpty())
+        language = ReadLanguageFile(LanguageFilePath(programDir, name));
+    if (!language) {
+        name = ReadLanguageName(programDir);
+        language = ReadLanguageFile(LanguageFilePath(programDir, name));
+    }
+    applyLanguage(name, language);
     FillLanguageMenu(mainWindow.languageMenu(), ShippedLanguages(programDir),
                      mainWindow.state().languageName, [this](const QString &name) { chooseLanguage(name); });
 }
@@ -111,11 +116,14 @@ void Program::chooseLanguage(const QString &name)
 
 void Program::applyLanguage(const QString &name)
 {
+    applyLanguage(name, ReadLanguageFile(LanguageFilePath(mainWindow.state().programDir, name)));
+}
+
+void Program::applyLanguage(const QString &name, const std::optional<LanguageFile> &language)
+{
     EditorState &state = mainWindow.state();
-    const QString path = LanguageFilePath(state.programDir, name);
-    const std::optional<LanguageFile> language = ReadLanguageFile(path);
     if (!language) {
-        m_modals.message(missingLanguageMessage(name, path));
+        m_modals.message(missingLanguageMessage(name, LanguageFilePath(state.programDir, name)));
         return;
     }
     state.languageName = name;

@@ -13,6 +13,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace qv2 {
@@ -48,6 +49,8 @@ private:
     std::vector<TextTarget *> textTargets();
     // A choice in the Language menu, kept for the next start.
     void chooseLanguage(const QString &name);
+    // The same with the file `name` already read (nothing when it could not be).
+    void applyLanguage(const QString &name, const std::optional<LanguageFile> &language);
 
     Modals &m_modals;
     QtTranslations m_qtTranslations;
