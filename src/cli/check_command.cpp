@@ -31,8 +31,7 @@ int CheckLevel(const CommandArgs &args, std::ostream &out, std::ostream &err)
     const auto application = EnsureApplication(/*forDrawing=*/false);
     const QString programDir = ProgramFolder(split->option("--program-dir"));
     MessageTexts texts;
-    if (const auto language = ReadLanguageFile(LanguageFilePath(programDir, ReadLanguageName(programDir))))
-        ApplyLanguageFile(*language, {}, texts);
+    ApplyLanguageFile(ProgramLanguage(programDir), {}, texts);
     const auto rules = split->option("--rules");
     const QString script = rules ? QString::fromStdString(*rules) : RuleScriptPath(programDir);
     const CheckListing listing = RunLevelCheck(level, script, texts);

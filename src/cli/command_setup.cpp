@@ -30,6 +30,12 @@ QString ProgramFolder(const std::optional<std::string> &given)
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
+LanguageFile ProgramLanguage(const QString &programDir)
+{
+    return ReadLanguageFile(LanguageFilePath(programDir, ReadLanguageName(programDir)))
+        .value_or(LanguageFile());
+}
+
 std::optional<std::string> SplitArgs::option(std::string_view name) const
 {
     const auto found = options.find(name);

@@ -2,6 +2,7 @@
 
 #include "cli/cli_command.h"
 #include "level/level_store.h"
+#include "ui/text_catalogue.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -25,6 +26,10 @@ std::unique_ptr<QCoreApplication> EnsureApplication(bool forDrawing);
 
 // The folder given, or the folder of qv2lev, with a trailing '/'. Needs an application.
 QString ProgramFolder(const std::optional<std::string> &given);
+
+// The language file that the folder's start-up file names; empty when it cannot be read, so every
+// text reads as empty, as in the editor.
+LanguageFile ProgramLanguage(const QString &programDir);
 
 struct SplitArgs {
     CommandArgs positional;

@@ -21,9 +21,8 @@ namespace {
 // The tile list of the language that the program folder's start-up file names.
 QStringList TileNames(const SplitArgs &split)
 {
-    const QString programDir = ProgramFolder(split.option("--program-dir"));
-    const IniFile ini = IniFile::load(LanguageFilePath(programDir, ReadLanguageName(programDir)));
-    return LanguageFile(ini).list(QStringLiteral("main"), QStringLiteral("tiles"));
+    return ProgramLanguage(ProgramFolder(split.option("--program-dir")))
+        .list(QStringLiteral("main"), QStringLiteral("tiles"));
 }
 
 } // namespace
