@@ -117,7 +117,7 @@ TEST_F(EditorDialogTest, NothingChangesWithoutOkOrWithoutALevel)
                 if (escape)
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
                 else
-                    QTest::mouseClick(&Find<QAbstractButton>(d, "Button2"), Qt::LeftButton);
+                    QTest::mouseClick(&Control<QAbstractButton>(d, "Button2"), Qt::LeftButton);
                 EXPECT_FALSE(d.isVisible()) << command.form;
                 return false;
             });

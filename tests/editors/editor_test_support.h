@@ -3,6 +3,7 @@
 // An open level whose every byte shows if a dialog touches it, scripted dialogs, and the user's
 // actions on a dialog's controls found by their object names.
 #include "level/level_layout.h"
+#include "support/find_control.h"
 #include "support/scripted_modals.h"
 #include "ui/editor_state.h"
 
@@ -50,18 +51,10 @@ struct DialogFixture : ::testing::Test {
     }
 };
 
-template <class Control> Control &Find(QDialog &dialog, const char *name)
-{
-    auto *control = dialog.findChild<Control *>(QString::fromLatin1(name));
-    if (!control)
-        throw std::runtime_error(std::string("no control ") + name);
-    return *control;
-}
-
 // Focuses the field and types over its text; the focus stays in the field.
 inline void Type(QDialog &dialog, const char *name, const QString &text)
 {
-    auto &edit = Find<QLineEdit>(dialog, name);
+    auto &edit = Control<QLineEdit>(dialog, name);
     edit.setFocus(Qt::TabFocusReason);
     edit.selectAll();
     if (text.isEmpty())
@@ -78,11 +71,11 @@ inline void Choose(QDialog &dialog, const char *name, int index)
 {
     if (index < 0)
         return;
-    auto &list = Find<QComboBox>(dialog, name);
+    auto &list = Control<QComboBox>(dialog, name);
     list.setCurrentIndex(index);
     emit list.activated(index);
 }
 
-inline QString Text(QDialog &dialog, const char *name) { return Find<QLineEdit>(dialog, name).text(); }
+inline QString Text(QDialog &dialog, const char *name) { return Control<QLineEdit>(dialog, name).text(); }
 
 } // namespace editortest

@@ -16,7 +16,7 @@ std::size_t RecordByte(int record, int byte) { return EnemyRecordAt(5, record) +
 // Switches records with the spinner's keys while the focus stays where it is.
 void ShowRecord(QDialog &dialog, int record)
 {
-    auto &spinner = Find<QSpinBox>(dialog, "UpDown2");
+    auto &spinner = Control<QSpinBox>(dialog, "UpDown2");
     while (spinner.value() != record)
         QTest::keyClick(&spinner, spinner.value() < record ? Qt::Key_Up : Qt::Key_Down);
 }
@@ -50,7 +50,7 @@ TEST_F(EnemyTest, ListsShowTheirBytesAndAnUnknownByteSurvivesLeavingAField)
         state.level.setByte(RecordByte(2, c.byte), c.stored);
         modals.dialogScripts.push_back([&](QDialog &d) {
             ShowRecord(d, 2);
-            EXPECT_EQ(Find<QComboBox>(d, c.list).currentIndex(), c.shown) << c.name;
+            EXPECT_EQ(Control<QComboBox>(d, c.list).currentIndex(), c.shown) << c.name;
             Type(d, "Edit1", "7");
             Leave();
             return true;
@@ -80,7 +80,7 @@ TEST_F(EnemyTest, OkWritesTheRoomsBlockWithEveryAcceptedField)
         Type(d, "Edit2", "65536");
         // Return confirms without leaving the field.
         Type(d, "Edit4", "12");
-        QTest::keyClick(&Find<QLineEdit>(d, "Edit4"), Qt::Key_Return);
+        QTest::keyClick(&Control<QLineEdit>(d, "Edit4"), Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
         return true;
     });
@@ -103,7 +103,7 @@ TEST_F(EnemyTest, TheCountIsKeptApartFromTheRecords)
     state.level.setByte(EnemyCountAt(5), 2);
     EnemyDialog dialog;
     modals.dialogScripts.push_back([&](QDialog &d) {
-        auto &count = Find<QSpinBox>(d, "UpDown1");
+        auto &count = Control<QSpinBox>(d, "UpDown1");
         EXPECT_EQ(count.value(), 2);
         for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down})
             QTest::keyClick(&count, key);

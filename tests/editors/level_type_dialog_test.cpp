@@ -36,8 +36,8 @@ TEST_F(LevelTypeTest, OkStoresTheSettingsAndLeavesUnknownListBytes)
                                            {kEnemyGraphicsOffset, c.graphics}}));
         modals.messages.clear();
         modals.dialogScripts.push_back([&](QDialog &d) {
-            EXPECT_EQ(Find<QComboBox>(d, "ComboBox1").currentIndex(), c.typeShown) << c.name;
-            EXPECT_EQ(Find<QComboBox>(d, "ComboBox2").currentIndex(), c.graphicsShown) << c.name;
+            EXPECT_EQ(Control<QComboBox>(d, "ComboBox1").currentIndex(), c.typeShown) << c.name;
+            EXPECT_EQ(Control<QComboBox>(d, "ComboBox2").currentIndex(), c.graphicsShown) << c.name;
             Choose(d, "ComboBox1", c.typeChosen);
             Choose(d, "ComboBox2", c.graphicsChosen);
             if (c.number)

@@ -31,7 +31,7 @@ TEST_F(LinkTest, OpensOnTheSelectedPlatesEntry)
         state.level.setByte(TileKindAt(5, 1, 4), c.kind);
         state.level.setByte(TileAttributeAt(5, 1, 4, 0), 37);
         modals.dialogScripts.push_back([&](QDialog &d) {
-            EXPECT_EQ(Find<QSpinBox>(d, "UpDown1").value(), c.entry) << c.name;
+            EXPECT_EQ(Control<QSpinBox>(d, "UpDown1").value(), c.entry) << c.name;
             EXPECT_EQ(Text(d, "Edit5"), QString::number(state.level.byte(LinkByte(c.entry, 4)))) << c.name;
             return false;
         });
@@ -46,13 +46,13 @@ TEST_F(LinkTest, StepButtonsFollowTheChain)
     state.level.setByte(LinkByte(17, 4), 17);  // entry 17 -> itself
     LinkDialog dialog;
     modals.dialogScripts.push_back([&](QDialog &d) {
-        auto &entry = Find<QSpinBox>(d, "UpDown1");
+        auto &entry = Control<QSpinBox>(d, "UpDown1");
         const struct {
             const char *button;
             int entry;
         } steps[] = {{"Button4", 200}, {"Button3", 17}, {"Button4", 17}};
         for (const auto &step : steps) {
-            QTest::mouseClick(&Find<QPushButton>(d, step.button), Qt::LeftButton);
+            QTest::mouseClick(&Control<QPushButton>(d, step.button), Qt::LeftButton);
             EXPECT_EQ(entry.value(), step.entry) << step.button;
             EXPECT_EQ(Text(d, "Edit1"), QString::number(state.level.byte(LinkByte(step.entry, 0))));
         }
@@ -72,13 +72,13 @@ TEST_F(LinkTest, OkWritesTheTableWithEveryAcceptedByte)
         EXPECT_EQ(Text(d, "Edit2"), QString::number(state.level.byte(LinkByte(0, 1))));
         // What was typed is stored when keys sent to the spinner switch entries.
         Type(d, "Edit1", "3");
-        auto &entry = Find<QSpinBox>(d, "UpDown1");
+        auto &entry = Control<QSpinBox>(d, "UpDown1");
         QTest::keyClick(&entry, Qt::Key_Up);
         EXPECT_EQ(Text(d, "Edit1"), QString::number(state.level.byte(LinkByte(1, 0))));
         entry.setValue(255);
         // Return confirms without leaving the box.
         Type(d, "Edit5", "x1F");
-        QTest::keyClick(&Find<QLineEdit>(d, "Edit5"), Qt::Key_Return);
+        QTest::keyClick(&Control<QLineEdit>(d, "Edit5"), Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
         return true;
     });

@@ -36,7 +36,7 @@ TEST_F(NeighbourTest, OkStoresEachAcceptedSideInItsOrder)
         modals.messages.clear();
         refreshes = 0;
         modals.dialogScripts.push_back([&](QDialog &d) {
-            EXPECT_EQ(Find<QLabel>(d, "Panel1").text(), "5") << c.name;
+            EXPECT_EQ(Control<QLabel>(d, "Panel1").text(), "5") << c.name;
             EXPECT_EQ(Text(d, "Edit3"), QString::number(up)) << c.name;
             for (int side = 0; side < 4; ++side) {
                 if (c.typed[side])

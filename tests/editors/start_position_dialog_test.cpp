@@ -37,7 +37,7 @@ TEST_F(StartPositionTest, OkStoresEachAcceptedValue)
         modals.dialogScripts.push_back([&](QDialog &d) {
             EXPECT_EQ(Text(d, "Edit1"), "5") << c.name;
             EXPECT_EQ(Text(d, "Edit2"), "7") << c.name;
-            EXPECT_EQ(Find<QComboBox>(d, "ComboBox1").currentIndex(), 1) << c.name;
+            EXPECT_EQ(Control<QComboBox>(d, "ComboBox1").currentIndex(), 1) << c.name;
             if (c.room)
                 Type(d, "Edit1", QString::fromLatin1(c.room));
             if (c.tile)
