@@ -126,7 +126,7 @@ TEST_F(EditorDialogTest, NothingChangesWithoutOkOrWithoutALevel)
         state.levelOpen = false;
         command.run();
         state.levelOpen = true;
-        EXPECT_EQ(state.level.bytes(), Patterned()) << command.form;
+        EXPECT_EQ(state.level.bytes(), viewtest::FilledLevelBytes()) << command.form;
     }
     EXPECT_EQ(refreshes, 0);
     EXPECT_TRUE(modals.messages.isEmpty());

@@ -6,6 +6,7 @@
 #include "support/find_control.h"
 #include "support/scripted_modals.h"
 #include "ui/editor_state.h"
+#include "view/view_test_support.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,15 +18,6 @@
 
 namespace editortest {
 
-// No two neighbouring bytes are equal and none is zero.
-inline qv2::Bytes Patterned()
-{
-    qv2::Bytes bytes(qv2::kFullLevelSize);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>(i % 251 + 1);
-    return bytes;
-}
-
 struct DialogFixture : ::testing::Test {
     qv2::EditorState state;
     ScriptedModals modals;
@@ -34,7 +26,7 @@ struct DialogFixture : ::testing::Test {
 
     DialogFixture()
     {
-        state.level = qv2::LevelStore(Patterned());
+        state.level = qv2::LevelStore(viewtest::FilledLevelBytes());
         state.levelOpen = true;
         state.room = 5;
         state.texts.setLines({"between=between %d and %d", "integer=not a number", "room=Room: ",
@@ -44,7 +36,7 @@ struct DialogFixture : ::testing::Test {
     // The level as it should be: the patterned bytes with the given changes.
     static qv2::Bytes Expected(std::initializer_list<std::pair<std::size_t, std::uint8_t>> changes)
     {
-        qv2::Bytes bytes = Patterned();
+        qv2::Bytes bytes = viewtest::FilledLevelBytes();
         for (const auto &[offset, value] : changes)
             bytes[offset] = value;
         return bytes;

@@ -45,7 +45,7 @@ TEST_F(EnemyTest, ListsShowTheirBytesAndAnUnknownByteSurvivesLeavingAField)
     EnemyDialog dialog;
     for (const Case &c : cases) {
         // Record 0 holds a known value first, so that a list that kept its item would show.
-        state.level = LevelStore(Patterned());
+        state.level = LevelStore(viewtest::FilledLevelBytes());
         state.level.setByte(RecordByte(0, c.byte), 1);
         state.level.setByte(RecordByte(2, c.byte), c.stored);
         modals.dialogScripts.push_back([&](QDialog &d) {

@@ -63,21 +63,12 @@ TEST_F(RoomCommandsTest, CancelledJumpDoesNothing)
     EXPECT_EQ(refreshes, 0);
 }
 
-// Every byte of the level differs from zero, so any byte the deletion touches shows.
-Bytes Filled()
-{
-    Bytes bytes(kFullLevelSize);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>(i % 251 + 1);
-    return bytes;
-}
-
 TEST_F(RoomCommandsTest, DeletionZeroesExactlyTheRoomsTilesAndCounts)
 {
     for (const int room : {1, 5, 32}) {
         state.room = room;
-        state.level = LevelStore(Filled());
-        Bytes expected = Filled();
+        state.level = LevelStore(viewtest::FilledLevelBytes());
+        Bytes expected = viewtest::FilledLevelBytes();
         for (int place = 0; place < kTilesPerRoom; ++place) {
             expected[TileKindAt(room, 0, place)] = 0;
             for (int k = 0; k < 4; ++k)
@@ -97,10 +88,10 @@ TEST_F(RoomCommandsTest, DeletionZeroesExactlyTheRoomsTilesAndCounts)
 
 TEST_F(RoomCommandsTest, DeletionAnsweredNoChangesNothing)
 {
-    state.level = LevelStore(Filled());
+    state.level = LevelStore(viewtest::FilledLevelBytes());
     modals.yesNoAnswers.push_back(false);
     deleteRoom(state, services);
-    EXPECT_TRUE(state.level.bytes() == Filled());
+    EXPECT_TRUE(state.level.bytes() == viewtest::FilledLevelBytes());
     EXPECT_EQ(refreshes, 0);
 }
 

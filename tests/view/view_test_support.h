@@ -17,6 +17,16 @@ namespace viewtest {
 
 inline qv2::LevelStore EmptyLevel() { return qv2::LevelStore(qv2::Bytes(qv2::kFullLevelSize, 0)); }
 
+// A full-size level in which no byte is zero and no two neighbouring bytes are equal, so any byte
+// a command touches shows.
+inline qv2::Bytes FilledLevelBytes()
+{
+    qv2::Bytes bytes(qv2::kFullLevelSize);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i % 251 + 1);
+    return bytes;
+}
+
 inline const QColor kKey(255, 0, 255);
 
 // A 32 x 64 picture of one colour, optionally with another lower-left pixel.
