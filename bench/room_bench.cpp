@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -120,6 +121,9 @@ int main(int argc, char **argv)
     qInstallMessageHandler(QuietOffscreenNotes);
     QApplication app(argc, argv);
     const BenchOptions options = ParseBenchOptions(argc, argv);
+    // The editors opened here would otherwise land in the user's recent levels.
+    const QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
 
     LevelStore busiest = SampleLevel(2003);
     const int busiestRoom = FillStartRoomWithMarkers(busiest);

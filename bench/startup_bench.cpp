@@ -7,6 +7,7 @@
 #include "bench_levels.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -29,13 +30,15 @@ using namespace qv2bench;
 
 constexpr int kTimeoutMs = 60000;
 
-// The environment of this process with the offscreen platform and the editor's quit switch.
-std::vector<std::string> ChildEnvironment()
+// The environment of this process with the offscreen platform, the editor's quit switch and a
+// settings folder of the benchmark's own, so that the runs stay out of the user's recent levels.
+std::vector<std::string> ChildEnvironment(const std::string &settingsFolder)
 {
-    std::vector<std::string> variables{"QT_QPA_PLATFORM=offscreen", "QV2LEVED_QUIT_AFTER_ROOM_PAINT=1"};
+    std::vector<std::string> variables{"QT_QPA_PLATFORM=offscreen", "QV2LEVED_QUIT_AFTER_ROOM_PAINT=1",
+                                       "XDG_CONFIG_HOME=" + settingsFolder};
     for (char **variable = environ; *variable; ++variable) {
         const std::string entry = *variable;
-        if (entry.rfind("QT_QPA_PLATFORM=", 0) != 0)
+        if (entry.rfind("QT_QPA_PLATFORM=", 0) != 0 && entry.rfind("XDG_CONFIG_HOME=", 0) != 0)
             variables.push_back(entry);
     }
     return variables;
@@ -79,9 +82,9 @@ std::string RunProgram(const std::vector<std::string> &arguments, const std::vec
     return {};
 }
 
-void RegisterProgram(const char *name, const std::vector<std::string> &arguments)
+void RegisterProgram(const char *name, const std::vector<std::string> &arguments,
+                     const std::vector<std::string> &environment)
 {
-    const std::vector<std::string> environment = ChildEnvironment();
     benchmark::RegisterBenchmark(name, [=](benchmark::State &state) {
         for (auto _ : state) {
             if (const std::string error = RunProgram(arguments, environment); !error.empty()) {
@@ -99,7 +102,9 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv); // for the program folder
     const BenchOptions options = ParseBenchOptions(argc, argv);
     const std::string programDir = ProgramDir().toStdString();
-    RegisterProgram("Startup/empty_window", {programDir + "bench/empty_window"});
-    RegisterProgram("Startup/qv2leved", {programDir + "qv2leved", programDir + "qasvar.dat"});
+    const QTemporaryDir settingsFolder;
+    const std::vector<std::string> environment = ChildEnvironment(settingsFolder.path().toStdString());
+    RegisterProgram("Startup/empty_window", {programDir + "bench/empty_window"}, environment);
+    RegisterProgram("Startup/qv2leved", {programDir + "qv2leved", programDir + "qasvar.dat"}, environment);
     return RunAndJudge({{"Startup/qv2leved", "Startup/empty_window", 2.0}}, options);
 }

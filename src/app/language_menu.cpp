@@ -25,6 +25,8 @@ std::vector<LanguageChoice> ShippedLanguages(const QString &programDir)
 void FillLanguageMenu(QMenu &menu, const std::vector<LanguageChoice> &languages,
                       const QString &current, const std::function<void(const QString &)> &choose)
 {
+    menu.clear();
+    qDeleteAll(menu.findChildren<QActionGroup *>(Qt::FindDirectChildrenOnly));
     auto *group = new QActionGroup(&menu);
     for (const LanguageChoice &language : languages) {
         QAction *action = menu.addAction(language.title);

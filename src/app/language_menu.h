@@ -18,8 +18,8 @@ struct LanguageChoice {
 // the language with a `title`, by file name.
 std::vector<LanguageChoice> ShippedLanguages(const QString &programDir);
 
-// One entry per language, the one in use ticked; choosing an entry passes its file name to
-// `choose`.
+// Replaces the menu's entries with one per language, the one in use ticked; choosing an entry
+// passes its file name to `choose`.
 void FillLanguageMenu(QMenu &menu, const std::vector<LanguageChoice> &languages,
                       const QString &current, const std::function<void(const QString &)> &choose);
 

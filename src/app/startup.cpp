@@ -8,6 +8,7 @@
 #include "ui/modals.h"
 
 #include <QDir>
+#include <QMenu>
 
 namespace qv2 {
 
@@ -30,65 +31,63 @@ QString missingLanguageMessage(const QString &languageName, const QString &path)
 } // namespace
 
 Program::Program(Modals &modals, const QString &programDir)
-    : mainWindow(modals, programDir),
-      levelPicker(&mainWindow),
-      startPosition(&mainWindow),
-      neighbours(&mainWindow),
-      overview(&mainWindow),
-      links(&mainWindow),
-      backgroundEditor(&mainWindow),
-      enemies(&mainWindow),
-      levelType(&mainWindow),
-      m_modals(modals)
+    : mainWindow(modals, programDir), levelPicker(&mainWindow), m_modals(modals)
 {
     // The built-in captions are Hungarian; Qt's own texts match them until a language is applied.
     m_qtTranslations.use(QString::fromLatin1(kBuiltInLocale));
     mainWindow.setLevelPicker(&levelPicker);
+    // Filled whenever it opens: a language file added meanwhile is offered, and start-up reads no
+    // more files than it needs.
+    QMenu &languages = mainWindow.languageMenu();
+    QObject::connect(&languages, &QMenu::aboutToShow, &languages, [this, &languages] {
+        FillLanguageMenu(languages, ShippedLanguages(mainWindow.state().programDir),
+                         mainWindow.state().languageName,
+                         [this](const QString &name) { chooseLanguage(name); });
+    });
     // In menu order.
     mainWindow.connectCommand(MainWindow::ActionKezdohely1, [this] {
-        editStartPosition(mainWindow.state(), mainWindow.services(), startPosition);
+        editStartPosition(mainWindow.state(), mainWindow.services(), startPosition());
     });
     mainWindow.connectCommand(MainWindow::ActionUjrakezdes1, [this] {
         editRestartPoints(mainWindow.state(), mainWindow.services());
     });
     mainWindow.connectCommand(MainWindow::ActionLink1, [this] {
-        editLinks(mainWindow.state(), mainWindow.services(), links);
+        editLinks(mainWindow.state(), mainWindow.services(), links());
     });
     mainWindow.connectCommand(MainWindow::ActionASzintEgyben1, [this] {
-        showLevelOverview(mainWindow.state(), mainWindow.services(), overview);
+        showLevelOverview(mainWindow.state(), mainWindow.services(), overview());
     });
     mainWindow.connectCommand(MainWindow::ActionHibakereses1,
                               [this] { checkLevel(mainWindow.state(), mainWindow.services()); });
     mainWindow.connectCommand(MainWindow::ActionSzintfajta1, [this] {
-        editLevelType(mainWindow.state(), mainWindow.services(), levelType);
+        editLevelType(mainWindow.state(), mainWindow.services(), levelType());
     });
     mainWindow.connectCommand(MainWindow::ActionEllensegek1, [this] {
-        editEnemies(mainWindow.state(), mainWindow.services(), enemies);
+        editEnemies(mainWindow.state(), mainWindow.services(), enemies());
     });
     mainWindow.connectCommand(MainWindow::ActionJovoEllensegek1, [this] {
         editComingGuards(mainWindow.state(), mainWindow.services());
     });
     mainWindow.connectCommand(MainWindow::ActionPalyak1, [this] {
-        editNeighbours(mainWindow.state(), mainWindow.services(), neighbours);
+        editNeighbours(mainWindow.state(), mainWindow.services(), neighbours());
     });
     mainWindow.connectCommand(MainWindow::ActionHatter1, [this] {
-        editBackground(mainWindow.state(), mainWindow.services(), backgroundEditor);
+        editBackground(mainWindow.state(), mainWindow.services(), backgroundEditor());
     });
 }
 
 std::vector<TextTarget *> Program::textTargets()
 {
-    // Main window first, then the dialogs in the order their sections come in the language file.
-    return {
-        &mainWindow,
-        &overview,
-        &startPosition,
-        &links,
-        &levelPicker,
-        &neighbours,
-        &enemies,
-        &levelType,
-    };
+    // Main window first, then the dialogs made so far in the order their sections come in the
+    // language file.
+    std::vector<TextTarget *> targets{&mainWindow};
+    for (TextTarget *target : std::initializer_list<TextTarget *>{
+             m_overview.made(), m_startPosition.made(), m_links.made(), &levelPicker,
+             m_neighbours.made(), m_enemies.made(), m_levelType.made()}) {
+        if (target)
+            targets.push_back(target);
+    }
+    return targets;
 }
 
 void Program::LoadStartupSettings()
@@ -103,9 +102,7 @@ void Program::LoadStartupSettings()
         name = ReadLanguageName(programDir);
         language = ReadLanguageFile(LanguageFilePath(programDir, name));
     }
-    applyLanguage(name, language);
-    FillLanguageMenu(mainWindow.languageMenu(), ShippedLanguages(programDir),
-                     mainWindow.state().languageName, [this](const QString &name) { chooseLanguage(name); });
+    applyLanguage(name, std::move(language));
 }
 
 void Program::chooseLanguage(const QString &name)
@@ -119,7 +116,7 @@ void Program::applyLanguage(const QString &name)
     applyLanguage(name, ReadLanguageFile(LanguageFilePath(mainWindow.state().programDir, name)));
 }
 
-void Program::applyLanguage(const QString &name, const std::optional<LanguageFile> &language)
+void Program::applyLanguage(const QString &name, std::optional<LanguageFile> language)
 {
     EditorState &state = mainWindow.state();
     if (!language) {
@@ -129,7 +126,8 @@ void Program::applyLanguage(const QString &name, const std::optional<LanguageFil
     state.languageName = name;
     // Installed first: Qt's dialogs take the new texts, then our captions overwrite theirs.
     m_qtTranslations.use(language->text(QStringLiteral("language"), QStringLiteral("locale")));
-    ApplyLanguageFile(*language, textTargets(), state.texts);
+    m_language = std::move(language);
+    ApplyLanguageFile(*m_language, textTargets(), state.texts);
     mainWindow.textsChanged();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/dialog_on_demand.h"
 #include "app/level_picker.h"
 #include "app/main_window.h"
 #include "editors/background_editor.h"
@@ -20,14 +21,15 @@ namespace qv2 {
 
 class Modals;
 
-// The program's windows, created once in start-up order: the main window first, then the dialogs.
-// Each later dialog is added here and to textTargets(), in the order its texts are applied.
+// The program's windows: the main window and the level picker are made at start-up, the other
+// dialogs when a command first needs them. Each dialog is added here and to textTargets(), in the
+// order its texts are applied.
 class Program {
 public:
     Program(Modals &modals, const QString &programDir);
 
     // Applies the language the user chose in the Language menu, or else the one that
-    // texts/Qv2LevEd.ini names, and lists the shipped languages in that menu.
+    // texts/Qv2LevEd.ini names; the Language menu lists the shipped languages whenever it opens.
     void LoadStartupSettings();
 
     // Applies the language file `name` of texts/ to every window and to the message list, with
@@ -35,22 +37,33 @@ public:
     // and the user is told which file is missing.
     void applyLanguage(const QString &name);
 
-    MainWindow mainWindow;              // TForm1
-    LevelPicker levelPicker;            // TForm2
-    StartPositionDialog startPosition;  // TForm3
-    NeighbourDialog neighbours;         // TForm4
-    OverviewWindow overview;            // TForm5
-    LinkDialog links;                   // TForm6
-    BackgroundEditor backgroundEditor;  // TForm7, captioned from the message texts
-    EnemyDialog enemies;                // TForm8
-    LevelTypeDialog levelType;          // TForm9
+    MainWindow mainWindow;   // TForm1
+    LevelPicker levelPicker; // TForm2
+
+    StartPositionDialog &startPosition() { return m_startPosition.get(); } // TForm3
+    NeighbourDialog &neighbours() { return m_neighbours.get(); }           // TForm4
+    OverviewWindow &overview() { return m_overview.get(); }                // TForm5
+    LinkDialog &links() { return m_links.get(); }                          // TForm6
+    BackgroundEditor &backgroundEditor() { return m_backgroundEditor.get(); } // TForm7
+    EnemyDialog &enemies() { return m_enemies.get(); }                     // TForm8
+    LevelTypeDialog &levelType() { return m_levelType.get(); }             // TForm9
 
 private:
     std::vector<TextTarget *> textTargets();
     // A choice in the Language menu, kept for the next start.
     void chooseLanguage(const QString &name);
     // The same with the file `name` already read (nothing when it could not be).
-    void applyLanguage(const QString &name, const std::optional<LanguageFile> &language);
+    void applyLanguage(const QString &name, std::optional<LanguageFile> language);
+
+    // The language applied last, for the dialogs made after it.
+    std::optional<LanguageFile> m_language;
+    DialogOnDemand<StartPositionDialog> m_startPosition{mainWindow, m_language};
+    DialogOnDemand<NeighbourDialog> m_neighbours{mainWindow, m_language};
+    DialogOnDemand<OverviewWindow> m_overview{mainWindow, m_language};
+    DialogOnDemand<LinkDialog> m_links{mainWindow, m_language};
+    DialogOnDemand<BackgroundEditor> m_backgroundEditor{mainWindow, m_language}; // captioned from the message texts
+    DialogOnDemand<EnemyDialog> m_enemies{mainWindow, m_language};
+    DialogOnDemand<LevelTypeDialog> m_levelType{mainWindow, m_language};
 
     Modals &m_modals;
     QtTranslations m_qtTranslations;

@@ -30,14 +30,23 @@ UserSettings::UserSettings()
 
 QString UserSettings::language() const { return m_settings.value(QStringLiteral("language")).toString(); }
 
-void UserSettings::setLanguage(const QString &name) { m_settings.setValue(QStringLiteral("language"), name); }
+void UserSettings::setLanguage(const QString &name) { setIfChanged(QStringLiteral("language"), name); }
 
 int UserSettings::zoom() const
 {
     return std::clamp(m_settings.value(QStringLiteral("zoom"), 1).toInt(), 1, kMaxZoom);
 }
 
-void UserSettings::setZoom(int zoom) { m_settings.setValue(QStringLiteral("zoom"), zoom); }
+void UserSettings::setZoom(int zoom) { setIfChanged(QStringLiteral("zoom"), zoom); }
+
+// A value the file already holds is not set again: any set makes QSettings rewrite and flush the
+// whole file to disk, which start-up and reopening the same level have no need of. The file holds
+// text, so values are compared as text.
+void UserSettings::setIfChanged(const QString &key, const QVariant &value)
+{
+    if (m_settings.value(key).toString() != value.toString())
+        m_settings.setValue(key, value);
+}
 
 std::vector<RecentLevel> UserSettings::recentLevels()
 {
@@ -57,6 +66,8 @@ std::vector<RecentLevel> UserSettings::recentLevels()
 
 void UserSettings::setRecentLevels(const std::vector<RecentLevel> &levels)
 {
+    if (recentLevels() == levels)
+        return;
     m_settings.remove(QString::fromLatin1(kRecentArray));
     m_settings.beginWriteArray(QString::fromLatin1(kRecentArray), static_cast<int>(levels.size()));
     for (int i = 0; i < static_cast<int>(levels.size()); ++i) {

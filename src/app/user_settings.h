@@ -40,6 +40,8 @@ public:
     void setRecentLevels(const std::vector<RecentLevel> &levels);
 
 private:
+    void setIfChanged(const QString &key, const QVariant &value);
+
     QSettings m_settings;
 };
 

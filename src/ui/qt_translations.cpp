@@ -31,6 +31,11 @@ QtTranslations::~QtTranslations() { use(QString()); }
 
 bool QtTranslations::use(const QString &locale)
 {
+    // Switching to the language in use is common (the built-in captions and the shipped default
+    // are both Hungarian); reading the same translation again would change nothing.
+    if (locale == m_locale)
+        return m_translator != nullptr;
+    m_locale = locale;
     if (m_translator)
         QCoreApplication::removeTranslator(m_translator.get());
     m_translator = LoadQtTranslation(locale);

@@ -23,6 +23,7 @@ public:
     bool use(const QString &locale);
 
 private:
+    QString m_locale; // the one last asked for; empty: none
     std::unique_ptr<QTranslator> m_translator;
 };
 

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -70,6 +71,18 @@ protected:
     MainWindow &window() { return program->mainWindow; }
     EditorState &state() { return program->mainWindow.state(); }
     QString text(const char *key) { return state().texts.text(QString::fromLatin1(key)); }
+
+    // As the user does: the Language menu lists the languages as it opens.
+    QMenu &openLanguageMenu()
+    {
+        QMenu &menu = window().languageMenu();
+        emit menu.aboutToShow();
+        return menu;
+    }
+    void chooseLanguage(const char *file)
+    {
+        openLanguageMenu().findChild<QAction *>(QStringLiteral("Language_") + QLatin1String(file))->trigger();
+    }
 
     void open(const QString &path, ScriptedModals::DialogScript picker)
     {

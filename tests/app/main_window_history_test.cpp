@@ -214,7 +214,7 @@ TEST_F(HistoryTest, ClosingExitAndOpenAskBeforeChangesAreLost)
 
 TEST_F(HistoryTest, TheMenuNamesEachStepAndTheTitleMarksChanges)
 {
-    window().languageMenu().findChild<QAction *>(QStringLiteral("Language_english.ini"))->trigger();
+    chooseLanguage("english.ini");
     open(archive, pickRow(3));
     showActive();
     EXPECT_EQ(window().windowTitle(), QString::fromUtf8("qasvar.dat \u2013 2003[*] \u2013 Qasvar 2 level editor"));

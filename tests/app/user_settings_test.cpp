@@ -6,6 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QSettings>
+
+#include <functional>
+
+#include <sys/stat.h>
 
 namespace qv2 {
 namespace {
@@ -74,6 +79,40 @@ TEST_F(RecentLevelsMenuTest, OpenedAndSavedLevelsAreOfferedAgain)
     file.findChild<QAction *>(QStringLiteral("RecentLevel2"))->trigger();
     EXPECT_TRUE(state().levelOpen);
     EXPECT_TRUE(window().windowTitle().contains(QStringLiteral("2000"))) << window().windowTitle().toStdString();
+}
+
+// Any change rewrites and flushes the whole settings file, so a value it already holds is not set
+// again; a rewrite gives the file a new inode.
+TEST_F(RecentLevelsMenuTest, SettingsAreWrittenOnlyWhenTheyChange)
+{
+    open(archive, pickRow(3));
+    const std::string settings =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("qasvar2"), QStringLiteral("qv2leved"))
+            .fileName()
+            .toStdString();
+    const auto inode = [&] {
+        struct stat status {};
+        return stat(settings.c_str(), &status) == 0 ? status.st_ino : 0;
+    };
+    const struct {
+        const char *name;
+        std::function<void()> action;
+        bool writes;
+    } cases[] = {
+        {"start-up", [&] { program = std::make_unique<Program>(modals, programDir()); program->LoadStartupSettings(); }, false},
+        {"the same level opened again", [&] { open(archive, pickRow(3)); }, false},
+        {"another level", [&] { open(archive, pickRow(0)); }, true},
+        {"the zoom in use", [&] { window().action(MainWindow::ActionEredetiMeret1)->trigger(); }, false},
+        {"a zoom in", [&] { window().action(MainWindow::ActionNagyitas1)->trigger(); }, true},
+        {"a language chosen", [&] { chooseLanguage("magyar.ini"); }, true},
+        {"the same language chosen again", [&] { chooseLanguage("magyar.ini"); }, false},
+    };
+    for (const auto &c : cases) {
+        const auto before = inode();
+        ASSERT_NE(before, 0u) << c.name;
+        c.action();
+        EXPECT_EQ(inode() != before, c.writes) << c.name;
+    }
 }
 
 } // namespace
