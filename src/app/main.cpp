@@ -6,7 +6,6 @@
 #include "ui/app_error.h"
 #include "ui/widget_modals.h"
 
-#include <QDir>
 #include <QIcon>
 #include <QTimer>
 
@@ -32,13 +31,14 @@ bool MayHoldQtOptions(const QStringList &arguments)
     });
 }
 
-// The window's icon for task bars, drawn at build time into the program folder's icons/.
+// The window's icon, drawn at build time into the program folder's icons/. Title bars and task
+// bars draw it at 16 to 64 pixels; the larger pictures are for the desktop entry, which finds
+// them installed in the icon theme, and decoding them would only delay the first room.
 QIcon ApplicationIcon(const QString &programDir)
 {
     QIcon icon;
-    const QDir icons(programDir + QStringLiteral("icons"));
-    for (const QFileInfo &file : icons.entryInfoList({QStringLiteral("qv2leved_*.png")}))
-        icon.addFile(file.filePath());
+    for (int size : {16, 24, 32, 48, 64}) // a missing file adds nothing
+        icon.addFile(programDir + QStringLiteral("icons/qv2leved_%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

@@ -69,7 +69,7 @@ MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *paren
         updateTitle();
     });
     UserSettings settings;
-    m_recentLevels->show(settings.recentLevels());
+    m_recentLevels->setLevels(settings.recentLevels());
     setZoom(settings.zoom());
 
     resize(820, 480);
@@ -370,7 +370,7 @@ void MainWindow::showLevelAs(const RecentLevel &level)
     UserSettings settings;
     const std::vector<RecentLevel> recent = AddRecentLevel(settings.recentLevels(), level);
     settings.setRecentLevels(recent);
-    m_recentLevels->show(recent);
+    m_recentLevels->setLevels(recent);
 }
 
 void MainWindow::updateTitle()

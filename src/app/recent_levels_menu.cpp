@@ -19,9 +19,12 @@ RecentLevelsMenu::RecentLevelsMenu(QMenu &menu, QAction *before,
                                    std::function<void(const RecentLevel &)> open)
     : QObject(&menu), m_menu(menu), m_before(before), m_open(std::move(open))
 {
+    connect(&m_menu, &QMenu::aboutToShow, this, &RecentLevelsMenu::makeEntries);
 }
 
-void RecentLevelsMenu::show(const std::vector<RecentLevel> &levels)
+void RecentLevelsMenu::setLevels(std::vector<RecentLevel> levels) { m_levels = std::move(levels); }
+
+void RecentLevelsMenu::makeEntries()
 {
     // Deleted later: the entry just chosen is still delivering its signal.
     for (QAction *entry : m_entries) {
@@ -30,8 +33,8 @@ void RecentLevelsMenu::show(const std::vector<RecentLevel> &levels)
     }
     m_entries.clear();
     const QFontMetrics metrics(m_menu.font());
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        const RecentLevel level = levels[i];
+    for (std::size_t i = 0; i < m_levels.size(); ++i) {
+        const RecentLevel level = m_levels[i];
         QString path = metrics.elidedText(QDir::toNativeSeparators(level.path), Qt::ElideMiddle, kPathWidth);
         path.replace(QLatin1Char('&'), QStringLiteral("&&")); // shown as is, not as a shortcut letter
         auto *entry = new QAction(QStringLiteral("&%1 %2 \u2013 %3").arg(i + 1).arg(path).arg(level.id), &m_menu);

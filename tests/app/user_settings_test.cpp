@@ -56,7 +56,8 @@ TEST_F(RecentLevelsMenuTest, OpenedAndSavedLevelsAreOfferedAgain)
     // At the next start, from the user's settings.
     program = std::make_unique<Program>(modals, programDir());
     program->LoadStartupSettings();
-    const QMenu &file = Control<QMenu>(window(), QStringLiteral("Fajl1"));
+    QMenu &file = Control<QMenu>(window(), QStringLiteral("Fajl1"));
+    emit file.aboutToShow();
     const struct {
         const char *entry;
         QString path;
