@@ -8,7 +8,7 @@
 #include "app/recent_levels_menu.h"
 #include "ui/exit_line_edit.h"
 #include "ui/modals.h"
-#include "ui/popup_width.h"
+#include "ui/wide_popup_combo_box.h"
 #include "view/paint_box.h"
 #include "view/property_panel.h"
 #include "view/room_commands.h"
@@ -180,13 +180,12 @@ void MainWindow::createToolBar()
     m_toolBar->addAction(m_actions[ActionMentes1]);
     m_toolBar->addSeparator();
 
-    m_tileKinds = new QComboBox(m_toolBar);
+    m_tileKinds = new WidePopupComboBox(m_toolBar);
     m_tileKinds->setObjectName(QStringLiteral("ComboBox1"));
     m_tileKinds->setFixedWidth(145);
     m_tileKinds->setEnabled(false);
     for (const char *tile : kBuiltInTiles)
         m_tileKinds->addItem(QString::fromUtf8(tile));
-    WidenPopupToItems(*m_tileKinds);
     m_toolBar->addWidget(m_tileKinds);
     // A user's choice only: the refresh sets the index too, and that must not store anything.
     connect(m_tileKinds, &QComboBox::activated, this,
@@ -286,7 +285,6 @@ void MainWindow::applyTexts(const LanguageFile &language)
     m_saveButtonText = language.text(main, QStringLiteral("savebutton"));
     m_tileKinds->clear();
     m_tileKinds->addItems(language.list(main, QStringLiteral("tiles")));
-    WidenPopupToItems(*m_tileKinds);
 }
 
 std::optional<MainWindow::ArchiveSlot> MainWindow::chooseArchiveSlot(QFileDialog &dialog)

@@ -5,7 +5,7 @@
 #include "ui/edit_history.h"
 #include "ui/exit_line_edit.h"
 #include "ui/number_entry.h"
-#include "ui/popup_width.h"
+#include "ui/wide_popup_combo_box.h"
 #include "view/tile_picture_name.h"
 
 #include <QApplication>
@@ -154,7 +154,7 @@ void PropertyPanel::createSlot(int slot, PanelControl control)
         connect(edit, &QLineEdit::returnPressed, this, [this, edit] { storePanelField(*edit); });
         value = edit;
     } else if (control == PanelControl::List) {
-        auto *list = new QComboBox(&m_panel);
+        auto *list = new WidePopupComboBox(&m_panel);
         list->setObjectName(QStringLiteral("dinCombo%1").arg(slot));
         // The user's choices only, never the index the panel sets.
         connect(list, &QComboBox::activated, this,
@@ -187,7 +187,6 @@ void PropertyPanel::fillSlot(int slot, const PanelRow &row, const PanelRow *show
         if (!shown || shown->items != row.items) {
             list->clear();
             list->addItems(row.items);
-            WidenPopupToItems(*list);
         }
         // A value beyond the last item shows no selection.
         list->setCurrentIndex(row.value < list->count() ? row.value : -1);

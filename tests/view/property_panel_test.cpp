@@ -164,7 +164,15 @@ TEST_F(PanelTest, ControlsInTheirRowsWithTheirFields)
             EXPECT_LT(values[slot - 1]->geometry().bottom() + 1, values[slot]->y());
         }
     }
-    EXPECT_GE(list->view()->minimumWidth(), list->view()->sizeHintForColumn(0));
+    // The popup is as wide as the longest item, measured as it opens, again after a change.
+    for (const QString &added : {QString(), QString(60, QLatin1Char('W'))}) {
+        if (!added.isEmpty())
+            list->addItem(added);
+        list->showPopup();
+        EXPECT_GE(list->view()->minimumWidth(), list->view()->sizeHintForColumn(0)) << added.size();
+        EXPECT_GT(list->view()->minimumWidth(), list->width());
+        list->hidePopup();
+    }
 }
 
 TEST_F(PanelTest, StoringANumberChangesOnlyTheFieldsBits)
