@@ -61,6 +61,15 @@ std::optional<QString> sectionHeader(const QString &line)
     return trimmed.mid(1, close - 1).trimmed();
 }
 
+// The name as QString::compare sees it when it ignores case: each UTF-16 unit folded alone.
+QString FoldedName(const QString &name)
+{
+    QString folded = name;
+    for (QChar &unit : folded)
+        unit = unit.toCaseFolded();
+    return folded;
+}
+
 } // namespace
 
 IniFile IniFile::fromText(const QString &text)
@@ -76,11 +85,13 @@ IniFile IniFile::fromLines(const QStringList &lines)
         if (const auto name = sectionHeader(line)) {
             // A repeated header continues the first section of that name, so its keys come after
             // the earlier ones and the first match still wins.
-            if (const Section *earlier = ini.find(*name)) {
-                current = earlier - ini.m_sections.constData();
+            const QString folded = FoldedName(*name);
+            if (const auto earlier = ini.m_index.constFind(folded); earlier != ini.m_index.cend()) {
+                current = *earlier;
             } else {
                 current = ini.m_sections.size();
                 ini.m_sections.append({*name, {}});
+                ini.m_index.insert(folded, current);
             }
             continue;
         }
@@ -97,11 +108,8 @@ IniFile IniFile::load(const QString &path)
 
 const IniFile::Section *IniFile::find(const QString &section) const
 {
-    for (const Section &s : m_sections) {
-        if (s.name.compare(section, Qt::CaseInsensitive) == 0)
-            return &s;
-    }
-    return nullptr;
+    const auto found = m_index.constFind(FoldedName(section));
+    return found == m_index.cend() ? nullptr : &m_sections[*found];
 }
 
 QString IniFile::value(const QString &section, const QString &key, const QString &fallback) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -45,6 +46,9 @@ private:
     };
     const Section *find(const QString &section) const;
     QVector<Section> m_sections;
+    // Where each section is, by its case-folded name: a look-up is part of every tile's picture
+    // and panel row, and a background list has a section for each of 256 tile kinds.
+    QHash<QString, qsizetype> m_index;
 };
 
 } // namespace qv2

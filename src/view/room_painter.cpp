@@ -57,13 +57,11 @@ void DrawTransparent(QPainter &painter, QPoint at, const QImage &image)
     if (image.isNull())
         return;
     QImage keyed = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int width = keyed.width();
     const QRgb key = reinterpret_cast<const QRgb *>(keyed.constScanLine(keyed.height() - 1))[0];
     for (int y = 0; y < keyed.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x) {
-            if (line[x] == key)
-                line[x] = qRgba(0, 0, 0, 0);
-        }
+        std::replace(line, line + width, key, qRgba(0, 0, 0, 0));
     }
     painter.drawImage(at, keyed);
 }

@@ -31,6 +31,10 @@ TEST(IniFile, SectionsAndKeysIgnoreCase)
 {
     EXPECT_EQ(kIni.value("main", "TITLE"), "First");
     EXPECT_EQ(kIni.value("OTHER", "title"), "Other");
+    const IniFile accented = IniFile::fromText(QStringLiteral("[Árvíztűrő]\nk=v\n"));
+    for (const QString &name : {QStringLiteral("ÁRVÍZTŰRŐ"), QStringLiteral("árvíztűrő")})
+        EXPECT_EQ(accented.value(name, QStringLiteral("K")), "v") << name.toStdString();
+    EXPECT_EQ(accented.value(QStringLiteral("Arvizturo"), QStringLiteral("k")), "");
 }
 
 TEST(IniFile, FirstMatchWinsAcrossRepeatedSections)
