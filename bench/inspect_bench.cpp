@@ -1,10 +1,10 @@
-// The rule check and the overview map on a level whose 32 rooms are all reachable. The check runs
+// Running the rule script and building the overview map on a level whose 32 rooms are all reachable. The check runs
 // the rule script from its first byte for every tile, so its time must grow in proportion to the
 // script: it is measured with the shipped script and with one 16 times as long.
 #include "budget_report.h"
 #include "bench_levels.h"
 
-#include "inspect/rule_check.h"
+#include "inspect/rule_reports.h"
 #include "inspect/overview_map.h"
 #include "inspect/overview_picture.h"
 #include "inspect/reachable_rooms.h"
@@ -60,12 +60,12 @@ void RegisterCheck(const char *name, const LevelStore &level, const QString &scr
     const int tileRuns = static_cast<int>(ReachableRooms(level).size()) * kTilesPerRoom;
     benchmark::RegisterBenchmark(name, [=](benchmark::State &state) {
         for (auto _ : state) {
-            CheckListing listing = RunLevelCheck(level, scriptPath, texts);
+            ReportListing listing = ListRuleReports(level, scriptPath, texts);
             benchmark::DoNotOptimize(listing.lines.data());
         }
         state.counters["per_tile_run"] = benchmark::Counter(
             tileRuns, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-        state.counters["reports"] = static_cast<double>(RunLevelCheck(level, scriptPath, texts).reports.size());
+        state.counters["reports"] = static_cast<double>(ListRuleReports(level, scriptPath, texts).reports.size());
     })->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
@@ -91,8 +91,8 @@ int main(int argc, char **argv)
     const QString shipped = RuleScriptPath(programDir);
     const QString longer = folder.filePath(QStringLiteral("errors16.txt"));
     WriteFile(longer, RepeatRules(ReadFile(shipped), kScriptCopies));
-    RegisterCheck("LevelCheck/shipped", level, shipped, texts);
-    RegisterCheck("LevelCheck/script16x", level, longer, texts);
+    RegisterCheck("RuleScript/shipped", level, shipped, texts);
+    RegisterCheck("RuleScript/script16x", level, longer, texts);
 
     benchmark::RegisterBenchmark("Overview/build", [&](benchmark::State &state) {
         for (auto _ : state)
@@ -108,9 +108,9 @@ int main(int argc, char **argv)
 
     return RunAndJudge(
         {
-            {"LevelCheck/shipped", "", 5.0},
+            {"RuleScript/shipped", "", 5.0},
             // Linear: 16 times the rules take at most 16 times as long, with a quarter for noise.
-            {"LevelCheck/script16x", "LevelCheck/shipped", kScriptCopies * 1.25},
+            {"RuleScript/script16x", "RuleScript/shipped", kScriptCopies * 1.25},
             {"Overview/build", "", 0},
             {"Overview/draw", "", 0},
         },

@@ -10,7 +10,7 @@
 
 namespace qv2 {
 
-// What every run of the rule check keeps to, whatever the script and the level: it ends, gives
+// What every run of the rule script keeps to, whatever the script and the level: it ends, gives
 // the same result twice, at most 64 reports and the limit flag only with the 64th, no reports
 // beside a fault, and reports of reachable tiles in room, place order whose keys are script bytes.
 inline RuleCheck CheckRuleRun(const LevelStore &level, const Bytes &script)

@@ -74,7 +74,7 @@ constexpr RoomDesign kRoomDesigns[] = {
     {'o', {"__________", "____Z_____", "_t_____t__"}},  // the villain's room
     {'p', {"==========", "_d______d_", "_N__2__M__"}},  // bridges
     {'r', {"_Vv__Vv___", "__ww__ss__", "___H___rr_"}},  // water, weak and sinking floors
-    // Faults for the level check to find: a lone exit door half above nothing, lava outside the
+    // Faults for the rule script to find: a lone exit door half above nothing, lava outside the
     // caves and a lone lava half, a big pillar bottom under lava, a lone blade half, a potion above
     // nothing and a lone water half.
     {'y', {"_E__LR__<_", "_ ___B__0_", "__v__R__ _"}},
@@ -91,7 +91,7 @@ struct LevelDesign {
 
 // Levels 1..14 of the normal set, then of the gameplay set. The types follow the level names:
 // the city, the island, three caves, four ruined-castle levels, four temples, back in the city.
-// Every level passes the level check of texts/errors.txt except the last, which holds room 'y'.
+// Every level passes the rule script texts/errors.txt except the last, which holds room 'y'.
 constexpr LevelDesign kLevelDesigns[] = {
     {"abl/..e", 5, false, 0},        {"acd/.fe", 1, true, 0},        {"ag/kc/fe", 3, false, 0},
     {"a.h/bii/..e", 3, false, 0},    {"dab/cf./.me", 3, true, 0},    {"ah/bj/ce", 4, false, 0},

@@ -4,7 +4,7 @@
 #include "app/user_settings.h"
 #include "editors/coming_guards.h"
 #include "editors/restart_points.h"
-#include "inspect/rule_check_command.h"
+#include "inspect/rule_reports_command.h"
 #include "ui/modals.h"
 
 #include <QDir>
@@ -58,7 +58,7 @@ Program::Program(Modals &modals, const QString &programDir)
         showLevelOverview(mainWindow.state(), mainWindow.services(), overview());
     });
     mainWindow.connectCommand(MainWindow::ActionHibakereses1,
-                              [this] { checkLevel(mainWindow.state(), mainWindow.services()); });
+                              [this] { showRuleReports(mainWindow.state(), mainWindow.services()); });
     mainWindow.connectCommand(MainWindow::ActionSzintfajta1, [this] {
         editLevelType(mainWindow.state(), mainWindow.services(), levelType());
     });

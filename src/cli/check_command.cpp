@@ -1,7 +1,7 @@
 #include "cli/check_command.h"
 
 #include "cli/command_setup.h"
-#include "inspect/rule_check.h"
+#include "inspect/rule_reports.h"
 #include "ui/message_texts.h"
 #include "ui/text_catalogue.h"
 
@@ -34,7 +34,7 @@ int CheckLevel(const CommandArgs &args, std::ostream &out, std::ostream &err)
     ApplyLanguageFile(ProgramLanguage(programDir), {}, texts);
     const auto rules = split->option("--rules");
     const QString script = rules ? QString::fromStdString(*rules) : RuleScriptPath(programDir);
-    const CheckListing listing = RunLevelCheck(level, script, texts);
+    const ReportListing listing = ListRuleReports(level, script, texts);
     if (listing.failure) {
         err << "qv2lev: " << listing.failure->toStdString() << '\n';
         return kExitFailed;

@@ -12,7 +12,7 @@ namespace qv2 {
 namespace {
 
 // The designed levels must be playable-looking data, not only a well-formed archive: these are
-// the promises the editor's windows and the rule check rely on when they open the sample.
+// the promises the editor's windows and the rule script rely on when they open the sample.
 class SampleArchive : public testing::Test {
 protected:
     static void SetUpTestSuite()

@@ -8,6 +8,6 @@ namespace qv2 {
 // line (or a double click, or Return) shows that tile's room with the tile selected; the line that
 // says the check stopped at the limit belongs to no tile and jumps nowhere. Nothing found shows
 // the "noerr" message; an unreadable or invalid script shows why and lists nothing.
-void checkLevel(EditorState &state, Services &services);
+void showRuleReports(EditorState &state, Services &services);
 
 } // namespace qv2

@@ -1,4 +1,4 @@
-#include "inspect/rule_check_command.h"
+#include "inspect/rule_reports_command.h"
 
 #include "level/level_layout.h"
 #include "support/archive_builder.h"
@@ -36,7 +36,7 @@ struct CheckCommand : ::testing::Test {
         state.room = 1;
         std::filesystem::create_directory(folder.file("texts"));
         state.programDir = QString::fromStdString(folder.path()) + "/";
-        state.texts.setLines({"errors=Level check", "err=%s @%d/%d", "toomuch=Too many",
+        state.texts.setLines({"errors=Findings", "err=%s @%d/%d", "toomuch=Too many",
                               "noerr=Nothing found", "invalid=Bad byte %d", "badnumber=Bad number at %d",
                               "cantread=Cannot read %s (%s)", "wall=Wall", "lava=Lava"});
     }
@@ -81,7 +81,7 @@ TEST_F(CheckCommand, ListsTheReportsAndJumpsToTheChosenOne)
                 return c.chosenLine >= 0;
             });
         }
-        checkLevel(state, services);
+        showRuleReports(state, services);
         EXPECT_EQ(modals.messages, c.messages) << c.name;
         EXPECT_EQ(std::tie(state.room, state.row, state.column), std::tie(c.room, c.row, c.column)) << c.name;
         EXPECT_EQ(refreshes, c.room != 1 ? 1 : 0) << c.name;
@@ -92,14 +92,14 @@ TEST_F(CheckCommand, ListsTheReportsAndJumpsToTheChosenOne)
             EXPECT_EQ(lines.mid(62), QStringList({" @3/2", " @3/3", "Too many"}));
         }
     }
-    EXPECT_EQ(modals.dialogTitles.first(), "Level check");
+    EXPECT_EQ(modals.dialogTitles.first(), "Findings");
 }
 
 TEST_F(CheckCommand, NothingWithoutALevel)
 {
     state.levelOpen = false;
     writeScript("m ;");
-    checkLevel(state, services);
+    showRuleReports(state, services);
     EXPECT_TRUE(modals.messages.isEmpty());
 }
 

@@ -1,4 +1,4 @@
-#include "inspect/rule_check.h"
+#include "inspect/rule_reports.h"
 
 #include "ui/message_texts.h"
 
@@ -20,10 +20,10 @@ QString RuleScriptPath(const QString &programDir)
     return programDir + QStringLiteral("texts/errors.txt");
 }
 
-CheckListing RunLevelCheck(const LevelStore &level, const QString &scriptPath,
+ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath,
                            const MessageTexts &texts)
 {
-    CheckListing listing;
+    ReportListing listing;
     QFile file(scriptPath);
     QByteArray content;
     if (file.open(QIODevice::ReadOnly))

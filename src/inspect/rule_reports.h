@@ -9,13 +9,13 @@
 #include <optional>
 #include <vector>
 
-// The rule check as the user sees it, shared by the editor and the command line: the rule script
+// The rule script's reports as the user sees them, shared by the editor and the command line: the rule script
 // read from a file and the lines of the result list in the language file's words.
 namespace qv2 {
 
 class MessageTexts;
 
-struct CheckListing {
+struct ReportListing {
     // The message that ended the check instead (the script could not be read or is invalid).
     std::optional<QString> failure;
     // One "err" line per report, then the "toomuch" line when the limit ended the check.
@@ -27,7 +27,7 @@ struct CheckListing {
 // The rule script of a program folder (ending with '/'): texts/errors.txt.
 QString RuleScriptPath(const QString &programDir);
 
-CheckListing RunLevelCheck(const LevelStore &level, const QString &scriptPath,
+ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath,
                            const MessageTexts &texts);
 
 } // namespace qv2

@@ -1,18 +1,18 @@
-#include "inspect/rule_check_command.h"
+#include "inspect/rule_reports_command.h"
 
-#include "inspect/rule_check.h"
+#include "inspect/rule_reports.h"
 #include "level/level_layout.h"
 #include "ui/modals.h"
 #include "ui/runtime_dialog.h"
 
 namespace qv2 {
 
-void checkLevel(EditorState &state, Services &services)
+void showRuleReports(EditorState &state, Services &services)
 {
     if (!state.levelOpen)
         return;
-    const CheckListing listing =
-        RunLevelCheck(state.level, RuleScriptPath(state.programDir), state.texts);
+    const ReportListing listing =
+        ListRuleReports(state.level, RuleScriptPath(state.programDir), state.texts);
     if (listing.failure) {
         services.modals.message(*listing.failure);
         return;
