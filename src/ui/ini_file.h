@@ -36,7 +36,8 @@ public:
     // The raw lines of a section (without blank lines), in file order.
     QStringList sectionLines(const QString &section) const;
     bool isEmpty() const { return m_sections.isEmpty(); }
-    bool operator==(const IniFile &) const = default;
+    // The index follows from the sections, so only they are compared.
+    bool operator==(const IniFile &other) const { return m_sections == other.m_sections; }
 
 private:
     struct Section {
