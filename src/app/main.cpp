@@ -4,9 +4,12 @@
 #include "app/quit_after_room_paint.h"
 #include "app/startup.h"
 #include "ui/app_error.h"
+#include "ui/deferred_icon_style.h"
 #include "ui/widget_modals.h"
+#include "view/picture_file.h"
 
 #include <QIcon>
+#include <QPixmap>
 #include <QTimer>
 
 #include <algorithm>
@@ -37,8 +40,11 @@ bool MayHoldQtOptions(const QStringList &arguments)
 QIcon ApplicationIcon(const QString &programDir)
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) // a missing file adds nothing
-        icon.addFile(programDir + QStringLiteral("icons/qv2leved_%1.png").arg(size), QSize(size, size));
+    for (int size : {16, 24, 32, 48, 64}) { // a missing file adds nothing
+        const QImage picture = qv2::ReadPictureFile(programDir + QStringLiteral("icons/qv2leved_%1.png").arg(size), "png");
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
+    }
     return icon;
 }
 
@@ -57,12 +63,15 @@ int main(int argc, char **argv)
     // display; only a line that may hold Qt's own options waits until the application has taken
     // them out.
     const QStringList raw = RawArguments(argc, argv);
-    if (const qv2::CommandLine early = qv2::ParseEditorCommandLine(raw);
-        !early.run && (early.status == 0 || !MayHoldQtOptions(raw)))
+    const qv2::CommandLine early = qv2::ParseEditorCommandLine(raw);
+    if (!early.run && (early.status == 0 || !MayHoldQtOptions(raw)))
         return Answer(early);
 
     qv2::EditorApplication app(argc, argv);
-    const qv2::CommandLine line = qv2::ParseEditorCommandLine(QCoreApplication::arguments());
+    QApplication::setStyle(new qv2::DeferredIconStyle); // before any widget is made
+    // Qt has taken its own options out of the line; a line without any is the one read already.
+    const qv2::CommandLine line =
+        MayHoldQtOptions(raw) ? qv2::ParseEditorCommandLine(QCoreApplication::arguments()) : early;
     if (!line.run)
         return Answer(line);
     const qv2::EditorRun run = *line.run;

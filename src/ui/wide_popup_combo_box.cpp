@@ -7,6 +7,12 @@ namespace qv2 {
 
 WidePopupComboBox::WidePopupComboBox(QWidget *parent) : QComboBox(parent)
 {
+    // The owner gives the box its width, so its size hint need not measure every item (which
+    // loads the outline of every letter in them); the popup is measured as it opens.
+    setSizeAdjustPolicy(AdjustToMinimumContentsLengthWithIcon);
+    // That hint keeps room for an icon's height; the items have none, and the box stays as tall as
+    // its text.
+    setIconSize(QSize(0, 0));
     const auto changed = [this] { m_measured = false; };
     connect(model(), &QAbstractItemModel::rowsInserted, this, changed);
     connect(model(), &QAbstractItemModel::rowsRemoved, this, changed);

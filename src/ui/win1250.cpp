@@ -41,11 +41,11 @@ constexpr std::array<char16_t, 128> kHighHalf = {
 
 QString DecodeWindows1250(const QByteArray &bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        text.append(byte < 0x80 ? QChar(byte) : QChar(kHighHalf[byte - 0x80]));
+        *out++ = byte < 0x80 ? QChar(byte) : QChar(kHighHalf[byte - 0x80]);
     }
     return text;
 }

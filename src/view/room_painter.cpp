@@ -1,6 +1,7 @@
 #include "view/room_painter.h"
 
 #include "level/level_layout.h"
+#include "view/picture_file.h"
 #include "view/picture_text.h"
 #include "view/tile_picture_name.h"
 
@@ -153,12 +154,8 @@ void PaintRestartPoints(QPainter &painter, const LevelStore &level, int room, co
 PictureLoader PicturesFromFolder(const QString &imagesDir)
 {
     return [imagesDir](const QString &name) -> std::optional<QImage> {
-        const QString path = imagesDir + name + QStringLiteral(".bmp");
-        // Told the format, Qt reads the file with its own BMP reader at once; left to guess, it
-        // asks its image plugins first at every load. A file that is no BMP inside is still read
-        // by what it holds.
-        QImage image(path, "BMP");
-        if (image.isNull() && !image.load(path))
+        QImage image = ReadPictureFile(imagesDir + name + QStringLiteral(".bmp"), "bmp");
+        if (image.isNull())
             return std::nullopt;
         return image;
     };

@@ -7,7 +7,10 @@ namespace qv2 {
 
 QString HexByte(std::uint8_t value)
 {
-    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+    // Made for every section of the background list as the panel is laid out: kept plain.
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    const QChar digits[2] = {QChar(kDigits[value >> 4]), QChar(kDigits[value & 0x0F])};
+    return QString(digits, 2);
 }
 
 std::array<std::uint8_t, 4> TileAttributes(const LevelStore &level, int room, int row, int column)

@@ -44,6 +44,14 @@ TEST(TilePictureName, SelectorsAndMalformedEntries)
         EXPECT_EQ(TilePictureName(c.kind, c.attributes, background).toStdString(), c.picture) << c.name;
 }
 
+// Background-list sections and picture files are named by two upper-case hex digits.
+TEST(TilePictureName, HexByteIsTwoUpperCaseDigits)
+{
+    const std::pair<std::uint8_t, const char *> cases[] = {{0x00, "00"}, {0x0A, "0A"}, {0xA0, "A0"}, {0xFF, "FF"}};
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(HexByte(value), QLatin1String(text));
+}
+
 TEST(TileAttributes, ReadsTheFourBytesOfTheTile)
 {
     LevelStore level = viewtest::EmptyLevel();

@@ -1,0 +1,43 @@
+#include "ui/deferred_icon_style.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace qv2 {
+namespace {
+
+QImage Painted(const QIcon &icon, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    icon.paint(&painter, image.rect());
+    return image;
+}
+
+// The overflow arrows are read later, but they are the base style's pictures in every size and
+// however they are drawn; every other icon is the base style's as it stands.
+TEST(DeferredIconStyle, GivesTheBaseStylesIcons)
+{
+    DeferredIconStyle style;
+    for (const QStyle::StandardPixmap which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+          QStyle::SP_MessageBoxWarning}) {
+        const QIcon icon = style.standardIcon(which);
+        const QIcon expected = style.baseStyle()->standardIcon(which);
+        ASSERT_FALSE(expected.isNull()) << which;
+        EXPECT_FALSE(icon.isNull()) << which;
+        EXPECT_EQ(icon.availableSizes(), expected.availableSizes()) << which;
+        for (int size : {8, 16, 32}) {
+            EXPECT_EQ(icon.actualSize(QSize(size, size)), expected.actualSize(QSize(size, size))) << which;
+            EXPECT_EQ(icon.pixmap(size).toImage(), expected.pixmap(size).toImage()) << which << " " << size;
+            EXPECT_EQ(Painted(icon, size), Painted(expected, size)) << which << " " << size;
+        }
+    }
+}
+
+} // namespace
+} // namespace qv2
