@@ -3,7 +3,6 @@
 #include "ui/number_entry.h"
 
 #include <QCommandLineParser>
-#include <QRegularExpression>
 
 namespace qv2 {
 
@@ -35,19 +34,24 @@ CommandLine ParseEditorCommandLine(const QStringList &arguments)
                                  QStringLiteral("The level's resource id, 1..65535."),
                                  QStringLiteral("[ID]]"));
 
-    // The parser names the program by its path, or by a placeholder before the application
-    // exists; the launcher's name is what the user typed.
-    QString helpText = parser.helpText();
-    helpText.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
-                     QStringLiteral("Usage: qv2leved"));
+    // Made only when shown. The parser names the program by its path, or by a placeholder before
+    // the application exists; the launcher's name is what the user typed.
+    const auto helpText = [&parser] {
+        QString text = parser.helpText();
+        const qsizetype name = QStringLiteral("Usage: ").size();
+        const qsizetype options = text.indexOf(QStringLiteral(" [options]"));
+        if (text.startsWith(QStringLiteral("Usage: ")) && options > name)
+            text.replace(name, options - name, QStringLiteral("qv2leved"));
+        return text;
+    };
     const auto usageError = [&](const QString &why) {
         return CommandLine{std::nullopt, kUsageError,
-                           QStringLiteral("qv2leved: %1\n\n%2").arg(why, helpText)};
+                           QStringLiteral("qv2leved: %1\n\n%2").arg(why, helpText())};
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help))
-        return {std::nullopt, 0, helpText};
+        return {std::nullopt, 0, helpText()};
     if (parser.isSet(version))
         return {std::nullopt, 0, QStringLiteral("qv2leved %1\n").arg(QStringLiteral(QV2_VERSION))};
 

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <type_traits>
@@ -12,12 +13,14 @@ namespace qv2 {
 
 // A dialog made the first time a command needs it and kept from then on, so that start-up does
 // not pay for windows the user may never open. It is made with the captions of the language in
-// use, as if it had been there when that language was applied.
+// use, as if it had been there when that language was applied; `catchUp` then brings it to what
+// it would have been told meanwhile.
 template <class Dialog>
 class DialogOnDemand {
 public:
-    DialogOnDemand(QWidget &parent, const std::optional<LanguageFile> &language)
-        : m_parent(parent), m_language(language)
+    DialogOnDemand(QWidget &parent, const std::optional<LanguageFile> &language,
+                   std::function<void(Dialog &)> catchUp = {})
+        : m_parent(parent), m_language(language), m_catchUp(std::move(catchUp))
     {
     }
 
@@ -29,6 +32,8 @@ public:
                 if (m_language)
                     m_dialog->applyTexts(*m_language);
             }
+            if (m_catchUp)
+                m_catchUp(*m_dialog);
         }
         return *m_dialog;
     }
@@ -39,6 +44,7 @@ public:
 private:
     QWidget &m_parent;
     const std::optional<LanguageFile> &m_language;
+    std::function<void(Dialog &)> m_catchUp;
     std::unique_ptr<Dialog> m_dialog;
 };
 

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/action_icons.h"
+#include "app/dialog_on_demand.h"
 #include "app/file_filter.h"
 #include "app/level_file_commands.h"
 #include "app/level_picker.h"
@@ -292,7 +293,7 @@ std::optional<MainWindow::ArchiveSlot> MainWindow::chooseArchiveSlot(QFileDialog
     const std::optional<QString> path = m_modals.chooseFile(dialog);
     if (!path)
         return std::nullopt;
-    const std::uint16_t id = m_picker ? m_picker->PickLevel(m_modals) : 0;
+    const std::uint16_t id = m_picker ? m_picker->get().PickLevel(m_modals) : 0;
     if (id == 0)
         return std::nullopt;
     return ArchiveSlot{*path, id};
@@ -323,8 +324,8 @@ void MainWindow::openArchive(const QString &path, std::uint16_t id)
     m_history.clear();
     enableEditing();
     m_saveDialog.selectFile(absolute);
-    if (m_picker)
-        m_picker->showLevel(id);
+    if (LevelPicker *picker = m_picker ? m_picker->made() : nullptr)
+        picker->showLevel(id);
     showLevelAs({absolute, id});
     RefreshRoom();
 }

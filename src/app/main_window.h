@@ -29,6 +29,7 @@ class Modals;
 class PaintBox;
 class PropertyPanel;
 class LevelPicker;
+template <class Dialog> class DialogOnDemand;
 class RecentLevelsMenu;
 
 // The main window: owns the editing state and wires menus, toolbar, room view and panel to the
@@ -67,12 +68,14 @@ public:
     MainWindow(Modals &modals, const QString &programDir, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    void setLevelPicker(LevelPicker *picker) { m_picker = picker; }
+    void setLevelPicker(DialogOnDemand<LevelPicker> *picker) { m_picker = picker; }
     void applyTexts(const LanguageFile &language) override;
 
     EditorState &state() { return m_state; }
     Services &services() { return m_services; }
     EditHistory &history() { return m_history; }
+    // The level shown, as it was opened or last saved.
+    const std::optional<RecentLevel> &shownLevel() const { return m_shownLevel; }
     QMenu &languageMenu() const { return *m_languageMenu; }
     QAction *action(Action which) const { return m_actions[which]; }
     QFileDialog &openDialog() { return m_openDialog.dialog(); }
@@ -138,7 +141,7 @@ private:
     std::optional<RecentLevel> m_shownLevel; // for the title and the unsaved-changes question
     std::optional<RoomCopy> m_copiedRoom;
     QImage m_roomPicture;
-    LevelPicker *m_picker = nullptr;
+    DialogOnDemand<LevelPicker> *m_picker = nullptr;
 
     std::array<QAction *, ActionCount> m_actions{};
     QMenu *m_fileMenu = nullptr;

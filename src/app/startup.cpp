@@ -31,11 +31,11 @@ QString missingLanguageMessage(const QString &languageName, const QString &path)
 } // namespace
 
 Program::Program(Modals &modals, const QString &programDir)
-    : mainWindow(modals, programDir), levelPicker(&mainWindow), m_modals(modals)
+    : mainWindow(modals, programDir), m_modals(modals)
 {
     // The built-in captions are Hungarian; Qt's own texts match them until a language is applied.
     m_qtTranslations.use(QString::fromLatin1(kBuiltInLocale));
-    mainWindow.setLevelPicker(&levelPicker);
+    mainWindow.setLevelPicker(&m_levelPicker);
     // Filled whenever it opens: a language file added meanwhile is offered, and start-up reads no
     // more files than it needs.
     QMenu &languages = mainWindow.languageMenu();
@@ -82,7 +82,7 @@ std::vector<TextTarget *> Program::textTargets()
     // language file.
     std::vector<TextTarget *> targets{&mainWindow};
     for (TextTarget *target : std::initializer_list<TextTarget *>{
-             m_overview.made(), m_startPosition.made(), m_links.made(), &levelPicker,
+             m_overview.made(), m_startPosition.made(), m_links.made(), m_levelPicker.made(),
              m_neighbours.made(), m_enemies.made(), m_levelType.made()}) {
         if (target)
             targets.push_back(target);

@@ -21,8 +21,8 @@ namespace qv2 {
 
 class Modals;
 
-// The program's windows: the main window and the level picker are made at start-up, the other
-// dialogs when a command first needs them. Each dialog is added here and to textTargets(), in the
+// The program's windows: the main window is made at start-up, the dialogs when a command first
+// needs them. Each dialog is added here and to textTargets(), in the
 // order its texts are applied.
 class Program {
 public:
@@ -37,9 +37,9 @@ public:
     // and the user is told which file is missing.
     void applyLanguage(const QString &name);
 
-    MainWindow mainWindow;   // TForm1
-    LevelPicker levelPicker; // TForm2
+    MainWindow mainWindow; // TForm1
 
+    LevelPicker &levelPicker() { return m_levelPicker.get(); }             // TForm2
     StartPositionDialog &startPosition() { return m_startPosition.get(); } // TForm3
     NeighbourDialog &neighbours() { return m_neighbours.get(); }           // TForm4
     OverviewWindow &overview() { return m_overview.get(); }                // TForm5
@@ -57,6 +57,11 @@ private:
 
     // The language applied last, for the dialogs made after it.
     std::optional<LanguageFile> m_language;
+    // Made later, it stands on the level open, as if it had been told of every level opened.
+    DialogOnDemand<LevelPicker> m_levelPicker{mainWindow, m_language, [this](LevelPicker &picker) {
+                                                  if (const auto &shown = mainWindow.shownLevel())
+                                                      picker.showLevel(shown->id);
+                                              }};
     DialogOnDemand<StartPositionDialog> m_startPosition{mainWindow, m_language};
     DialogOnDemand<NeighbourDialog> m_neighbours{mainWindow, m_language};
     DialogOnDemand<OverviewWindow> m_overview{mainWindow, m_language};

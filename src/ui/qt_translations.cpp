@@ -3,18 +3,32 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace qv2 {
 
 namespace {
 
+// Letters, or letters, '_' and letters, as "hu" or "pt_BR".
+bool IsLocaleName(QStringView locale)
+{
+    const auto letters = [](QStringView part) {
+        return !part.isEmpty() && std::all_of(part.begin(), part.end(), [](QChar c) {
+            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        });
+    };
+    const qsizetype underscore = locale.indexOf(u'_');
+    if (underscore < 0)
+        return letters(locale);
+    return letters(locale.left(underscore)) && letters(locale.mid(underscore + 1));
+}
+
 std::unique_ptr<QTranslator> LoadQtTranslation(const QString &locale)
 {
     // The locale comes from a file the user can edit: it only ever names a file in Qt's folder.
-    static const QRegularExpression localeName(QStringLiteral("^[A-Za-z]+(_[A-Za-z]+)?$"));
-    if (!localeName.match(locale).hasMatch())
+    if (!IsLocaleName(locale))
         return nullptr;
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(QStringLiteral("qtbase_") + locale,

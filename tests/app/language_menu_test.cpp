@@ -47,7 +47,7 @@ TEST_F(LanguageMenuTest, ChoosingALanguageRewritesEveryWindowAndIsKept)
         {"File menu", window().menuBar()->actions().value(0)->text(), inEnglish("main", "file")},
         {"Open", window().action(MainWindow::ActionMegnyitas1)->text(), inEnglish("main", "open")},
         {"Undo", window().action(MainWindow::ActionVisszavonas1)->text(), inEnglish("main", "undo")},
-        {"level picker", program->levelPicker.windowTitle(), inEnglish("select", "title")},
+        {"level picker", program->levelPicker().windowTitle(), inEnglish("select", "title")},
         {"start position", program->startPosition().windowTitle(), inEnglish("start", "title")},
         {"neighbours", program->neighbours().windowTitle(), inEnglish("neighbor", "title")},
         {"overview", program->overview().windowTitle(), inEnglish("all", "title")},

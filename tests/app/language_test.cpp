@@ -47,8 +47,8 @@ TEST_F(LanguageTest, OnlyATitleLeavesEveryOtherCaptionEmpty)
     EXPECT_EQ(program.mainWindow.windowTitle(), QString::fromUtf8("Szerkesztő"));
     EXPECT_TRUE(program.mainWindow.action(MainWindow::ActionMegnyitas1)->text().isEmpty());
     EXPECT_EQ(program.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->count(), 0);
-    EXPECT_EQ(program.levelPicker.findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(), 0);
-    EXPECT_TRUE(program.levelPicker.windowTitle().isEmpty());
+    EXPECT_EQ(program.levelPicker().findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(), 0);
+    EXPECT_TRUE(program.levelPicker().windowTitle().isEmpty());
     EXPECT_TRUE(program.mainWindow.state().texts.lines().isEmpty());
 }
 
@@ -67,7 +67,7 @@ TEST_F(LanguageTest, ListsFiltersAndMessagesComeFromTheFile)
     auto *tiles = program.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
     ASSERT_EQ(tiles->count(), 2);
     EXPECT_EQ(tiles->itemText(0), QString::fromUtf8("00: Üres"));
-    auto *levels = program.levelPicker.findChild<QListWidget *>(QStringLiteral("ListBox1"));
+    auto *levels = program.levelPicker().findChild<QListWidget *>(QStringLiteral("ListBox1"));
     ASSERT_EQ(levels->count(), 2);
     EXPECT_EQ(levels->item(1)->text(), QString::fromUtf8("kettő és három"));
     EXPECT_EQ(program.mainWindow.openDialog().nameFilters(), QStringList({QString::fromUtf8("Archívum (qasvar.dat)")}));
@@ -103,7 +103,7 @@ TEST_F(LanguageTest, MissingLanguageFileKeepsTheBuiltInCaptions)
 
         EXPECT_EQ(program.mainWindow.windowTitle(), QString::fromUtf8("Qasvar 2 szintszerkesztő"));
         EXPECT_EQ(program.mainWindow.action(MainWindow::ActionMegnyitas1)->text(), QString::fromUtf8("Megnyitás"));
-        EXPECT_EQ(program.levelPicker.findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(), 14);
+        EXPECT_EQ(program.levelPicker().findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(), 14);
         ASSERT_EQ(told.messages.size(), 1);
         EXPECT_TRUE(told.messages[0].contains(QLatin1String(c.told))) << told.messages[0].toStdString();
     }

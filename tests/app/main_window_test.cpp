@@ -242,7 +242,7 @@ TEST_F(MainWindowTest, OpenLeavesThePickerOnTheOpenedLevel)
         EXPECT_EQ(window().saveDialog().selectedFiles().value(0), archive);
         // Save and OK in the picker, touching nothing.
         modals.dialogScripts.push_back([](QDialog &) { return true; });
-        EXPECT_EQ(program->levelPicker.PickLevel(modals), c.id);
+        EXPECT_EQ(program->levelPicker().PickLevel(modals), c.id);
     }
 }
 

@@ -20,6 +20,7 @@ TEST(QtTranslations, UsesQtsTranslationOfAPlainLocaleOnly)
     const Case cases[] = {
         {"hu", true, true},  {"en", true, false},       {"", false, false},
         {"xx", false, false}, {"../hu", false, false}, {"hu", true, true},
+        {"hu_HU", true, true}, {"_hu", false, false}, {"hu_", false, false}, {"hu_HU_x", false, false},
     };
     QtTranslations translations;
     for (const Case &c : cases) {
