@@ -1,23 +1,27 @@
 #include "app/action_icons.h"
 
+#include "ui/deferred_icon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-
-#include <functional>
 
 namespace qv2 {
 
 namespace {
 
-QIcon drawIcon(const std::function<void(QPainter &)> &draw)
+// Drawn when first shown: most of them are seen only in menus.
+QIcon drawIcon(void (*draw)(QPainter &))
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    return QIcon(pixmap);
+    return DeferredIcon([draw] {
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        draw(painter);
+        painter.end();
+        return QIcon(pixmap);
+    });
 }
 
 void openFolder(QPainter &p)

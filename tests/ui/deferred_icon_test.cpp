@@ -1,8 +1,10 @@
+#include "ui/deferred_icon.h"
 #include "ui/deferred_icon_style.h"
 
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 
 #include <gtest/gtest.h>
 
@@ -37,6 +39,25 @@ TEST(DeferredIconStyle, GivesTheBaseStylesIcons)
             EXPECT_EQ(Painted(icon, size), Painted(expected, size)) << which << " " << size;
         }
     }
+}
+
+// Made once, by whichever copy is first drawn or measured, and not before.
+TEST(DeferredIcon, IsMadeOnceWhenFirstNeeded)
+{
+    int made = 0;
+    const QIcon icon = DeferredIcon([&made] {
+        ++made;
+        QPixmap red(4, 4);
+        red.fill(Qt::red);
+        return QIcon(red);
+    });
+    const QIcon copy = icon;
+    EXPECT_FALSE(icon.isNull());
+    EXPECT_EQ(made, 0);
+    EXPECT_EQ(copy.pixmap(4).toImage().pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(icon.actualSize(QSize(8, 8)), QSize(4, 4));
+    EXPECT_EQ(Painted(icon, 4).pixel(3, 3), qRgb(255, 0, 0));
+    EXPECT_EQ(made, 1);
 }
 
 } // namespace
