@@ -1,23 +1,31 @@
 #include "ui/wide_popup_combo_box.h"
 
 #include <QAbstractItemView>
+#include <QFontMetricsF>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace qv2 {
 
 WidePopupComboBox::WidePopupComboBox(QWidget *parent) : QComboBox(parent)
 {
-    // The owner gives the box its width, so its size hint need not measure every item (which
-    // loads the outline of every letter in them); the popup is measured as it opens.
-    setSizeAdjustPolicy(AdjustToMinimumContentsLengthWithIcon);
-    // That hint keeps room for an icon's height; the items have none, and the box stays as tall as
-    // its text.
-    setIconSize(QSize(0, 0));
     const auto changed = [this] { m_measured = false; };
     connect(model(), &QAbstractItemModel::rowsInserted, this, changed);
     connect(model(), &QAbstractItemModel::rowsRemoved, this, changed);
     connect(model(), &QAbstractItemModel::dataChanged, this, changed);
     connect(model(), &QAbstractItemModel::modelReset, this, changed);
+}
+
+QSize WidePopupComboBox::sizeHint() const
+{
+    // As QComboBox measures a line, for a list without icons.
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QSize line(0, std::max(qCeil(QFontMetricsF(font()).height()), 14) + 2);
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &option, line, this);
 }
 
 void WidePopupComboBox::showPopup()

@@ -164,10 +164,12 @@ TEST_F(PanelTest, ControlsInTheirRowsWithTheirFields)
             EXPECT_LT(values[slot - 1]->geometry().bottom() + 1, values[slot]->y());
         }
     }
-    // The popup is as wide as the longest item, measured as it opens, again after a change.
+    // The popup is as wide as the longest item, measured as it opens, again after a change; the
+    // box stays as tall as a plain list.
     for (const QString &added : {QString(), QString(60, QLatin1Char('W'))}) {
         if (!added.isEmpty())
             list->addItem(added);
+        EXPECT_EQ(list->sizeHint().height(), QComboBox().sizeHint().height());
         list->showPopup();
         EXPECT_GE(list->view()->minimumWidth(), list->view()->sizeHintForColumn(0)) << added.size();
         EXPECT_GT(list->view()->minimumWidth(), list->width());
