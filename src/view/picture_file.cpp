@@ -9,7 +9,8 @@ QImage ReadPictureFile(const QString &path, const char *format)
     QImageReader reader(path, format);
     reader.setAutoDetectImageFormat(false);
     QImage image = reader.read();
-    if (image.isNull())
+    // A file that is there but holds another format is read by its content.
+    if (image.isNull() && reader.error() != QImageReader::FileNotFoundError)
         image.load(path);
     return image;
 }

@@ -260,6 +260,10 @@ TEST(PicturesFromFolder, LoadsBmpFilesByName)
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->pixelColor(5, 5), QColor(Qt::green));
     EXPECT_FALSE(load("1A_06").has_value());
+    ASSERT_TRUE(Solid(Qt::blue).save(temporary.filePath("02.bmp"), "PNG"));
+    const auto renamed = load("02");
+    ASSERT_TRUE(renamed.has_value()) << "a PNG under a .bmp name is read by its content";
+    EXPECT_EQ(renamed->pixelColor(5, 5), QColor(Qt::blue));
 }
 
 } // namespace
