@@ -1,5 +1,5 @@
-// Running the rule script and building the overview map on a level whose 32 rooms are all reachable. The check runs
-// the rule script from its first byte for every tile, so its time must grow in proportion to the
+// Running the rule script and building the overview map on a level whose 32 rooms are all reachable. For every
+// tile the rule script runs from its first byte, so the time must grow in proportion to the
 // script: it is measured with the shipped script and with one 16 times as long.
 #include "budget_report.h"
 #include "bench_levels.h"
@@ -54,7 +54,7 @@ QByteArray RepeatRules(const QByteArray &script, int copies)
     return rules.repeated(copies) + ".\n";
 }
 
-void RegisterCheck(const char *name, const LevelStore &level, const QString &scriptPath,
+void RegisterRuleScript(const char *name, const LevelStore &level, const QString &scriptPath,
                    const MessageTexts &texts)
 {
     const int tileRuns = static_cast<int>(ReachableRooms(level).size()) * kTilesPerRoom;
@@ -78,7 +78,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv); // the overview writes room numbers, which need fonts
     const BenchOptions options = ParseBenchOptions(argc, argv);
 
-    // A city level: its rooms pass the shipped rules, so no report limit cuts the check short.
+    // A city level: its rooms pass the shipped rules, so no report limit cuts the run short.
     LevelStore level = SampleLevel(2000);
     JoinAllRooms(level, 4);
 
@@ -91,8 +91,8 @@ int main(int argc, char **argv)
     const QString shipped = RuleScriptPath(programDir);
     const QString longer = folder.filePath(QStringLiteral("errors16.txt"));
     WriteFile(longer, RepeatRules(ReadFile(shipped), kScriptCopies));
-    RegisterCheck("RuleScript/shipped", level, shipped, texts);
-    RegisterCheck("RuleScript/script16x", level, longer, texts);
+    RegisterRuleScript("RuleScript/shipped", level, shipped, texts);
+    RegisterRuleScript("RuleScript/script16x", level, longer, texts);
 
     benchmark::RegisterBenchmark("Overview/build", [&](benchmark::State &state) {
         for (auto _ : state)

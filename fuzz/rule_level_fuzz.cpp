@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static const qv2::Bytes script = qv2::ReadShippedScript();
     const qv2::LevelStore level(qv2::Bytes(data, data + size));
-    const qv2::RuleCheck check = qv2::CheckRuleRun(level, script);
-    FUZZ_CHECK(check.fault == qv2::ScriptFault::None);
+    const qv2::RuleScriptRun run = qv2::CheckRuleRun(level, script);
+    FUZZ_CHECK(run.fault == qv2::ScriptFault::None);
     return 0;
 }

@@ -43,12 +43,12 @@ std::optional<std::int64_t> ParseHex(const Bytes &script, std::size_t begin, std
 // Runs the script over the tiles one by one; the message key lives across tiles and rules.
 class ScriptRunner {
 public:
-    ScriptRunner(const LevelStore &level, const Bytes &script, RuleCheck &check)
-        : m_level(level), m_script(script), m_check(check)
+    ScriptRunner(const LevelStore &level, const Bytes &script, RuleScriptRun &run)
+        : m_level(level), m_script(script), m_run(run)
     {
     }
 
-    // Runs the script for one tile; false when the check has to end (a fault or the limit).
+    // Runs the script for one tile; false when the run has to end (a fault or the limit).
     bool runTile(Cursor tile)
     {
         m_tile = tile;
@@ -166,9 +166,9 @@ private:
     bool endRule()
     {
         if (m_holds) {
-            m_check.reports.push_back({m_tile.room, m_tile.row * kColumns + m_tile.column, m_key});
-            if (m_check.reports.size() == kMaxRuleReports) {
-                m_check.limitReached = true;
+            m_run.reports.push_back({m_tile.room, m_tile.row * kColumns + m_tile.column, m_key});
+            if (m_run.reports.size() == kMaxRuleReports) {
+                m_run.limitReached = true;
                 return false;
             }
         }
@@ -178,15 +178,15 @@ private:
 
     bool fail(ScriptFault fault, int value)
     {
-        m_check.reports.clear();
-        m_check.fault = fault;
-        m_check.faultValue = value;
+        m_run.reports.clear();
+        m_run.fault = fault;
+        m_run.faultValue = value;
         return false;
     }
 
     const LevelStore &m_level;
     const Bytes &m_script;
-    RuleCheck &m_check;
+    RuleScriptRun &m_run;
     std::string m_key;
     Cursor m_tile{};
     Cursor m_cursor{};
@@ -198,19 +198,19 @@ private:
 
 } // namespace
 
-RuleCheck RunRuleScript(const LevelStore &level, const Bytes &script)
+RuleScriptRun RunRuleScript(const LevelStore &level, const Bytes &script)
 {
-    RuleCheck check;
-    ScriptRunner runner(level, script, check);
+    RuleScriptRun run;
+    ScriptRunner runner(level, script, run);
     for (const int room : ReachableRooms(level)) {
         for (int row = 0; row < kRows; ++row) {
             for (int column = 0; column < kColumns; ++column) {
                 if (!runner.runTile({room, row, column}))
-                    return check;
+                    return run;
             }
         }
     }
-    return check;
+    return run;
 }
 
 } // namespace qv2

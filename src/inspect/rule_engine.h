@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-// The rule script that levels are checked against: a stream of one-byte commands, run from its
+// The rule script that levels are tested against: a stream of one-byte commands, run from its
 // first byte for every tile of every room reachable from the start room.
 //   l r u d   move the cursor one tile (across room borders along the neighbour links)
 //   tN        the tile kind under the cursor equals hexadecimal N
 //   kN        the level type equals hexadecimal N
 //   n         the next test holds when it fails
 //   mKEY      KEY becomes the message of the reports that follow
-//   ;         end of a rule: report the tile under check if every test of the rule held
+//   ;         end of a rule: report the tile being tested if every test of the rule held
 //   .         end of the script
 // A number or key ends at the next blank, which goes with it; tabs and line ends between commands
 // are ignored.
@@ -35,15 +35,15 @@ enum class ScriptFault {
     BadNumber,      // an empty or non-hexadecimal number; faultValue is its offset in the script
 };
 
-struct RuleCheck {
+struct RuleScriptRun {
     std::vector<RuleReport> reports; // empty when the script has a fault
-    bool limitReached = false;       // the 64th report ended the check
+    bool limitReached = false;       // the 64th report ended the run
     ScriptFault fault = ScriptFault::None;
     int faultValue = 0;
 };
 
 // Reports come by room, row, column, then rule order. A script that ends without '.', or with a
 // number or key cut off by the end, ends that tile's run as if a blank and '.' followed.
-RuleCheck RunRuleScript(const LevelStore &level, const Bytes &script);
+RuleScriptRun RunRuleScript(const LevelStore &level, const Bytes &script);
 
 } // namespace qv2

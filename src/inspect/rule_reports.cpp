@@ -33,28 +33,28 @@ ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath
         return listing;
     }
 
-    RuleCheck check = RunRuleScript(level, Bytes(content.begin(), content.end()));
-    switch (check.fault) {
+    RuleScriptRun run = RunRuleScript(level, Bytes(content.begin(), content.end()));
+    switch (run.fault) {
     case ScriptFault::None:
         break;
     case ScriptFault::InvalidCommand:
-        listing.failure = FormatMessage(Text(texts, "invalid"), check.faultValue);
+        listing.failure = FormatMessage(Text(texts, "invalid"), run.faultValue);
         return listing;
     case ScriptFault::BadNumber:
-        listing.failure = FormatMessage(Text(texts, "badnumber"), check.faultValue);
+        listing.failure = FormatMessage(Text(texts, "badnumber"), run.faultValue);
         return listing;
     }
     const QString format = Text(texts, "err");
-    for (const RuleReport &report : check.reports) {
+    for (const RuleReport &report : run.reports) {
         // Keys are the script's bytes; a key the message list does not hold reads as empty.
         const std::string &key = report.messageKey;
         const QString message =
             texts.text(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
         listing.lines.append(FormatMessage(format, message, report.room, report.place));
     }
-    if (check.limitReached)
+    if (run.limitReached)
         listing.lines.append(Text(texts, "toomuch"));
-    listing.reports = std::move(check.reports);
+    listing.reports = std::move(run.reports);
     return listing;
 }
 

@@ -16,9 +16,9 @@ namespace qv2 {
 class MessageTexts;
 
 struct ReportListing {
-    // The message that ended the check instead (the script could not be read or is invalid).
+    // The message that ended the run instead (the script could not be read or is invalid).
     std::optional<QString> failure;
-    // One "err" line per report, then the "toomuch" line when the limit ended the check.
+    // One "err" line per report, then the "toomuch" line when the limit ended the run.
     QStringList lines;
     // Line i < reports.size() belongs to reports[i]; the "toomuch" line belongs to none.
     std::vector<RuleReport> reports;

@@ -80,14 +80,14 @@ TEST(RuleEngine, RunsTheScriptOverEveryReachableTile)
     };
     for (const Case &c : cases) {
         const LevelStore level = Level(c.pokes);
-        const RuleCheck check = RunRuleScript(level, Bytes(c.script.begin(), c.script.end()));
-        EXPECT_EQ(check.fault, c.fault) << c.name;
-        EXPECT_EQ(check.faultValue, c.faultValue) << c.name;
-        EXPECT_EQ(check.limitReached, c.count == kMaxRuleReports) << c.name;
+        const RuleScriptRun run = RunRuleScript(level, Bytes(c.script.begin(), c.script.end()));
+        EXPECT_EQ(run.fault, c.fault) << c.name;
+        EXPECT_EQ(run.faultValue, c.faultValue) << c.name;
+        EXPECT_EQ(run.limitReached, c.count == kMaxRuleReports) << c.name;
         if (c.count >= 0)
-            EXPECT_EQ(check.reports.size(), static_cast<std::size_t>(c.count)) << c.name;
+            EXPECT_EQ(run.reports.size(), static_cast<std::size_t>(c.count)) << c.name;
         else
-            EXPECT_EQ(check.reports, c.reports) << c.name;
+            EXPECT_EQ(run.reports, c.reports) << c.name;
     }
 }
 

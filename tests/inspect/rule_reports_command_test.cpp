@@ -17,14 +17,14 @@ namespace qv2 {
 namespace {
 
 // Rooms 1 and 2 side by side and 3 under 2; room 2 holds a wall at place 4 and lava at place 29.
-struct CheckCommand : ::testing::Test {
+struct RuleReportsCommand : ::testing::Test {
     TempFolder folder;
     EditorState state;
     ScriptedModals modals;
     int refreshes = 0;
     Services services{modals, [this] { ++refreshes; }};
 
-    CheckCommand()
+    RuleReportsCommand()
     {
         Bytes bytes = MakeFullLevel(LevelSketch{.startRoom = 1});
         bytes[NeighbourAt(1, SideRight)] = 2;
@@ -46,7 +46,7 @@ struct CheckCommand : ::testing::Test {
     }
 };
 
-TEST_F(CheckCommand, ListsTheReportsAndJumpsToTheChosenOne)
+TEST_F(RuleReportsCommand, ListsTheReportsAndJumpsToTheChosenOne)
 {
     const struct {
         const char *name;
@@ -95,7 +95,7 @@ TEST_F(CheckCommand, ListsTheReportsAndJumpsToTheChosenOne)
     EXPECT_EQ(modals.dialogTitles.first(), "Findings");
 }
 
-TEST_F(CheckCommand, NothingWithoutALevel)
+TEST_F(RuleReportsCommand, NothingWithoutALevel)
 {
     state.levelOpen = false;
     writeScript("m ;");

@@ -46,10 +46,10 @@ TEST(ShippedRules, NameMessagesOfBothLanguagesAndFindOnlyTheDeliberateFaults)
     for (const ResourceEntry &entry : ReadLevelTable(archive).entries) {
         LevelStore level;
         ReadLevelResource(archive, entry, level);
-        const RuleCheck check = RunRuleScript(level, script);
-        ASSERT_EQ(check.fault, ScriptFault::None);
+        const RuleScriptRun run = RunRuleScript(level, script);
+        ASSERT_EQ(run.fault, ScriptFault::None);
         std::set<std::string> reported;
-        for (const RuleReport &report : check.reports)
+        for (const RuleReport &report : run.reports)
             reported.insert(report.messageKey);
         EXPECT_EQ(reported, entry.id == 2033 ? keys : std::set<std::string>{}) << entry.id;
     }
