@@ -38,10 +38,10 @@ CommandLine ParseEditorCommandLine(const QStringList &arguments)
     // the application exists; the launcher's name is what the user typed.
     const auto helpText = [&parser] {
         QString text = parser.helpText();
-        const qsizetype name = QStringLiteral("Usage: ").size();
+        const QString usage = QStringLiteral("Usage: ");
         const qsizetype options = text.indexOf(QStringLiteral(" [options]"));
-        if (text.startsWith(QStringLiteral("Usage: ")) && options > name)
-            text.replace(name, options - name, QStringLiteral("qv2leved"));
+        if (text.startsWith(usage) && options > usage.size())
+            text.replace(usage.size(), options - usage.size(), QStringLiteral("qv2leved"));
         return text;
     };
     const auto usageError = [&](const QString &why) {

@@ -63,15 +63,16 @@ int main(int argc, char **argv)
     // display; only a line that may hold Qt's own options waits until the application has taken
     // them out.
     const QStringList raw = RawArguments(argc, argv);
+    const bool qtOptions = MayHoldQtOptions(raw);
     const qv2::CommandLine early = qv2::ParseEditorCommandLine(raw);
-    if (!early.run && (early.status == 0 || !MayHoldQtOptions(raw)))
+    if (!early.run && (early.status == 0 || !qtOptions))
         return Answer(early);
 
     qv2::EditorApplication app(argc, argv);
     QApplication::setStyle(new qv2::DeferredIconStyle); // before any widget is made
     // Qt has taken its own options out of the line; a line without any is the one read already.
     const qv2::CommandLine line =
-        MayHoldQtOptions(raw) ? qv2::ParseEditorCommandLine(QCoreApplication::arguments()) : early;
+        qtOptions ? qv2::ParseEditorCommandLine(QCoreApplication::arguments()) : early;
     if (!line.run)
         return Answer(line);
     const qv2::EditorRun run = *line.run;

@@ -22,8 +22,7 @@ namespace qv2 {
 class Modals;
 
 // The program's windows: the main window is made at start-up, the dialogs when a command first
-// needs them. Each dialog is added here and to textTargets(), in the
-// order its texts are applied.
+// needs them. Each dialog is added here and to textTargets(), in the order its texts are applied.
 class Program {
 public:
     Program(Modals &modals, const QString &programDir);
