@@ -18,8 +18,7 @@ using namespace qv2;
 
 namespace {
 
-[[noreturn]] void Fail(const std::string &what)
-{
+[[noreturn]] void Fail(const std::string &what) {
     std::fprintf(stderr, "%s (build the program folder first: cmake --build --preset release)\n",
                  what.c_str());
     std::exit(1);
@@ -30,10 +29,11 @@ constexpr std::uint16_t kLevelId = 2000;
 
 } // namespace
 
-QString ProgramDir() { return QCoreApplication::applicationDirPath() + QStringLiteral("/../"); }
+QString ProgramDir() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../");
+}
 
-LevelStore SampleLevel(std::uint16_t id)
-{
+LevelStore SampleLevel(std::uint16_t id) {
     LevelStore level;
     const std::string path = (ProgramDir() + QStringLiteral("qasvar.dat")).toStdString();
     if (!OpenLevelFromArchive(path, id, level).opened())
@@ -41,8 +41,7 @@ LevelStore SampleLevel(std::uint16_t id)
     return level;
 }
 
-int FillStartRoomWithMarkers(LevelStore &level)
-{
+int FillStartRoomWithMarkers(LevelStore &level) {
     const int room = level.byte(kStartRoomOffset);
     level.setByte(EnemyCountAt(room), kMaxEnemies);
     for (int i = 0; i < kMaxEnemies; ++i) {
@@ -65,11 +64,11 @@ int FillStartRoomWithMarkers(LevelStore &level)
     return room;
 }
 
-void FillRoomWithSelectorTiles(LevelStore &level, int room, const IniFile &background)
-{
+void FillRoomWithSelectorTiles(LevelStore &level, int room, const IniFile &background) {
     std::vector<std::uint8_t> kinds;
     for (int kind = 0; kind <= 0xFF; ++kind) {
-        if (!background.value(HexByte(static_cast<std::uint8_t>(kind)), QStringLiteral("aff")).isEmpty())
+        if (!background.value(HexByte(static_cast<std::uint8_t>(kind)), QStringLiteral("aff"))
+                 .isEmpty())
             kinds.push_back(static_cast<std::uint8_t>(kind));
     }
     if (kinds.empty())
@@ -77,14 +76,14 @@ void FillRoomWithSelectorTiles(LevelStore &level, int room, const IniFile &backg
     for (int place = 0; place < kTilesPerRoom; ++place) {
         const int y = place / kColumns;
         const int x = place % kColumns;
-        level.setByte(TileKindAt(room, y, x), kinds[static_cast<std::size_t>(place) % kinds.size()]);
+        level.setByte(TileKindAt(room, y, x),
+                      kinds[static_cast<std::size_t>(place) % kinds.size()]);
         for (int k = 0; k < 4; ++k)
             level.setByte(TileAttributeAt(room, y, x, k), static_cast<std::uint8_t>(place * 7 + k));
     }
 }
 
-void JoinAllRooms(LevelStore &level, int designs)
-{
+void JoinAllRooms(LevelStore &level, int designs) {
     const LevelStore original = level;
     for (int room = 1; room <= kRoomCount; ++room) {
         const int design = (room - 1) % designs + 1;
@@ -93,7 +92,8 @@ void JoinAllRooms(LevelStore &level, int designs)
             const int x = place % kColumns;
             level.setByte(TileKindAt(room, y, x), original.byte(TileKindAt(design, y, x)));
             for (int k = 0; k < 4; ++k)
-                level.setByte(TileAttributeAt(room, y, x, k), original.byte(TileAttributeAt(design, y, x, k)));
+                level.setByte(TileAttributeAt(room, y, x, k),
+                              original.byte(TileAttributeAt(design, y, x, k)));
         }
         const int column = (room - 1) % kGridColumns;
         const int left = column > 0 ? room - 1 : 0;
@@ -107,13 +107,13 @@ void JoinAllRooms(LevelStore &level, int designs)
     level.setByte(kStartRoomOffset, 1);
 }
 
-void WriteLargeArchive(const std::string &path, std::size_t size, const LevelStore &level)
-{
+void WriteLargeArchive(const std::string &path, std::size_t size, const LevelStore &level) {
     constexpr std::size_t kFillerSize = 0xFFFF;
     ArchiveBuilder archive;
     const int filler = archive.addType(0x4C4C4946); // "FILL"
     std::uint16_t id = 1;
-    for (std::size_t used = 0; used + kFillerSize + level.size() < size; used += kFillerSize + 1, ++id)
+    for (std::size_t used = 0; used + kFillerSize + level.size() < size;
+         used += kFillerSize + 1, ++id)
         archive.addResource(filler, id, Bytes(kFillerSize, static_cast<std::uint8_t>(id)));
     archive.addLevel(kLevelId, level.bytes());
     if (const std::string error = WriteWholeFile(path, archive.build()); !error.empty())

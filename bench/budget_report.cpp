@@ -14,11 +14,10 @@ namespace {
 
 // Google Benchmark's console table, and the median real time of every benchmark by its name.
 class MedianReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     MedianReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
 
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
+    void ReportRuns(const std::vector<Run> &runs) override {
         for (const Run &run : runs) {
             if (run.error_occurred) {
                 m_failed = true;
@@ -33,20 +32,18 @@ public:
         ConsoleReporter::ReportRuns(runs);
     }
 
-    const double *seconds(const std::string &name) const
-    {
+    const double *seconds(const std::string &name) const {
         const auto found = m_seconds.find(name);
         return found == m_seconds.end() ? nullptr : &found->second;
     }
     bool failed() const { return m_failed; }
 
-private:
+  private:
     std::map<std::string, double> m_seconds;
     bool m_failed = false;
 };
 
-const char *Verdict(double value, double limit, bool judged)
-{
+const char *Verdict(double value, double limit, bool judged) {
     if (limit <= 0 || !judged)
         return "";
     return value <= limit ? "  ok" : "  OVER BUDGET";
@@ -54,8 +51,7 @@ const char *Verdict(double value, double limit, bool judged)
 
 } // namespace
 
-BenchOptions ParseBenchOptions(int &argc, char **argv)
-{
+BenchOptions ParseBenchOptions(int &argc, char **argv) {
     benchmark::Initialize(&argc, argv);
     BenchOptions options;
     for (int i = 1; i < argc; ++i) {
@@ -70,8 +66,7 @@ BenchOptions ParseBenchOptions(int &argc, char **argv)
     return options;
 }
 
-int RunAndJudge(const std::vector<Budget> &budgets, const BenchOptions &options)
-{
+int RunAndJudge(const std::vector<Budget> &budgets, const BenchOptions &options) {
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
@@ -89,12 +84,14 @@ int RunAndJudge(const std::vector<Budget> &budgets, const BenchOptions &options)
             std::printf("%-36s %10.3f  %-32s %10.3f %8.2f", budget.name.c_str(), ms,
                         budget.floor.c_str(), *floor * 1e3, ratio);
             if (budget.limit > 0)
-                std::printf("  budget <= %.2f%s", budget.limit, Verdict(ratio, budget.limit, !options.quick));
+                std::printf("  budget <= %.2f%s", budget.limit,
+                            Verdict(ratio, budget.limit, !options.quick));
             missed = missed || (budget.limit > 0 && ratio > budget.limit);
         } else {
             std::printf("%-36s %10.3f  %-32s %10s %8s", budget.name.c_str(), ms, "", "", "");
             if (budget.limit > 0)
-                std::printf("  budget <= %.1f ms%s", budget.limit, Verdict(ms, budget.limit, !options.quick));
+                std::printf("  budget <= %.1f ms%s", budget.limit,
+                            Verdict(ms, budget.limit, !options.quick));
             missed = missed || (budget.limit > 0 && ms > budget.limit);
         }
         std::printf("\n");

@@ -7,9 +7,8 @@
 namespace {
 
 class QuitAfterPaint : public QObject {
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint)
             QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         return QObject::eventFilter(watched, event);
@@ -18,8 +17,7 @@ protected:
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QMainWindow window;
     QuitAfterPaint quitAfterPaint;

@@ -1,13 +1,13 @@
-// Running the rule script and building the overview map on a level whose 32 rooms are all reachable. For every
-// tile the rule script runs from its first byte, so the time must grow in proportion to the
-// script: it is measured with the shipped script and with one 16 times as long.
-#include "budget_report.h"
+// Running the rule script and building the overview map on a level whose 32 rooms are all
+// reachable. For every tile the rule script runs from its first byte, so the time must grow in
+// proportion to the script: it is measured with the shipped script and with one 16 times as long.
 #include "bench_levels.h"
+#include "budget_report.h"
 
-#include "inspect/rule_reports.h"
 #include "inspect/overview_map.h"
 #include "inspect/overview_picture.h"
 #include "inspect/reachable_rooms.h"
+#include "inspect/rule_reports.h"
 #include "level/level_layout.h"
 #include "ui/message_texts.h"
 #include "ui/text_catalogue.h"
@@ -28,8 +28,7 @@ using namespace qv2bench;
 
 constexpr int kScriptCopies = 16;
 
-QByteArray ReadFile(const QString &path)
-{
+QByteArray ReadFile(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
@@ -38,8 +37,7 @@ QByteArray ReadFile(const QString &path)
     return file.readAll();
 }
 
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
+void WriteFile(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -48,31 +46,34 @@ void WriteFile(const QString &path, const QByteArray &bytes)
 }
 
 // The rules of the script `copies` times over, with one end mark.
-QByteArray RepeatRules(const QByteArray &script, int copies)
-{
+QByteArray RepeatRules(const QByteArray &script, int copies) {
     const QByteArray rules = script.left(script.lastIndexOf('.'));
     return rules.repeated(copies) + ".\n";
 }
 
 void RegisterRuleScript(const char *name, const LevelStore &level, const QString &scriptPath,
-                   const MessageTexts &texts)
-{
+                        const MessageTexts &texts) {
     const int tileRuns = static_cast<int>(ReachableRooms(level).size()) * kTilesPerRoom;
-    benchmark::RegisterBenchmark(name, [=](benchmark::State &state) {
-        for (auto _ : state) {
-            ReportListing listing = ListRuleReports(level, scriptPath, texts);
-            benchmark::DoNotOptimize(listing.lines.data());
-        }
-        state.counters["per_tile_run"] = benchmark::Counter(
-            tileRuns, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-        state.counters["reports"] = static_cast<double>(ListRuleReports(level, scriptPath, texts).reports.size());
-    })->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark(
+        name,
+        [=](benchmark::State &state) {
+            for (auto _ : state) {
+                ReportListing listing = ListRuleReports(level, scriptPath, texts);
+                benchmark::DoNotOptimize(listing.lines.data());
+            }
+            state.counters["per_tile_run"] =
+                benchmark::Counter(tileRuns, benchmark::Counter::kIsIterationInvariantRate |
+                                                 benchmark::Counter::kInvert);
+            state.counters["reports"] =
+                static_cast<double>(ListRuleReports(level, scriptPath, texts).reports.size());
+        })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv); // the overview writes room numbers, which need fonts
@@ -84,7 +85,8 @@ int main(int argc, char **argv)
 
     MessageTexts texts;
     const QString programDir = ProgramDir();
-    if (const auto language = ReadLanguageFile(LanguageFilePath(programDir, ReadLanguageName(programDir))))
+    if (const auto language =
+            ReadLanguageFile(LanguageFilePath(programDir, ReadLanguageName(programDir))))
         ApplyLanguageFile(*language, {}, texts);
 
     QTemporaryDir folder;
@@ -94,17 +96,23 @@ int main(int argc, char **argv)
     RegisterRuleScript("RuleScript/shipped", level, shipped, texts);
     RegisterRuleScript("RuleScript/script16x", level, longer, texts);
 
-    benchmark::RegisterBenchmark("Overview/build", [&](benchmark::State &state) {
-        for (auto _ : state)
-            benchmark::DoNotOptimize(BuildOverviewMap(level));
-    })->Unit(benchmark::kMicrosecond)->UseRealTime();
+    benchmark::RegisterBenchmark("Overview/build",
+                                 [&](benchmark::State &state) {
+                                     for (auto _ : state)
+                                         benchmark::DoNotOptimize(BuildOverviewMap(level));
+                                 })
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
     const OverviewMap map = BuildOverviewMap(level);
-    benchmark::RegisterBenchmark("Overview/draw", [&](benchmark::State &state) {
-        for (auto _ : state) {
-            QImage picture = DrawOverview(map);
-            benchmark::DoNotOptimize(picture.constBits());
-        }
-    })->Unit(benchmark::kMicrosecond)->UseRealTime();
+    benchmark::RegisterBenchmark("Overview/draw",
+                                 [&](benchmark::State &state) {
+                                     for (auto _ : state) {
+                                         QImage picture = DrawOverview(map);
+                                         benchmark::DoNotOptimize(picture.constBits());
+                                     }
+                                 })
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
 
     return RunAndJudge(
         {

@@ -3,15 +3,15 @@
 // Its floor is decoding the same picture files from disk with the reader the refresh uses,
 // with nothing else done: the refresh loads every picture anew by design, so it can come close to
 // that but never below it.
-#include "budget_report.h"
 #include "bench_levels.h"
+#include "budget_report.h"
 
 #include "app/startup.h"
 #include "level/level_layout.h"
+#include "ui/widget_modals.h"
 #include "view/picture_file.h"
 #include "view/program_folder.h"
 #include "view/room_painter.h"
-#include "ui/widget_modals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,8 +33,7 @@ struct OpenEditor {
     WidgetModals modals;
     Program program{modals, ProgramDir()};
 
-    explicit OpenEditor(const LevelStore &level)
-    {
+    explicit OpenEditor(const LevelStore &level) {
         const QString archive = folder.filePath(QStringLiteral("qasvar.dat"));
         WriteLargeArchive(archive.toStdString(), 0, level);
         modals.setParent(&program.mainWindow);
@@ -47,8 +46,7 @@ struct OpenEditor {
 };
 
 // The names of the pictures one refresh of the room loads, in order, repeats included.
-std::vector<QString> PicturesOfRoom(const LevelStore &level, int room, const IniFile &background)
-{
+std::vector<QString> PicturesOfRoom(const LevelStore &level, int room, const IniFile &background) {
     std::vector<QString> names;
     const PictureLoader fromDisk = PicturesFromFolder(ImagesFolder(ProgramDir()));
     const PictureLoader recording = [&](const QString &name) {
@@ -59,28 +57,36 @@ std::vector<QString> PicturesOfRoom(const LevelStore &level, int room, const Ini
     return names;
 }
 
-void RegisterRoom(const std::string &what, const LevelStore &level, int room, OpenEditor &editor)
-{
+void RegisterRoom(const std::string &what, const LevelStore &level, int room, OpenEditor &editor) {
     const IniFile background = LoadBackgroundList(ProgramDir(), level);
     const std::vector<QString> pictures = PicturesOfRoom(level, room, background);
     const QString imagesDir = ImagesFolder(ProgramDir());
 
-    benchmark::RegisterBenchmark(("DecodePictures/" + what).c_str(), [=](benchmark::State &state) {
-        for (auto _ : state) {
-            for (const QString &name : pictures) {
-                const QImage image = ReadPictureFile(imagesDir + name + QStringLiteral(".bmp"), "bmp");
-                benchmark::DoNotOptimize(image.constBits());
-            }
-        }
-        state.counters["pictures"] = static_cast<double>(pictures.size());
-    })->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark(("DecodePictures/" + what).c_str(),
+                                 [=](benchmark::State &state) {
+                                     for (auto _ : state) {
+                                         for (const QString &name : pictures) {
+                                             const QImage image = ReadPictureFile(
+                                                 imagesDir + name + QStringLiteral(".bmp"), "bmp");
+                                             benchmark::DoNotOptimize(image.constBits());
+                                         }
+                                     }
+                                     state.counters["pictures"] =
+                                         static_cast<double>(pictures.size());
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     const PictureLoader loader = PicturesFromFolder(imagesDir);
-    benchmark::RegisterBenchmark(("ComposeRoom/" + what).c_str(), [=](benchmark::State &state) {
-        for (auto _ : state) {
-            QImage picture = ComposeRoom(level, {room, 1, 4}, background, loader);
-            benchmark::DoNotOptimize(picture.constBits());
-        }
-    })->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark(
+        ("ComposeRoom/" + what).c_str(),
+        [=](benchmark::State &state) {
+            for (auto _ : state) {
+                QImage picture = ComposeRoom(level, {room, 1, 4}, background, loader);
+                benchmark::DoNotOptimize(picture.constBits());
+            }
+        })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     // A click on each tile in turn. The refresh deletes the panel controls it replaces once control
     // is back in the event loop, which is part of its work; the window's repaint that follows is
     // Qt's, and is timed separately.
@@ -101,22 +107,22 @@ void RegisterRoom(const std::string &what, const LevelStore &level, int room, Op
         }
     };
     benchmark::RegisterBenchmark(("RefreshRoom/" + what).c_str(), refresh, false)
-        ->Unit(benchmark::kMillisecond)->UseRealTime();
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     benchmark::RegisterBenchmark(("RefreshRoomPainted/" + what).c_str(), refresh, true)
-        ->Unit(benchmark::kMillisecond)->UseRealTime();
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 // Qt says this each time a window is shown on the offscreen platform; it means nothing here.
-void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext &context, const QString &text) {
     if (!text.contains(QLatin1String("propagateSizeHints")))
         qt_message_output(type, context, text);
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietOffscreenNotes);

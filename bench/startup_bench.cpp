@@ -3,8 +3,8 @@
 // Qt Widgets program that shows an empty main window and quits after its first paint. The editor
 // quits after its first painted room when QV2LEVED_QUIT_AFTER_ROOM_PAINT is set; both exits are
 // timed too, as they belong to every run of a program.
-#include "budget_report.h"
 #include "bench_levels.h"
+#include "budget_report.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -32,9 +32,9 @@ constexpr int kTimeoutMs = 60000;
 
 // The environment of this process with the offscreen platform, the editor's quit switch and a
 // settings folder of the benchmark's own, so that the runs stay out of the user's recent levels.
-std::vector<std::string> ChildEnvironment(const std::string &settingsFolder)
-{
-    std::vector<std::string> variables{"QT_QPA_PLATFORM=offscreen", "QV2LEVED_QUIT_AFTER_ROOM_PAINT=1",
+std::vector<std::string> ChildEnvironment(const std::string &settingsFolder) {
+    std::vector<std::string> variables{"QT_QPA_PLATFORM=offscreen",
+                                       "QV2LEVED_QUIT_AFTER_ROOM_PAINT=1",
                                        "XDG_CONFIG_HOME=" + settingsFolder};
     for (char **variable = environ; *variable; ++variable) {
         const std::string entry = *variable;
@@ -45,8 +45,8 @@ std::vector<std::string> ChildEnvironment(const std::string &settingsFolder)
 }
 
 // Runs the program to its end with its output discarded; an error text, empty on success.
-std::string RunProgram(const std::vector<std::string> &arguments, const std::vector<std::string> &environment)
-{
+std::string RunProgram(const std::vector<std::string> &arguments,
+                       const std::vector<std::string> &environment) {
     std::vector<char *> argv;
     for (const std::string &argument : arguments)
         argv.push_back(const_cast<char *>(argument.c_str()));
@@ -78,33 +78,38 @@ std::string RunProgram(const std::vector<std::string> &arguments, const std::vec
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return arguments[0] + " did not end by itself after its first paint (run it by hand to see why)";
+        return arguments[0] +
+               " did not end by itself after its first paint (run it by hand to see why)";
     return {};
 }
 
 void RegisterProgram(const char *name, const std::vector<std::string> &arguments,
-                     const std::vector<std::string> &environment)
-{
-    benchmark::RegisterBenchmark(name, [=](benchmark::State &state) {
-        for (auto _ : state) {
-            if (const std::string error = RunProgram(arguments, environment); !error.empty()) {
-                state.SkipWithError(error.c_str());
-                break;
+                     const std::vector<std::string> &environment) {
+    benchmark::RegisterBenchmark(
+        name,
+        [=](benchmark::State &state) {
+            for (auto _ : state) {
+                if (const std::string error = RunProgram(arguments, environment); !error.empty()) {
+                    state.SkipWithError(error.c_str());
+                    break;
+                }
             }
-        }
-    })->Unit(benchmark::kMillisecond)->UseRealTime();
+        })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv); // for the program folder
     const BenchOptions options = ParseBenchOptions(argc, argv);
     const std::string programDir = ProgramDir().toStdString();
     const QTemporaryDir settingsFolder;
-    const std::vector<std::string> environment = ChildEnvironment(settingsFolder.path().toStdString());
+    const std::vector<std::string> environment =
+        ChildEnvironment(settingsFolder.path().toStdString());
     RegisterProgram("Startup/empty_window", {programDir + "bench/empty_window"}, environment);
-    RegisterProgram("Startup/qv2leved", {programDir + "qv2leved", programDir + "qasvar.dat"}, environment);
+    RegisterProgram("Startup/qv2leved", {programDir + "qv2leved", programDir + "qasvar.dat"},
+                    environment);
     return RunAndJudge({{"Startup/qv2leved", "Startup/empty_window", 2.0}}, options);
 }

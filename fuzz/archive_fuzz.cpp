@@ -14,14 +14,12 @@ namespace {
 // Enough entries to meet duplicates and damaged tables; more would only slow every run down.
 constexpr std::size_t kEntriesChecked = 8;
 
-bool SameEntry(const ResourceEntry &a, const ResourceEntry &b)
-{
+bool SameEntry(const ResourceEntry &a, const ResourceEntry &b) {
     return a.id == b.id && a.dataOffset == b.dataOffset && a.dataSize == b.dataSize;
 }
 
 // The bytes outside the slot (checksum byte and data) are the same in both images.
-bool SameOutsideSlot(const Bytes &a, const Bytes &b, const ResourceEntry &entry)
-{
+bool SameOutsideSlot(const Bytes &a, const Bytes &b, const ResourceEntry &entry) {
     const auto begin = static_cast<std::ptrdiff_t>(entry.dataOffset);
     const auto end = begin + 1 + entry.dataSize;
     return a.size() == b.size() && std::equal(a.begin(), a.begin() + begin, b.begin()) &&
@@ -29,8 +27,7 @@ bool SameOutsideSlot(const Bytes &a, const Bytes &b, const ResourceEntry &entry)
 }
 
 // Writes `level` into the slot of a copy and reads it back.
-void CheckWriteReadsBack(const Bytes &image, const ResourceEntry &entry, const LevelStore &level)
-{
+void CheckWriteReadsBack(const Bytes &image, const ResourceEntry &entry, const LevelStore &level) {
     Bytes written = image;
     FUZZ_CHECK(WriteLevelResource(written, entry, level) == WriteStatus::Written);
     FUZZ_CHECK(SameOutsideSlot(image, written, entry));
@@ -45,8 +42,7 @@ void CheckWriteReadsBack(const Bytes &image, const ResourceEntry &entry, const L
     FUZZ_CHECK(std::equal(slot + stored, slot + entry.dataSize, back.bytes().begin() + stored));
 }
 
-void CheckEntry(const Bytes &image, const LevelTable &table, const ResourceEntry &entry)
-{
+void CheckEntry(const Bytes &image, const LevelTable &table, const ResourceEntry &entry) {
     const LocateResult located = LocateLevelResource(image, entry.id);
     const auto first = std::find_if(table.entries.begin(), table.entries.end(),
                                     [&](const ResourceEntry &e) { return e.id == entry.id; });
@@ -86,8 +82,7 @@ void CheckEntry(const Bytes &image, const LevelTable &table, const ResourceEntry
 } // namespace
 } // namespace qv2
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     using namespace qv2;
     const Bytes image(data, data + size);
     const LevelTable table = ReadLevelTable(image);

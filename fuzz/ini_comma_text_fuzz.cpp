@@ -16,22 +16,19 @@ namespace {
 
 // The items as a language file would write them: each quoted, quotes doubled, comma and blank
 // between them.
-QString QuoteItems(const QStringList &items)
-{
+QString QuoteItems(const QStringList &items) {
     QStringList quoted;
     for (QString item : items)
         quoted << u'"' + item.replace(u'"', QStringLiteral("\"\"")) + u'"';
     return quoted.join(QStringLiteral(", "));
 }
 
-void CheckCommaText(const QString &value)
-{
+void CheckCommaText(const QString &value) {
     const QStringList items = SplitCommaText(value);
     FUZZ_CHECK(SplitCommaText(QuoteItems(items)) == items);
 }
 
-void CheckSection(const IniFile &ini, const QString &section)
-{
+void CheckSection(const IniFile &ini, const QString &section) {
     QSet<QString> seen;
     for (const QString &line : ini.sectionLines(section)) {
         FUZZ_CHECK(!line.trimmed().isEmpty());
@@ -52,11 +49,10 @@ void CheckSection(const IniFile &ini, const QString &section)
 } // namespace
 } // namespace qv2
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     using namespace qv2;
-    const QString text = DecodeWindows1250(QByteArray(reinterpret_cast<const char *>(data),
-                                                      static_cast<qsizetype>(size)));
+    const QString text = DecodeWindows1250(
+        QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
     const IniFile ini = IniFile::fromText(text);
     // The section names as the file writes them; a header that repeats a name adds to the first.
     QSet<QString> sections;

@@ -16,16 +16,14 @@ using qv2::Bytes;
 
 namespace {
 
-Bytes ReadWhole(const fs::path &path)
-{
+Bytes ReadWhole(const fs::path &path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + path.string());
     return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-void WriteSeed(const fs::path &folder, const std::string &name, const Bytes &bytes)
-{
+void WriteSeed(const fs::path &folder, const std::string &name, const Bytes &bytes) {
     fs::create_directories(folder);
     std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char *>(bytes.data()),
@@ -34,15 +32,13 @@ void WriteSeed(const fs::path &folder, const std::string &name, const Bytes &byt
         throw std::runtime_error("cannot write " + (folder / name).string());
 }
 
-void WriteTextSeed(const fs::path &folder, const std::string &name, const std::string &text)
-{
+void WriteTextSeed(const fs::path &folder, const std::string &name, const std::string &text) {
     WriteSeed(folder, name, Bytes(text.begin(), text.end()));
 }
 
 // The designed levels of the normal set, and small archives around some of them: other types
 // first, a short level, a duplicate id, a bad checksum.
-void WriteLevelSeeds(const Bytes &sample, const fs::path &out)
-{
+void WriteLevelSeeds(const Bytes &sample, const fs::path &out) {
     const qv2::LevelTable table = qv2::ReadLevelTable(sample);
     std::vector<Bytes> levels;
     for (const qv2::ResourceEntry &entry : table.entries) {
@@ -69,8 +65,7 @@ void WriteLevelSeeds(const Bytes &sample, const fs::path &out)
     WriteSeed(out / "archive", "short", shortOnly.build());
 }
 
-void WriteTextSeeds(const fs::path &texts, const fs::path &out)
-{
+void WriteTextSeeds(const fs::path &texts, const fs::path &out) {
     for (const fs::directory_entry &file : fs::directory_iterator(texts)) {
         const std::string name = file.path().filename().string();
         if (file.path().extension() == ".ini")
@@ -83,20 +78,21 @@ void WriteTextSeeds(const fs::path &texts, const fs::path &out)
                   "[texts]\nbetween=%999999999d %d\nerr=%s %*d %2147483648d\ninvalid=%n%p%%%\n"
                   "status=%1$d %2$.1000d\nnopicture=%-1000s|\n");
     WriteSeed(out / "script", "shipped", ReadWhole(texts / "errors.txt"));
-    const char *const scripts[] = {"mall ;.", ".", "t14 ;.", "nt0 ;.", "k3 ;.", "mside r t14 ;.",
-                                   "l r u d t0 ;\r\n\tnt0 ;.", "x"};
+    const char *const scripts[] = {
+        "mall ;.", ".", "t14 ;.", "nt0 ;.", "k3 ;.", "mside r t14 ;.", "l r u d t0 ;\r\n\tnt0 ;.",
+        "x"};
     for (std::size_t i = 0; i < std::size(scripts); ++i)
         WriteTextSeed(out / "script", "made" + std::to_string(i), scripts[i]);
-    const char *const numbers[] = {"0", "255", "256", "-1", "+7", "$1F", "0x1F", "x1f", " 12",
-                                   "12 ", "2147483647", "-2147483648", "2147483648", ""};
+    const char *const numbers[] = {"0",          "255",         "256",        "-1",  "+7",
+                                   "$1F",        "0x1F",        "x1f",        " 12", "12 ",
+                                   "2147483647", "-2147483648", "2147483648", ""};
     for (std::size_t i = 0; i < std::size(numbers); ++i)
         WriteTextSeed(out / "number", "typed" + std::to_string(i), numbers[i]);
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (argc != 4) {
         std::fprintf(stderr, "usage: make_fuzz_seeds SAMPLE_ARCHIVE TEXTS_DIR OUT_DIR\n");
         return 2;

@@ -36,8 +36,7 @@ const FormattedKey kFormattedKeys[] = {
 } // namespace
 } // namespace qv2
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     using namespace qv2;
     const IniFile language = IniFile::fromText(DecodeWindows1250(
         QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size))));

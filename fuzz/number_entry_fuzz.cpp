@@ -15,12 +15,11 @@ namespace {
 
 // The number entry only ever shows messages.
 class CountingModals : public Modals {
-public:
+  public:
     int messages = 0;
     void message(const QString &) override { ++messages; }
     bool askYesNo(const QString &, const QString &) override { std::abort(); }
-    std::optional<QString> inputLine(const QString &, const QString &, const QString &) override
-    {
+    std::optional<QString> inputLine(const QString &, const QString &, const QString &) override {
         std::abort();
     }
     std::optional<QString> chooseFile(QFileDialog &) override { std::abort(); }
@@ -28,8 +27,7 @@ public:
     UnsavedAnswer askUnsaved(const QString &, const QString &) override { std::abort(); }
 };
 
-void CheckPrintsBack(std::int32_t value)
-{
+void CheckPrintsBack(std::int32_t value) {
     const auto same = [value](const QString &text) { return ParseNumber(text) == value; };
     FUZZ_CHECK(same(QString::number(value)));
     FUZZ_CHECK(same(QStringLiteral("  ") + QString::number(value)));
@@ -45,11 +43,10 @@ void CheckPrintsBack(std::int32_t value)
 } // namespace
 } // namespace qv2
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     using namespace qv2;
-    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data),
-                                           static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const std::optional<std::int32_t> number = ParseNumber(text);
     if (number) {
         CheckPrintsBack(*number);

@@ -9,8 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     using namespace qv2;
     const LevelStore level(Bytes(data, data + size));
     const OverviewMap map = BuildOverviewMap(level);

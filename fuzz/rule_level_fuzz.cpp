@@ -10,8 +10,7 @@
 namespace qv2 {
 namespace {
 
-Bytes ReadShippedScript()
-{
+Bytes ReadShippedScript() {
     std::ifstream in(QV2_RULE_SCRIPT, std::ios::binary);
     Bytes script((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     FUZZ_CHECK(in.good() || in.eof());
@@ -22,8 +21,7 @@ Bytes ReadShippedScript()
 } // namespace
 } // namespace qv2
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     static const qv2::Bytes script = qv2::ReadShippedScript();
     const qv2::LevelStore level(qv2::Bytes(data, data + size));
     const qv2::RuleScriptRun run = qv2::CheckRuleRun(level, script);

@@ -13,8 +13,7 @@ namespace qv2 {
 // What every run of the rule script keeps to, whatever the script and the level: it ends, gives
 // the same result twice, at most 64 reports and the limit flag only with the 64th, no reports
 // beside a fault, and reports of reachable tiles in room, place order whose keys are script bytes.
-inline RuleScriptRun CheckRuleRun(const LevelStore &level, const Bytes &script)
-{
+inline RuleScriptRun CheckRuleRun(const LevelStore &level, const Bytes &script) {
     const RuleScriptRun run = RunRuleScript(level, script);
     FUZZ_CHECK(run.reports.size() <= kMaxRuleReports);
     FUZZ_CHECK(run.limitReached == (run.reports.size() == kMaxRuleReports));

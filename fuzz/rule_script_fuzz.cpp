@@ -9,8 +9,7 @@
 namespace qv2 {
 namespace {
 
-LevelStore MakeFixedLevel()
-{
+LevelStore MakeFixedLevel() {
     LevelStore level(Bytes(kFullLevelSize, 0));
     for (int room = 1; room <= kRoomCount; ++room) {
         for (int place = 0; place < kTilesPerRoom; ++place)
@@ -34,8 +33,7 @@ LevelStore MakeFixedLevel()
 } // namespace
 } // namespace qv2
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     static const qv2::LevelStore level = qv2::MakeFixedLevel();
     qv2::CheckRuleRun(level, qv2::Bytes(data, data + size));
     return 0;

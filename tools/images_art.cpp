@@ -65,8 +65,7 @@ constexpr const char *DigitRows[10][5] = {
 };
 
 // One colour layer of a flame: widest a third of the way up, narrowing to a tip that leans right.
-void flameLayer(QPainter &p, int cx, int baseY, int height, int maxHalf, const QColor &colour)
-{
+void flameLayer(QPainter &p, int cx, int baseY, int height, int maxHalf, const QColor &colour) {
     for (int r = 0; r < height; ++r) {
         const double t = static_cast<double>(r) / height;
         const double share = t < 0.3 ? 0.7 + t : (1.0 - t) / 0.7;
@@ -79,27 +78,23 @@ void flameLayer(QPainter &p, int cx, int baseY, int height, int maxHalf, const Q
 
 } // namespace
 
-QImage blankTile()
-{
+QImage blankTile() {
     QImage picture(Width, Height, QImage::Format_RGB32);
     picture.fill(colour::night);
     return picture;
 }
 
-QImage blankMarker()
-{
+QImage blankMarker() {
     QImage picture(Width, Height, QImage::Format_RGB32);
     picture.fill(colour::key);
     return picture;
 }
 
-QImage mirrored(const QImage &picture)
-{
+QImage mirrored(const QImage &picture) {
     return picture.mirrored(true, false);
 }
 
-QImage outlined(const QImage &marker, const QColor &line)
-{
+QImage outlined(const QImage &marker, const QColor &line) {
     const QRgb key = colour::key.rgb();
     auto inFigure = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < marker.width() && y < marker.height() &&
@@ -114,8 +109,7 @@ QImage outlined(const QImage &marker, const QColor &line)
     return result;
 }
 
-void stamp(QPainter &p, int x, int y, Sprite rows, std::initializer_list<Ink> inks, int scale)
-{
+void stamp(QPainter &p, int x, int y, Sprite rows, std::initializer_list<Ink> inks, int scale) {
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
         for (int c = 0; rows[r][c] != '\0'; ++c)
             for (const Ink &ink : inks)
@@ -123,13 +117,11 @@ void stamp(QPainter &p, int x, int y, Sprite rows, std::initializer_list<Ink> in
                     p.fillRect(x + c * scale, y + r * scale, scale, scale, ink.colour);
 }
 
-void digit(QPainter &p, int value, int x, int y, const QColor &colour, int scale)
-{
+void digit(QPainter &p, int value, int x, int y, const QColor &colour, int scale) {
     stamp(p, x, y, DigitRows[value % 10], {{'#', colour}}, scale);
 }
 
-void slab(QPainter &p, int top, const QColor &face, const QColor &surface)
-{
+void slab(QPainter &p, int top, const QColor &face, const QColor &surface) {
     const int depth = Height - top;
     p.fillRect(0, top, Width, depth, face);
     p.fillRect(0, top, Width, 3, surface);
@@ -143,8 +135,7 @@ void slab(QPainter &p, int top, const QColor &face, const QColor &surface)
     p.fillRect(0, Height - 1, Width, 1, colour::stoneDark);
 }
 
-void block(QPainter &p, const QRect &r, const QColor &face)
-{
+void block(QPainter &p, const QRect &r, const QColor &face) {
     p.fillRect(r, face);
     p.fillRect(r.left(), r.top(), r.width(), 1, colour::stoneLight);
     p.fillRect(r.left(), r.top(), 1, r.height(), colour::stoneLight);
@@ -152,16 +143,14 @@ void block(QPainter &p, const QRect &r, const QColor &face)
     p.fillRect(r.right(), r.top(), 1, r.height(), colour::stoneDark);
 }
 
-void shaft(QPainter &p, int left, int width, int top, int bottom)
-{
+void shaft(QPainter &p, int left, int width, int top, int bottom) {
     p.fillRect(left, top, width, bottom - top, colour::stone);
     p.fillRect(left + 1, top, 2, bottom - top, colour::stoneLight);
     p.fillRect(left + width - 3, top, 3, bottom - top, colour::stoneDark);
     p.fillRect(left + width / 2, top, 1, bottom - top, colour::stone.darker(120));
 }
 
-void spike(QPainter &p, int left, int base, int width, int height)
-{
+void spike(QPainter &p, int left, int base, int width, int height) {
     for (int r = 0; r < height; ++r) {
         const int w = std::max(1, width - r * width / height);
         const int x = left + (width - w) / 2;
@@ -170,8 +159,7 @@ void spike(QPainter &p, int left, int base, int width, int height)
     }
 }
 
-void planks(QPainter &p, int top, int depth)
-{
+void planks(QPainter &p, int top, int depth) {
     p.fillRect(0, top, Width, depth, colour::wood);
     p.fillRect(0, top, Width, 1, colour::woodLight);
     for (int x = 7; x < Width; x += 8)
@@ -179,8 +167,7 @@ void planks(QPainter &p, int top, int depth)
     p.fillRect(0, top + depth, Width, 2, colour::woodDark);
 }
 
-void bricks(QPainter &p, const QRect &area)
-{
+void bricks(QPainter &p, const QRect &area) {
     p.save();
     p.setClipRect(area);
     p.fillRect(area, colour::mortar);
@@ -191,7 +178,8 @@ void bricks(QPainter &p, const QRect &area)
         const int offset = row % 2 == 0 ? 0 : -BrickW / 2;
         for (int col = 0; area.left() + offset + col * BrickW <= area.right(); ++col) {
             const int x = area.left() + offset + col * BrickW;
-            const QColor face = (row * 2 + col) % 3 == 0 ? colour::brick.darker(115) : colour::brick;
+            const QColor face =
+                (row * 2 + col) % 3 == 0 ? colour::brick.darker(115) : colour::brick;
             p.fillRect(x, y, BrickW - 1, BrickH - 1, face);
             p.fillRect(x, y, BrickW - 1, 1, colour::brickLight);
             p.fillRect(x, y, 1, BrickH - 1, colour::brickLight);
@@ -200,8 +188,7 @@ void bricks(QPainter &p, const QRect &area)
     p.restore();
 }
 
-void bars(QPainter &p, int bottom)
-{
+void bars(QPainter &p, int bottom) {
     p.fillRect(0, 0, Width, 5, colour::metalDark);
     p.fillRect(0, 0, Width, 1, colour::metal);
     for (int x = 3; x < Width; x += 6) {
@@ -214,16 +201,14 @@ void bars(QPainter &p, int bottom)
             p.fillRect(1, y, Width - 2, 2, colour::metalDark);
 }
 
-void flame(QPainter &p, int cx, int baseY, int height)
-{
+void flame(QPainter &p, int cx, int baseY, int height) {
     const int half = std::max(2, height / 4);
     flameLayer(p, cx, baseY, height, half, colour::fireEdge);
     flameLayer(p, cx, baseY, height * 4 / 5, std::max(1, half - 1), colour::fire);
     flameLayer(p, cx, baseY, height / 2, std::max(1, half - 2), colour::fireCore);
 }
 
-void rubble(QPainter &p)
-{
+void rubble(QPainter &p) {
     const QRect stones[] = {{2, 45, 7, 5}, {10, 47, 5, 3}, {16, 43, 8, 7}, {25, 46, 6, 4}};
     for (const QRect &s : stones) {
         p.fillRect(s, colour::stone);
@@ -232,8 +217,7 @@ void rubble(QPainter &p)
     }
 }
 
-void torch(QPainter &p, bool burning)
-{
+void torch(QPainter &p, bool burning) {
     if (burning) {
         // A dim warm glow on the wall behind the flame.
         p.setPen(Qt::NoPen);
@@ -253,13 +237,11 @@ void torch(QPainter &p, bool burning)
     }
 }
 
-void skull(QPainter &p, int x, int y)
-{
+void skull(QPainter &p, int x, int y) {
     stamp(p, x, y, SkullRows, {{'#', colour::bone}, {'o', colour::black}});
 }
 
-void figure(QPainter &p, int x, std::initializer_list<Ink> inks)
-{
+void figure(QPainter &p, int x, std::initializer_list<Ink> inks) {
     const int rows = static_cast<int>(std::size(FigureRows));
     stamp(p, x, FloorTop + 1 - rows, FigureRows, inks);
 }

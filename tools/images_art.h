@@ -19,8 +19,8 @@ constexpr int Height = 64;
 constexpr int FloorTop = 50;
 
 namespace colour {
-inline const QColor night{22, 20, 36};  // the empty space behind every tile
-inline const QColor key{255, 0, 255};   // markers' transparent colour, never used in a figure
+inline const QColor night{22, 20, 36}; // the empty space behind every tile
+inline const QColor key{255, 0, 255};  // markers' transparent colour, never used in a figure
 inline const QColor stoneLight{186, 174, 150};
 inline const QColor stone{142, 130, 110};
 inline const QColor stoneDark{92, 82, 70};
@@ -87,8 +87,8 @@ void torch(QPainter &p, bool burning);
 // A small skull, 8 x 7 pixels, top-left at (x, y).
 void skull(QPainter &p, int x, int y);
 
-// A standing figure facing right, feet on the floor, in the colours of the inks: h headgear or hair,
-// s skin, e eye, c clothes, b belt, l legs, f feet.
+// A standing figure facing right, feet on the floor, in the colours of the inks: h headgear or
+// hair, s skin, e eye, c clothes, b belt, l legs, f feet.
 void figure(QPainter &p, int x, std::initializer_list<Ink> inks);
 
 } // namespace qv2::art

@@ -54,15 +54,13 @@ constexpr const char *QuestionRows[] = {
 };
 
 // Dark crack lines joining the points, one pixel wide.
-void crack(QPainter &p, std::initializer_list<QPoint> points)
-{
+void crack(QPainter &p, std::initializer_list<QPoint> points) {
     p.setPen(QPen(mortar, 1));
     p.drawPolyline(QPolygon(QList<QPoint>(points)));
 }
 
 // A small triangle pointing up or down, for the plates' marks.
-void mark(QPainter &p, int cx, int top, bool up, const QColor &c)
-{
+void mark(QPainter &p, int cx, int top, bool up, const QColor &c) {
     for (int r = 0; r < 4; ++r) {
         const int half = up ? r : 3 - r;
         p.fillRect(cx - half, top + r, 2 * half + 1, 1, c);
@@ -70,8 +68,7 @@ void mark(QPainter &p, int cx, int top, bool up, const QColor &c)
 }
 
 // A liquid pool with a stone rim on its left: lava or water.
-void pool(QPainter &p, const QColor &deep, const QColor &surface, const QColor &sparkle)
-{
+void pool(QPainter &p, const QColor &deep, const QColor &surface, const QColor &sparkle) {
     block(p, QRect(0, 40, 6, 24));
     p.fillRect(6, 46, Width - 6, Height - 46, deep);
     for (int x = 6; x < Width; ++x)
@@ -82,10 +79,11 @@ void pool(QPainter &p, const QColor &deep, const QColor &surface, const QColor &
 
 void nothing(QPainter &, int) {}
 
-void floorTile(QPainter &p, int) { slab(p); }
+void floorTile(QPainter &p, int) {
+    slab(p);
+}
 
-void spikes(QPainter &p, int out)
-{
+void spikes(QPainter &p, int out) {
     slab(p);
     for (int x = 1; x < Width; x += 8) {
         p.fillRect(x + 1, FloorTop, 4, 1, black);
@@ -93,24 +91,21 @@ void spikes(QPainter &p, int out)
     }
 }
 
-void pillar(QPainter &p, int)
-{
+void pillar(QPainter &p, int) {
     slab(p);
     shaft(p, 10, 12, 6, 44);
     block(p, QRect(7, 0, 18, 6));
     block(p, QRect(7, 44, 18, 6));
 }
 
-void gate(QPainter &p, int open)
-{
+void gate(QPainter &p, int open) {
     slab(p);
     bars(p, open ? 14 : FloorTop - 2);
 }
 
 // Floor plates: 05 opens gates (raised, green mark), 06 closes them (sunken, red mark), 22 does
 // both (raised, gold mark pointing both ways).
-void plate(QPainter &p, bool raised, const QColor &markColour, bool upMark, bool downMark)
-{
+void plate(QPainter &p, bool raised, const QColor &markColour, bool upMark, bool downMark) {
     slab(p);
     if (raised) {
         block(p, QRect(5, FloorTop - 4, 22, 5), stoneLight.lighter(105));
@@ -124,12 +119,17 @@ void plate(QPainter &p, bool raised, const QColor &markColour, bool upMark, bool
         mark(p, 16, 58, false, markColour);
 }
 
-void openingPlate(QPainter &p, int) { plate(p, true, green, true, false); }
-void closingPlate(QPainter &p, int) { plate(p, false, red, false, true); }
-void openingClosingPlate(QPainter &p, int) { plate(p, true, gold, true, true); }
+void openingPlate(QPainter &p, int) {
+    plate(p, true, green, true, false);
+}
+void closingPlate(QPainter &p, int) {
+    plate(p, false, red, false, true);
+}
+void openingClosingPlate(QPainter &p, int) {
+    plate(p, true, gold, true, true);
+}
 
-void wallWithHole(QPainter &p, int)
-{
+void wallWithHole(QPainter &p, int) {
     bricks(p, QRect(0, 0, Width, Height));
     p.fillRect(8, 20, 16, 26, mortar);
     p.fillRect(11, 17, 10, 3, mortar);
@@ -137,38 +137,36 @@ void wallWithHole(QPainter &p, int)
     p.fillRect(12, 18, 8, 3, night);
 }
 
-void bigPillarBottom(QPainter &p, int)
-{
+void bigPillarBottom(QPainter &p, int) {
     slab(p);
     shaft(p, 4, 24, 0, 42);
     block(p, QRect(2, 42, 28, 8));
 }
 
-void bigPillarTop(QPainter &p, int)
-{
+void bigPillarTop(QPainter &p, int) {
     shaft(p, 4, 24, 12, Height);
     block(p, QRect(0, 0, Width, 5));
     block(p, QRect(2, 5, 28, 7));
 }
 
-void potion(QPainter &p, int kind)
-{
+void potion(QPainter &p, int kind) {
     slab(p);
     const QColor glass(190, 212, 222);
     stamp(p, 11, FloorTop - 15, BottleRows,
-          {{'c', woodLight}, {'g', glass}, {'L', PotionColours[kind & 7]}, {'w', QColor(250, 250, 250)}});
+          {{'c', woodLight},
+           {'g', glass},
+           {'L', PotionColours[kind & 7]},
+           {'w', QColor(250, 250, 250)}});
 }
 
-void looseFloor(QPainter &p, int)
-{
+void looseFloor(QPainter &p, int) {
     slab(p, FloorTop + 1);
     p.fillRect(0, FloorTop + 1, 1, Height - FloorTop - 1, night);
     crack(p, {{4, 51}, {7, 55}, {6, 58}, {9, 63}});
     crack(p, {{21, 51}, {19, 54}, {22, 57}});
 }
 
-void weakLooseFloor(QPainter &p, int)
-{
+void weakLooseFloor(QPainter &p, int) {
     slab(p, FloorTop + 4, stone.lighter(112), stoneLight.lighter(108));
     p.fillRect(0, FloorTop + 4, 1, Height - FloorTop - 4, night);
     crack(p, {{3, 54}, {6, 57}, {4, 60}, {7, 63}});
@@ -176,8 +174,7 @@ void weakLooseFloor(QPainter &p, int)
     crack(p, {{24, 54}, {27, 57}, {25, 59}, {28, 63}});
 }
 
-void blade(QPainter &p, int)
-{
+void blade(QPainter &p, int) {
     slab(p);
     p.fillRect(14, 10, 5, FloorTop - 10, metalDark);
     p.fillRect(15, 11, 3, FloorTop - 11, black);
@@ -188,15 +185,13 @@ void blade(QPainter &p, int)
     p.fillRect(14, 27, 4, 4, metalDark);
 }
 
-void rubbleTile(QPainter &p, int)
-{
+void rubbleTile(QPainter &p, int) {
     slab(p);
     rubble(p);
 }
 
 // The left half of a two-cell exit door; the right half is its mirror image.
-void door(QPainter &p, bool open, bool withSkull)
-{
+void door(QPainter &p, bool open, bool withSkull) {
     slab(p);
     block(p, QRect(0, 0, Width, 7), stoneDark.lighter(130));
     for (int y = 7; y < FloorTop; y += 11)
@@ -220,11 +215,14 @@ void door(QPainter &p, bool open, bool withSkull)
         skull(p, 14, 0);
 }
 
-void exitDoor(QPainter &p, int open) { door(p, open != 0, false); }
-void skullDoor(QPainter &p, int open) { door(p, open != 0, true); }
+void exitDoor(QPainter &p, int open) {
+    door(p, open != 0, false);
+}
+void skullDoor(QPainter &p, int open) {
+    door(p, open != 0, true);
+}
 
-void carpet(QPainter &p, int)
-{
+void carpet(QPainter &p, int) {
     slab(p);
     const QColor cloth(164, 28, 44);
     p.fillRect(0, FloorTop - 3, Width, 6, cloth);
@@ -234,22 +232,21 @@ void carpet(QPainter &p, int)
         p.fillRect(x, FloorTop + 3, 1, 2, gold);
 }
 
-void torchTile(QPainter &p, int burning)
-{
+void torchTile(QPainter &p, int burning) {
     slab(p);
     torch(p, burning != 0);
 }
 
-void torchWithRubble(QPainter &p, int burning)
-{
+void torchWithRubble(QPainter &p, int burning) {
     torchTile(p, burning);
     rubble(p);
 }
 
-void wall(QPainter &p, int) { bricks(p, QRect(0, 0, Width, Height)); }
+void wall(QPainter &p, int) {
+    bricks(p, QRect(0, 0, Width, Height));
+}
 
-void skeleton(QPainter &p, int)
-{
+void skeleton(QPainter &p, int) {
     slab(p);
     skull(p, 1, FloorTop - 7);
     p.fillRect(9, FloorTop - 4, 14, 2, bone);
@@ -260,8 +257,7 @@ void skeleton(QPainter &p, int)
     p.fillRect(25, FloorTop - 2, 6, 2, bone);
 }
 
-void sword(QPainter &p, int)
-{
+void sword(QPainter &p, int) {
     slab(p);
     const int y = FloorTop - 5;
     p.fillRect(4, y + 1, 2, 1, metalLight);
@@ -272,16 +268,14 @@ void sword(QPainter &p, int)
     p.fillRect(29, y - 1, 2, 5, gold);
 }
 
-void lava(QPainter &p, int)
-{
+void lava(QPainter &p, int) {
     // The heat glows on the air just above the surface.
     p.fillRect(6, 38, Width - 6, 8, QColor(44, 24, 34));
     p.fillRect(6, 42, Width - 6, 4, QColor(72, 30, 30));
     pool(p, QColor(196, 46, 16), fire, fireCore);
 }
 
-void crusher(QPainter &p, int)
-{
+void crusher(QPainter &p, int) {
     slab(p);
     p.fillRect(8, 0, 3, 20, metalDark);
     p.fillRect(21, 0, 3, 20, metalDark);
@@ -293,8 +287,7 @@ void crusher(QPainter &p, int)
             p.fillRect(x + r / 2, 34 + r, 6 - r, 1, metal.darker(110));
 }
 
-void flippingFloor(QPainter &p, int)
-{
+void flippingFloor(QPainter &p, int) {
     slab(p);
     p.setPen(QPen(gold, 2));
     p.setBrush(Qt::NoBrush);
@@ -306,21 +299,22 @@ void flippingFloor(QPainter &p, int)
     p.drawEllipse(QPoint(16, 57), 3, 3);
 }
 
-void holeAbove(QPainter &p, int)
-{
+void holeAbove(QPainter &p, int) {
     slab(p);
     block(p, QRect(0, 0, 10, 9));
     block(p, QRect(22, 0, 10, 9));
     p.fillRect(10, 0, 12, 9, black);
     const QColor dust(120, 118, 136);
-    for (QPoint dot : {QPoint(13, 13), QPoint(18, 17), QPoint(12, 23), QPoint(19, 28), QPoint(15, 34)})
+    for (QPoint dot :
+         {QPoint(13, 13), QPoint(18, 17), QPoint(12, 23), QPoint(19, 28), QPoint(15, 34)})
         p.fillRect(dot.x(), dot.y(), 1, 2, dust);
 }
 
-void water(QPainter &p, int) { pool(p, QColor(30, 74, 168), QColor(120, 172, 236), QColor(200, 230, 255)); }
+void water(QPainter &p, int) {
+    pool(p, QColor(30, 74, 168), QColor(120, 172, 236), QColor(200, 230, 255));
+}
 
-void sinkingFloor(QPainter &p, int)
-{
+void sinkingFloor(QPainter &p, int) {
     slab(p);
     const QColor sand(198, 164, 102);
     p.fillRect(3, FloorTop, 26, 6, QColor(44, 36, 40));
@@ -331,20 +325,24 @@ void sinkingFloor(QPainter &p, int)
         mark(p, 16, top, false, sand);
 }
 
-void villain(QPainter &p, int)
-{
+void villain(QPainter &p, int) {
     slab(p);
     const QColor robe(110, 36, 136);
-    figure(p, 6, {{'h', robe.darker(140)}, {'s', QColor(150, 140, 160)}, {'e', red}, {'c', robe},
-                  {'b', gold}, {'l', robe}, {'f', black}});
+    figure(p, 6,
+           {{'h', robe.darker(140)},
+            {'s', QColor(150, 140, 160)},
+            {'e', red},
+            {'c', robe},
+            {'b', gold},
+            {'l', robe},
+            {'f', black}});
     p.fillRect(7, 14, 2, 3, bone);
     p.fillRect(13, 14, 2, 3, bone);
     p.fillRect(27, 12, 2, FloorTop - 12, woodDark);
     p.fillRect(26, 9, 4, 4, green);
 }
 
-void stoneTile(QPainter &p, int)
-{
+void stoneTile(QPainter &p, int) {
     slab(p);
     p.setPen(Qt::NoPen);
     p.setBrush(stoneDark);
@@ -355,8 +353,7 @@ void stoneTile(QPainter &p, int)
     p.drawEllipse(QRect(9, 30, 7, 5));
 }
 
-void bridge(QPainter &p, int)
-{
+void bridge(QPainter &p, int) {
     planks(p, FloorTop, 5);
     const QColor rope(200, 174, 122);
     for (int x = 0; x < Width; ++x)
@@ -365,8 +362,7 @@ void bridge(QPainter &p, int)
         p.fillRect(x, 36, 1, FloorTop - 36, rope);
 }
 
-void ship(QPainter &p, int)
-{
+void ship(QPainter &p, int) {
     p.fillRect(0, 54, Width, Height - 54, QColor(30, 74, 168));
     p.fillRect(0, 54, Width, 1, QColor(120, 172, 236));
     p.setPen(Qt::NoPen);
@@ -379,8 +375,7 @@ void ship(QPainter &p, int)
     p.fillRect(17, 6, 5, 3, red);
 }
 
-void window(QPainter &p, int)
-{
+void window(QPainter &p, int) {
     bricks(p, QRect(0, 0, Width, Height));
     const QColor sky(30, 40, 88);
     p.fillRect(8, 17, 16, 29, stoneLight);
@@ -394,15 +389,14 @@ void window(QPainter &p, int)
     block(p, QRect(6, 45, 20, 3));
 }
 
-void spider(QPainter &p, int)
-{
+void spider(QPainter &p, int) {
     slab(p);
     p.fillRect(16, 0, 1, 26, QColor(176, 176, 188));
-    stamp(p, 4, 26, SpiderRows, {{'b', QColor(104, 70, 52)}, {'l', QColor(170, 136, 104)}, {'r', red}}, 2);
+    stamp(p, 4, 26, SpiderRows,
+          {{'b', QColor(104, 70, 52)}, {'l', QColor(170, 136, 104)}, {'r', red}}, 2);
 }
 
-void unknownKind(QPainter &p, int)
-{
+void unknownKind(QPainter &p, int) {
     slab(p);
     p.fillRect(14, 30, 4, FloorTop - 30, wood);
     p.fillRect(4, 6, 24, 26, woodDark);
@@ -410,8 +404,7 @@ void unknownKind(QPainter &p, int)
     stamp(p, 11, 12, QuestionRows, {{'#', black}}, 2);
 }
 
-void plainBlock(QPainter &p, int)
-{
+void plainBlock(QPainter &p, int) {
     p.fillRect(0, 0, Width, Height, QColor(72, 80, 100));
     p.fillRect(0, 0, Width, 2, QColor(118, 128, 150));
     p.fillRect(0, 0, 2, Height, QColor(118, 128, 150));
@@ -419,15 +412,13 @@ void plainBlock(QPainter &p, int)
     p.fillRect(Width - 2, 0, 2, Height, QColor(40, 44, 58));
 }
 
-void flameTile(QPainter &p, int)
-{
+void flameTile(QPainter &p, int) {
     slab(p);
     p.fillRect(5, FloorTop - 3, 22, 3, fireEdge.darker(160));
     flame(p, 16, FloorTop - 2, 38);
 }
 
-void drawbridge(QPainter &p, int)
-{
+void drawbridge(QPainter &p, int) {
     planks(p, FloorTop - 2, 7);
     for (int x = 2; x < Width; x += 10)
         p.fillRect(x, FloorTop - 1, 2, 5, metalDark);
@@ -436,40 +427,60 @@ void drawbridge(QPainter &p, int)
 }
 
 constexpr TileArt Arts[] = {
-    {0x00, 0, 0, nothing, false},          {0x01, 0, 0, floorTile, false},
-    {0x02, 1, 1, spikes, false},           {0x03, 0, 0, pillar, false},
-    {0x04, 1, 0, gate, false},             {0x05, 0, 0, openingPlate, false},
-    {0x06, 0, 0, closingPlate, false},     {0x07, 0, 0, wallWithHole, false},
-    {0x08, 0, 0, bigPillarBottom, false},  {0x09, 0, 0, bigPillarTop, false},
-    {0x0A, 3, 0, potion, false},           {0x0B, 0, 0, looseFloor, false},
-    {0x0C, 0, 0, blade, false},            {0x0D, 0, 0, blade, true},
-    {0x0E, 0, 0, rubbleTile, false},       {0x0F, 0, 0, weakLooseFloor, false},
-    {0x10, 1, 0, exitDoor, false},         {0x11, 1, 0, exitDoor, true},
-    {0x12, 0, 0, carpet, false},           {0x13, 1, 1, torchTile, false},
-    {0x14, 0, 0, wall, false},             {0x15, 0, 0, skeleton, false},
-    {0x16, 0, 0, sword, false},            {0x17, 0, 0, lava, false},
-    {0x18, 0, 0, lava, true},              {0x19, 0, 0, crusher, false},
-    {0x1A, 0, 0, flippingFloor, false},    {0x1B, 0, 0, holeAbove, false},
-    {0x1C, 0, 0, water, true},             {0x1D, 0, 0, water, false},
-    {0x1E, 0, 0, sinkingFloor, false},     {0x1F, 0, 0, villain, false},
-    {0x20, 1, 1, torchWithRubble, false},  {0x21, 1, 0, skullDoor, false},
-    {0x22, 0, 0, openingClosingPlate, false}, {0x23, 1, 0, skullDoor, true},
-    {0x24, 0, 0, stoneTile, false},        {0x25, 0, 0, bridge, false},
-    {0x26, 0, 0, ship, false},             {0x27, 0, 0, window, false},
-    {0x28, 0, 0, spider, false},           {0x29, 0, 0, unknownKind, false},
-    {0x2A, 0, 0, plainBlock, false},       {0x2B, 0, 0, flameTile, false},
+    {0x00, 0, 0, nothing, false},
+    {0x01, 0, 0, floorTile, false},
+    {0x02, 1, 1, spikes, false},
+    {0x03, 0, 0, pillar, false},
+    {0x04, 1, 0, gate, false},
+    {0x05, 0, 0, openingPlate, false},
+    {0x06, 0, 0, closingPlate, false},
+    {0x07, 0, 0, wallWithHole, false},
+    {0x08, 0, 0, bigPillarBottom, false},
+    {0x09, 0, 0, bigPillarTop, false},
+    {0x0A, 3, 0, potion, false},
+    {0x0B, 0, 0, looseFloor, false},
+    {0x0C, 0, 0, blade, false},
+    {0x0D, 0, 0, blade, true},
+    {0x0E, 0, 0, rubbleTile, false},
+    {0x0F, 0, 0, weakLooseFloor, false},
+    {0x10, 1, 0, exitDoor, false},
+    {0x11, 1, 0, exitDoor, true},
+    {0x12, 0, 0, carpet, false},
+    {0x13, 1, 1, torchTile, false},
+    {0x14, 0, 0, wall, false},
+    {0x15, 0, 0, skeleton, false},
+    {0x16, 0, 0, sword, false},
+    {0x17, 0, 0, lava, false},
+    {0x18, 0, 0, lava, true},
+    {0x19, 0, 0, crusher, false},
+    {0x1A, 0, 0, flippingFloor, false},
+    {0x1B, 0, 0, holeAbove, false},
+    {0x1C, 0, 0, water, true},
+    {0x1D, 0, 0, water, false},
+    {0x1E, 0, 0, sinkingFloor, false},
+    {0x1F, 0, 0, villain, false},
+    {0x20, 1, 1, torchWithRubble, false},
+    {0x21, 1, 0, skullDoor, false},
+    {0x22, 0, 0, openingClosingPlate, false},
+    {0x23, 1, 0, skullDoor, true},
+    {0x24, 0, 0, stoneTile, false},
+    {0x25, 0, 0, bridge, false},
+    {0x26, 0, 0, ship, false},
+    {0x27, 0, 0, window, false},
+    {0x28, 0, 0, spider, false},
+    {0x29, 0, 0, unknownKind, false},
+    {0x2A, 0, 0, plainBlock, false},
+    {0x2B, 0, 0, flameTile, false},
     {0x2C, 0, 0, drawbridge, false},
 };
 
 } // namespace
 
-std::span<const TileArt> tileArts()
-{
+std::span<const TileArt> tileArts() {
     return Arts;
 }
 
-QImage drawTile(const TileArt &art, int selector)
-{
+QImage drawTile(const TileArt &art, int selector) {
     QImage picture = blankTile();
     QPainter p(&picture);
     art.draw(p, selector);

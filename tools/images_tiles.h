@@ -11,10 +11,10 @@ namespace qv2::art {
 // list names no selector for that kind.
 struct TileArt {
     int kind;
-    int selectorWidth;  // bits of the selector the back lists give this kind; 0 = none
-    int plainSelector;  // what the plain picture shows
+    int selectorWidth; // bits of the selector the back lists give this kind; 0 = none
+    int plainSelector; // what the plain picture shows
     void (*draw)(QPainter &p, int selector);
-    bool mirror;        // drawn as its left/right twin, then mirrored
+    bool mirror; // drawn as its left/right twin, then mirrored
 };
 
 // The 45 tile kinds 00..2C, in kind order.

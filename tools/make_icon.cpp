@@ -23,13 +23,11 @@ struct Shape {
     double radius = 0;
 };
 
-QPolygonF Box(double x, double y, double w, double h)
-{
+QPolygonF Box(double x, double y, double w, double h) {
     return QPolygonF({{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}});
 }
 
-std::vector<Shape> IconShapes()
-{
+std::vector<Shape> IconShapes() {
     const QColor night(32, 38, 74), stone(196, 184, 152), seam(110, 100, 80);
     const QColor brick(150, 78, 46), mortar(222, 204, 170);
     std::vector<Shape> shapes = {
@@ -53,8 +51,7 @@ std::vector<Shape> IconShapes()
     return shapes;
 }
 
-QString SvgOf(const std::vector<Shape> &shapes)
-{
+QString SvgOf(const std::vector<Shape> &shapes) {
     QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" "
                                  "height=\"%1\" viewBox=\"0 0 %1 %1\">\n")
                       .arg(kCanvas);
@@ -81,8 +78,7 @@ QString SvgOf(const std::vector<Shape> &shapes)
     return svg + QStringLiteral("</svg>\n");
 }
 
-QImage PictureOf(const std::vector<Shape> &shapes, int size)
-{
+QImage PictureOf(const std::vector<Shape> &shapes, int size) {
     QImage picture(size, size, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -101,8 +97,7 @@ QImage PictureOf(const std::vector<Shape> &shapes, int size)
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_icon FOLDER\n");
         return 2;

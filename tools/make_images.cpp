@@ -17,8 +17,8 @@ namespace {
 using namespace qv2::art;
 
 const std::initializer_list<Ink> PlayerInks = {
-    {'h', QColor(70, 44, 22)},  {'s', QColor(234, 184, 140)}, {'e', colour::black},
-    {'c', QColor(238, 236, 226)}, {'b', colour::gold},        {'l', QColor(206, 204, 196)},
+    {'h', QColor(70, 44, 22)},    {'s', QColor(234, 184, 140)}, {'e', colour::black},
+    {'c', QColor(238, 236, 226)}, {'b', colour::gold},          {'l', QColor(206, 204, 196)},
     {'f', QColor(110, 70, 36)}};
 
 const std::initializer_list<Ink> GuardInks = {
@@ -27,8 +27,7 @@ const std::initializer_list<Ink> GuardInks = {
     {'f', colour::black}};
 
 // The player's start marker.
-QImage start(bool facesRight)
-{
+QImage start(bool facesRight) {
     QImage picture = blankMarker();
     QPainter p(&picture);
     figure(p, 10, PlayerInks);
@@ -37,8 +36,7 @@ QImage start(bool facesRight)
 }
 
 // An enemy with a drawn sword held out in front.
-QImage guard(bool facesRight)
-{
+QImage guard(bool facesRight) {
     QImage picture = blankMarker();
     QPainter p(&picture);
     figure(p, 4, GuardInks);
@@ -51,8 +49,7 @@ QImage guard(bool facesRight)
 }
 
 // A guard still to come: only its outline, with the column it will appear in.
-QImage coming(int column)
-{
+QImage coming(int column) {
     QImage picture = outlined(guard(true), QColor(168, 226, 250));
     QPainter p(&picture);
     p.fillRect(0, 0, 9, 13, colour::black);
@@ -61,8 +58,7 @@ QImage coming(int column)
 }
 
 // A restart point: a flag on a pole, standing in a glowing ring.
-QImage restart()
-{
+QImage restart() {
     QImage picture = blankMarker();
     QPainter p(&picture);
     p.setPen(QPen(colour::gold, 2));
@@ -79,8 +75,7 @@ QImage restart()
 
 // Arrows are opaque: a dark arrow in the upper half of a light card with a thin frame. The room
 // view writes the neighbour's number at (16, 32) of the card, so the lower half stays plain.
-QImage arrow(const QPolygon &shape)
-{
+QImage arrow(const QPolygon &shape) {
     QImage picture(Width, Height, QImage::Format_RGB32);
     picture.fill(QColor(236, 232, 214));
     QPainter p(&picture);
@@ -93,23 +88,19 @@ QImage arrow(const QPolygon &shape)
     return picture;
 }
 
-QImage arrowRight()
-{
+QImage arrowRight() {
     return arrow(QPolygon({{3, 12}, {18, 12}, {18, 5}, {29, 16}, {18, 27}, {18, 20}, {3, 20}}));
 }
 
-QImage arrowUp()
-{
+QImage arrowUp() {
     return arrow(QPolygon({{12, 30}, {12, 16}, {3, 16}, {16, 3}, {29, 16}, {20, 16}, {20, 30}}));
 }
 
-QImage arrowDown()
-{
+QImage arrowDown() {
     return arrow(QPolygon({{12, 2}, {20, 2}, {20, 16}, {29, 16}, {16, 29}, {3, 16}, {12, 16}}));
 }
 
-bool save(const QImage &picture, const QDir &folder, const QString &name)
-{
+bool save(const QImage &picture, const QDir &folder, const QString &name) {
     const QString path = folder.filePath(name + QStringLiteral(".bmp"));
     if (picture.convertToFormat(QImage::Format_RGB888).save(path, "BMP"))
         return true;
@@ -117,15 +108,13 @@ bool save(const QImage &picture, const QDir &folder, const QString &name)
     return false;
 }
 
-QString hex2(int value)
-{
+QString hex2(int value) {
     return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_images OUTPUT_FOLDER\n");
         return 2;

@@ -11,8 +11,7 @@ namespace qv2 {
 namespace {
 
 // Drawn when first shown: most of them are seen only in menus.
-QIcon drawIcon(void (*draw)(QPainter &))
-{
+QIcon drawIcon(void (*draw)(QPainter &)) {
     return DeferredIcon([draw] {
         QPixmap pixmap(16, 16);
         pixmap.fill(Qt::transparent);
@@ -24,8 +23,7 @@ QIcon drawIcon(void (*draw)(QPainter &))
     });
 }
 
-void openFolder(QPainter &p)
-{
+void openFolder(QPainter &p) {
     p.setPen(QColor(120, 80, 10));
     p.setBrush(QColor(240, 190, 60));
     p.drawRect(QRectF(1.5, 4.5, 12, 9));
@@ -33,8 +31,7 @@ void openFolder(QPainter &p)
     p.drawPolygon(QPolygonF({{3.5, 7.5}, {15.5, 7.5}, {13.5, 13.5}, {1.5, 13.5}}));
 }
 
-void saveDisk(QPainter &p)
-{
+void saveDisk(QPainter &p) {
     p.setPen(QColor(20, 40, 90));
     p.setBrush(QColor(60, 100, 190));
     p.drawRect(QRectF(1.5, 1.5, 13, 13));
@@ -44,8 +41,7 @@ void saveDisk(QPainter &p)
     p.drawRect(QRectF(3.5, 9.5, 9, 5));
 }
 
-void startFlag(QPainter &p)
-{
+void startFlag(QPainter &p) {
     p.setPen(QPen(QColor(60, 60, 60), 1.5));
     p.drawLine(QPointF(3, 1), QPointF(3, 15));
     p.setPen(QColor(20, 110, 20));
@@ -53,8 +49,7 @@ void startFlag(QPainter &p)
     p.drawPolygon(QPolygonF({{4, 2}, {14, 5}, {4, 8}}));
 }
 
-void restartRing(QPainter &p)
-{
+void restartRing(QPainter &p) {
     p.setPen(QPen(QColor(200, 120, 0), 2));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(2.5, 2.5, 11, 11), 90 * 16, 300 * 16);
@@ -63,16 +58,14 @@ void restartRing(QPainter &p)
     p.drawPolygon(QPolygonF({{8, 0}, {12, 3}, {8, 6}}));
 }
 
-void chainLink(QPainter &p)
-{
+void chainLink(QPainter &p) {
     p.setPen(QPen(QColor(90, 90, 110), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(1.5, 5.5, 8, 5), 2.5, 2.5);
     p.drawRoundedRect(QRectF(6.5, 5.5, 8, 5), 2.5, 2.5);
 }
 
-void sword(QPainter &p)
-{
+void sword(QPainter &p) {
     p.setPen(QPen(QColor(150, 150, 170), 2));
     p.drawLine(QPointF(3, 13), QPointF(13, 3));
     p.setPen(QPen(QColor(130, 70, 20), 2));
@@ -81,8 +74,7 @@ void sword(QPainter &p)
     p.drawPoint(QPointF(2.5, 13.5));
 }
 
-void comingGuard(QPainter &p)
-{
+void comingGuard(QPainter &p) {
     p.setPen(QPen(QColor(120, 40, 160), 1.5));
     p.setBrush(QColor(200, 160, 230));
     p.drawEllipse(QRectF(5, 1, 6, 6));
@@ -92,8 +84,7 @@ void comingGuard(QPainter &p)
     p.drawLine(QPointF(15, 15), QPointF(15, 10));
 }
 
-void neighbourArrows(QPainter &p)
-{
+void neighbourArrows(QPainter &p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 120, 200));
     p.drawRect(QRectF(6, 6, 4, 4));
@@ -105,10 +96,10 @@ void neighbourArrows(QPainter &p)
 
 } // namespace
 
-std::array<QIcon, 8> MakeActionIcons()
-{
-    return {drawIcon(openFolder), drawIcon(saveDisk),  drawIcon(startFlag),   drawIcon(restartRing),
-            drawIcon(chainLink),  drawIcon(sword),     drawIcon(comingGuard), drawIcon(neighbourArrows)};
+std::array<QIcon, 8> MakeActionIcons() {
+    return {drawIcon(openFolder),  drawIcon(saveDisk),       drawIcon(startFlag),
+            drawIcon(restartRing), drawIcon(chainLink),      drawIcon(sword),
+            drawIcon(comingGuard), drawIcon(neighbourArrows)};
 }
 
 } // namespace qv2

@@ -5,33 +5,28 @@
 namespace qv2 {
 
 ArchiveDialog::ArchiveDialog(QWidget &parent, const char *objectName, const char *title)
-    : m_parent(parent), m_objectName(QString::fromLatin1(objectName)), m_title(QString::fromUtf8(title))
-{
-}
+    : m_parent(parent), m_objectName(QString::fromLatin1(objectName)),
+      m_title(QString::fromUtf8(title)) {}
 
-void ArchiveDialog::setWindowTitle(const QString &title)
-{
+void ArchiveDialog::setWindowTitle(const QString &title) {
     m_title = title;
     if (m_dialog)
         m_dialog->setWindowTitle(title);
 }
 
-void ArchiveDialog::setNameFilters(const QStringList &filters)
-{
+void ArchiveDialog::setNameFilters(const QStringList &filters) {
     m_filters = filters;
     if (m_dialog)
         m_dialog->setNameFilters(filters);
 }
 
-void ArchiveDialog::selectFile(const QString &path)
-{
+void ArchiveDialog::selectFile(const QString &path) {
     m_selected = path;
     if (m_dialog)
         m_dialog->selectFile(path);
 }
 
-QFileDialog &ArchiveDialog::dialog()
-{
+QFileDialog &ArchiveDialog::dialog() {
     if (!m_dialog) {
         // Save patches a slot of an archive that must exist, so both dialogs pick existing files.
         m_dialog = new QFileDialog(&m_parent, m_title);

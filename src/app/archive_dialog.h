@@ -14,7 +14,7 @@ namespace qv2 {
 // in threads) and writes Qt's settings when it goes, and a start with an archive named on the
 // command line may never need it.
 class ArchiveDialog {
-public:
+  public:
     ArchiveDialog(QWidget &parent, const char *objectName, const char *title);
 
     void setWindowTitle(const QString &title);
@@ -23,7 +23,7 @@ public:
 
     QFileDialog &dialog();
 
-private:
+  private:
     QWidget &m_parent;
     QString m_objectName;
     QString m_title;

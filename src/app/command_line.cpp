@@ -12,8 +12,7 @@ constexpr int kUsageError = 2;
 
 } // namespace
 
-CommandLine ParseEditorCommandLine(const QStringList &arguments)
-{
+CommandLine ParseEditorCommandLine(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Level editor for Qasvar 2. With ARCHIVE it opens level ID (2000 unless "

@@ -15,17 +15,13 @@ namespace qv2 {
 // not pay for windows the user may never open. It is made with the captions of the language in
 // use, as if it had been there when that language was applied; `catchUp` then brings it to what
 // it would have been told meanwhile.
-template <class Dialog>
-class DialogOnDemand {
-public:
+template <class Dialog> class DialogOnDemand {
+  public:
     DialogOnDemand(QWidget &parent, const std::optional<LanguageFile> &language,
                    std::function<void(Dialog &)> catchUp = {})
-        : m_parent(parent), m_language(language), m_catchUp(std::move(catchUp))
-    {
-    }
+        : m_parent(parent), m_language(language), m_catchUp(std::move(catchUp)) {}
 
-    Dialog &get()
-    {
+    Dialog &get() {
         if (!m_dialog) {
             m_dialog = std::make_unique<Dialog>(&m_parent);
             if constexpr (std::is_base_of_v<TextTarget, Dialog>) {
@@ -41,7 +37,7 @@ public:
     // Nothing until it is first needed.
     Dialog *made() const { return m_dialog.get(); }
 
-private:
+  private:
     QWidget &m_parent;
     const std::optional<LanguageFile> &m_language;
     std::function<void(Dialog &)> m_catchUp;

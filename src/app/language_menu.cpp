@@ -8,8 +8,7 @@
 
 namespace qv2 {
 
-std::vector<LanguageChoice> ShippedLanguages(const QString &programDir)
-{
+std::vector<LanguageChoice> ShippedLanguages(const QString &programDir) {
     std::vector<LanguageChoice> languages;
     const QDir texts(programDir + QStringLiteral("texts"));
     for (const QString &name : texts.entryList(QDir::Files | QDir::Readable, QDir::Name)) {
@@ -23,8 +22,7 @@ std::vector<LanguageChoice> ShippedLanguages(const QString &programDir)
 }
 
 void FillLanguageMenu(QMenu &menu, const std::vector<LanguageChoice> &languages,
-                      const QString &current, const std::function<void(const QString &)> &choose)
-{
+                      const QString &current, const std::function<void(const QString &)> &choose) {
     menu.clear();
     qDeleteAll(menu.findChildren<QActionGroup *>(Qt::FindDirectChildrenOnly));
     auto *group = new QActionGroup(&menu);

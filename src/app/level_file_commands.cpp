@@ -12,12 +12,13 @@ namespace qv2 {
 
 namespace {
 
-std::string nativePath(const QString &path) { return QFile::encodeName(path).toStdString(); }
+std::string nativePath(const QString &path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 // Shows the message of a failed archive command. Returns true when there was nothing to report.
 bool reportFailure(const ArchiveResult &result, const EditorState &state, Modals &modals,
-                   const QString &path)
-{
+                   const QString &path) {
     const MessageTexts &texts = state.texts;
     const QString reason = QString::fromLocal8Bit(result.systemError.c_str());
     switch (result.outcome) {
@@ -48,8 +49,7 @@ bool reportFailure(const ArchiveResult &result, const EditorState &state, Modals
 
 } // namespace
 
-bool loadLevel(EditorState &state, Modals &modals, const QString &path, std::uint16_t id)
-{
+bool loadLevel(EditorState &state, Modals &modals, const QString &path, std::uint16_t id) {
     LevelStore level;
     const ArchiveResult result = OpenLevelFromArchive(nativePath(path), id, level);
     if (!reportFailure(result, state, modals, path))
@@ -73,9 +73,9 @@ bool loadLevel(EditorState &state, Modals &modals, const QString &path, std::uin
     return true;
 }
 
-bool saveLevel(const EditorState &state, Modals &modals, const QString &path, std::uint16_t id)
-{
-    return reportFailure(SaveLevelToArchive(nativePath(path), id, state.level), state, modals, path);
+bool saveLevel(const EditorState &state, Modals &modals, const QString &path, std::uint16_t id) {
+    return reportFailure(SaveLevelToArchive(nativePath(path), id, state.level), state, modals,
+                         path);
 }
 
 } // namespace qv2

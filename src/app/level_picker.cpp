@@ -11,16 +11,15 @@ namespace qv2 {
 namespace {
 
 const char *const kBuiltInLevels[] = {
-    "01 - Zendria",       "02 - Sziget",        "03 - Barlang 1",     "04 - Barlang 2",
-    "05 - Barlang 3",     "06 - Romos vár 1",   "07 - Romos vár 2",   "08 - Romos vár 3",
-    "09 - Romos vár 4",   "10 - Templom 1",     "11 - Templom 2",     "12 - Templom 3",
-    "13 - Templom 4",     "14 - Újra Zendriában",
+    "01 - Zendria",     "02 - Sziget",          "03 - Barlang 1",   "04 - Barlang 2",
+    "05 - Barlang 3",   "06 - Romos vár 1",     "07 - Romos vár 2", "08 - Romos vár 3",
+    "09 - Romos vár 4", "10 - Templom 1",       "11 - Templom 2",   "12 - Templom 3",
+    "13 - Templom 4",   "14 - Újra Zendriában",
 };
 
 } // namespace
 
-LevelPicker::LevelPicker(QWidget *parent) : QDialog(parent)
-{
+LevelPicker::LevelPicker(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QString::fromUtf8("Szint kiválasztása"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
@@ -52,8 +51,7 @@ LevelPicker::LevelPicker(QWidget *parent) : QDialog(parent)
     setFixedSize(217, 335);
 }
 
-std::uint16_t LevelPicker::PickLevel(Modals &modals)
-{
+std::uint16_t LevelPicker::PickLevel(Modals &modals) {
     if (!modals.run(*this))
         return 0;
     const QModelIndexList selected = m_levels->selectionModel()->selectedIndexes();
@@ -61,8 +59,7 @@ std::uint16_t LevelPicker::PickLevel(Modals &modals)
     return static_cast<std::uint16_t>((m_gameplay->isChecked() ? 2020 : 2000) + index);
 }
 
-void LevelPicker::showLevel(std::uint16_t id)
-{
+void LevelPicker::showLevel(std::uint16_t id) {
     // The plain set wins where the two ranges overlap (a list of more than twenty levels), as the
     // unticked box is the picker's start.
     for (const bool gameplay : {false, true}) {
@@ -78,8 +75,7 @@ void LevelPicker::showLevel(std::uint16_t id)
     }
 }
 
-void LevelPicker::applyTexts(const LanguageFile &language)
-{
+void LevelPicker::applyTexts(const LanguageFile &language) {
     const QString section = QStringLiteral("select");
     setWindowTitle(language.text(section, QStringLiteral("title")));
     m_levels->clear();

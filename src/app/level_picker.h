@@ -18,7 +18,7 @@ class Modals;
 // user left them from one use to the next.
 class LevelPicker : public QDialog, public TextTarget {
     Q_OBJECT
-public:
+  public:
     explicit LevelPicker(QWidget *parent = nullptr);
 
     // 0 when cancelled; otherwise 2000 (2020 with GAMEPLAY ticked) + the selected index, where
@@ -32,7 +32,7 @@ public:
 
     void applyTexts(const LanguageFile &language) override;
 
-private:
+  private:
     QListWidget *m_levels;
     QCheckBox *m_gameplay;
     QPushButton *m_ok;

@@ -17,8 +17,7 @@
 
 namespace {
 
-QStringList RawArguments(int argc, char **argv)
-{
+QStringList RawArguments(int argc, char **argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -26,8 +25,7 @@ QStringList RawArguments(int argc, char **argv)
 }
 
 // Qt's own options are single-dash words (-style, -platform); ours are --words and single letters.
-bool MayHoldQtOptions(const QStringList &arguments)
-{
+bool MayHoldQtOptions(const QStringList &arguments) {
     return std::any_of(arguments.begin() + 1, arguments.end(), [](const QString &argument) {
         return argument.size() > 2 && argument[0] == QLatin1Char('-') &&
                argument[1] != QLatin1Char('-');
@@ -37,11 +35,11 @@ bool MayHoldQtOptions(const QStringList &arguments)
 // The window's icon, drawn at build time into the program folder's icons/. Title bars and task
 // bars draw it at 16 to 64 pixels; the larger pictures are for the desktop entry, which finds
 // them installed in the icon theme, and decoding them would only delay the first room.
-QIcon ApplicationIcon(const QString &programDir)
-{
+QIcon ApplicationIcon(const QString &programDir) {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64}) { // a missing file adds nothing
-        const QImage picture = qv2::ReadPictureFile(programDir + QStringLiteral("icons/qv2leved_%1.png").arg(size), "png");
+        const QImage picture = qv2::ReadPictureFile(
+            programDir + QStringLiteral("icons/qv2leved_%1.png").arg(size), "png");
         if (!picture.isNull())
             icon.addPixmap(QPixmap::fromImage(picture));
     }
@@ -49,16 +47,14 @@ QIcon ApplicationIcon(const QString &programDir)
 }
 
 // Prints help and version texts on stdout, usage errors on stderr.
-int Answer(const qv2::CommandLine &line)
-{
+int Answer(const qv2::CommandLine &line) {
     std::fputs(line.text.toLocal8Bit().constData(), line.status == 0 ? stdout : stderr);
     return line.status;
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     // Help, version and usage errors are answered before the application exists, so they need no
     // display; only a line that may hold Qt's own options waits until the application has taken
     // them out.

@@ -14,8 +14,8 @@ enum class Availability { Always, WithLevel, Managed };
 
 struct ActionEntry {
     const char *name;
-    const char *caption; // the built-in caption, replaced from the language file
-    const char *key;     // its key in section [main]
+    const char *caption;           // the built-in caption, replaced from the language file
+    const char *key;               // its key in section [main]
     QList<QKeySequence> shortcuts; // the first is the one the menu shows
     int icon;                      // index into the icon list, -1 for none
     MenuPlace menu;

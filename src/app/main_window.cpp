@@ -44,11 +44,11 @@ const char *const kBuiltInFilter = "Szintfájlok (qasvar.dat)|qasvar.dat|Minden 
 } // namespace
 
 MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *parent)
-    : QMainWindow(parent), m_modals(modals), m_history(m_state, [this] { RefreshRoom(); }),
-      m_services{modals, [this] { RefreshRoom(); }, &m_history},
+    : QMainWindow(parent), m_modals(modals),
+      m_history(m_state, [this] { RefreshRoom(); }), m_services{modals, [this] { RefreshRoom(); },
+                                                                &m_history},
       m_openDialog(*this, "OpenDialog1", "Szint megnyitása"),
-      m_saveDialog(*this, "SaveDialog1", "Szint mentése")
-{
+      m_saveDialog(*this, "SaveDialog1", "Szint mentése") {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QString::fromUtf8("Qasvar 2 szintszerkesztő"));
     m_state.programDir = programDir;
@@ -76,14 +76,12 @@ MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *paren
     resize(820, 480);
 }
 
-MainWindow::~MainWindow()
-{
+MainWindow::~MainWindow() {
     // The history empties itself when it goes, after the captions it would update are gone.
     disconnect(&m_history.stack(), nullptr, this, nullptr);
 }
 
-void MainWindow::createActions()
-{
+void MainWindow::createActions() {
     const std::array<QIcon, 8> icons = MakeActionIcons();
     for (int i = 0; i < ActionCount; ++i) {
         const ActionEntry &entry = MainActions()[i];
@@ -117,30 +115,28 @@ void MainWindow::createActions()
     connectCommand(ActionEredetiMeret1, [this] { setZoom(1); });
 }
 
-void MainWindow::storeFocusedField()
-{
+void MainWindow::storeFocusedField() {
     // A shortcut does not move the focus: the field being typed in stores its value first,
     // exactly as leaving it would, so what the command sees is what the field shows.
     if (auto *field = qobject_cast<ExitLineEdit *>(QApplication::focusWidget()))
         emit field->exited();
 }
 
-void MainWindow::connectCommand(Action which, std::function<void()> command)
-{
+void MainWindow::connectCommand(Action which, std::function<void()> command) {
     // Open replaces the level and starts a new history.
     const bool recorded = which != ActionMegnyitas1;
     const QString key = QString::fromLatin1(MainActions()[which].key);
-    connect(m_actions[which], &QAction::triggered, this, [this, recorded, key, command = std::move(command)] {
-        storeFocusedField();
-        if (recorded)
-            m_history.record(key, command);
-        else
-            command();
-    });
+    connect(m_actions[which], &QAction::triggered, this,
+            [this, recorded, key, command = std::move(command)] {
+                storeFocusedField();
+                if (recorded)
+                    m_history.record(key, command);
+                else
+                    command();
+            });
 }
 
-void MainWindow::createMenus()
-{
+void MainWindow::createMenus() {
     const auto addMenu = [this](const char *title, const char *name) {
         QMenu *menu = menuBar()->addMenu(QString::fromUtf8(title));
         menu->setObjectName(QString::fromLatin1(name));
@@ -160,8 +156,9 @@ void MainWindow::createMenus()
     for (int i = 0; i < ActionCount; ++i) {
         QMenu *menu = menus.at(MainActions()[i].menu);
         if (i == ActionKilepes1) {
-            m_recentLevels = new RecentLevelsMenu(*m_fileMenu, menu->addSeparator(),
-                                                  [this](const RecentLevel &level) { openRecent(level); });
+            m_recentLevels =
+                new RecentLevelsMenu(*m_fileMenu, menu->addSeparator(),
+                                     [this](const RecentLevel &level) { openRecent(level); });
             menu->addSeparator();
         }
         if (i == ActionPalyaMasolasa1)
@@ -170,8 +167,7 @@ void MainWindow::createMenus()
     }
 }
 
-void MainWindow::createToolBar()
-{
+void MainWindow::createToolBar() {
     m_toolBar = addToolBar(QStringLiteral("ToolBar1"));
     m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
     m_toolBar->setMovable(false);
@@ -210,8 +206,7 @@ void MainWindow::createToolBar()
     }
 }
 
-void MainWindow::createRoomArea()
-{
+void MainWindow::createRoomArea() {
     auto *central = new QWidget(this);
     auto *layout = new QHBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -243,16 +238,14 @@ void MainWindow::createRoomArea()
     setCentralWidget(central);
 }
 
-bool MainWindow::event(QEvent *event)
-{
+bool MainWindow::event(QEvent *event) {
     // Hovering a menu entry would otherwise wipe the status line that the refresh wrote.
     if (event->type() == QEvent::StatusTip)
         return true;
     return QMainWindow::event(event);
 }
 
-void MainWindow::closeEvent(QCloseEvent *event)
-{
+void MainWindow::closeEvent(QCloseEvent *event) {
     storeFocusedField();
     if (mayDiscardLevel())
         event->accept();
@@ -260,8 +253,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-void MainWindow::applyTexts(const LanguageFile &language)
-{
+void MainWindow::applyTexts(const LanguageFile &language) {
     const QString main = QStringLiteral("main");
     m_programTitle = language.text(main, QStringLiteral("title"));
     updateTitle();
@@ -276,9 +268,12 @@ void MainWindow::applyTexts(const LanguageFile &language)
     for (int i = 0; i < ActionCount; ++i)
         m_actions[static_cast<std::size_t>(i)]->setText(
             language.text(main, QString::fromLatin1(MainActions()[i].key)));
-    m_undoCaptions = {language.text(main, QStringLiteral("undo")), language.text(main, QStringLiteral("undostep"))};
-    m_redoCaptions = {language.text(main, QStringLiteral("redo")), language.text(main, QStringLiteral("redostep"))};
-    const QStringList filters = NameFiltersFromBarFilter(language.text(main, QStringLiteral("filter")));
+    m_undoCaptions = {language.text(main, QStringLiteral("undo")),
+                      language.text(main, QStringLiteral("undostep"))};
+    m_redoCaptions = {language.text(main, QStringLiteral("redo")),
+                      language.text(main, QStringLiteral("redostep"))};
+    const QStringList filters =
+        NameFiltersFromBarFilter(language.text(main, QStringLiteral("filter")));
     m_openDialog.setNameFilters(filters);
     m_saveDialog.setNameFilters(filters);
     m_openDialog.setWindowTitle(language.text(main, QStringLiteral("titleopen")));
@@ -288,8 +283,7 @@ void MainWindow::applyTexts(const LanguageFile &language)
     m_tileKinds->addItems(language.list(main, QStringLiteral("tiles")));
 }
 
-std::optional<MainWindow::ArchiveSlot> MainWindow::chooseArchiveSlot(QFileDialog &dialog)
-{
+std::optional<MainWindow::ArchiveSlot> MainWindow::chooseArchiveSlot(QFileDialog &dialog) {
     const std::optional<QString> path = m_modals.chooseFile(dialog);
     if (!path)
         return std::nullopt;
@@ -299,23 +293,20 @@ std::optional<MainWindow::ArchiveSlot> MainWindow::chooseArchiveSlot(QFileDialog
     return ArchiveSlot{*path, id};
 }
 
-void MainWindow::openFromDialog()
-{
+void MainWindow::openFromDialog() {
     if (!mayDiscardLevel())
         return;
     if (const std::optional<ArchiveSlot> slot = chooseArchiveSlot(m_openDialog.dialog()))
         openArchive(slot->path, slot->id);
 }
 
-void MainWindow::openRecent(const RecentLevel &level)
-{
+void MainWindow::openRecent(const RecentLevel &level) {
     storeFocusedField();
     if (mayDiscardLevel())
         openArchive(level.path, level.id);
 }
 
-void MainWindow::openArchive(const QString &path, std::uint16_t id)
-{
+void MainWindow::openArchive(const QString &path, std::uint16_t id) {
     // The file dialogs resolve a relative name against the folder they show, not the current one.
     const QString absolute = QFileInfo(path).absoluteFilePath();
     m_openDialog.selectFile(absolute);
@@ -330,8 +321,7 @@ void MainWindow::openArchive(const QString &path, std::uint16_t id)
     RefreshRoom();
 }
 
-bool MainWindow::saveFromDialog()
-{
+bool MainWindow::saveFromDialog() {
     if (!m_state.levelOpen)
         return false;
     // It picks an existing archive like the Open dialog, but its button says what it is for. Set
@@ -348,22 +338,23 @@ bool MainWindow::saveFromDialog()
     return true;
 }
 
-bool MainWindow::mayDiscardLevel()
-{
+bool MainWindow::mayDiscardLevel() {
     if (!m_history.isModified() || !m_shownLevel)
         return true;
-    const QString text = FormatMessage(m_state.texts.text(QStringLiteral("unsaved")), m_shownLevel->id,
-                                       QFileInfo(m_shownLevel->path).fileName());
+    const QString text = FormatMessage(m_state.texts.text(QStringLiteral("unsaved")),
+                                       m_shownLevel->id, QFileInfo(m_shownLevel->path).fileName());
     switch (m_modals.askUnsaved(m_state.texts.text(QStringLiteral("question")), text)) {
-    case UnsavedAnswer::Save: return saveFromDialog();
-    case UnsavedAnswer::Discard: return true;
-    case UnsavedAnswer::Cancel: break;
+    case UnsavedAnswer::Save:
+        return saveFromDialog();
+    case UnsavedAnswer::Discard:
+        return true;
+    case UnsavedAnswer::Cancel:
+        break;
     }
     return false;
 }
 
-void MainWindow::showLevelAs(const RecentLevel &level)
-{
+void MainWindow::showLevelAs(const RecentLevel &level) {
     m_shownLevel = level;
     updateTitle();
     UserSettings settings;
@@ -372,8 +363,7 @@ void MainWindow::showLevelAs(const RecentLevel &level)
     m_recentLevels->setLevels(recent);
 }
 
-void MainWindow::updateTitle()
-{
+void MainWindow::updateTitle() {
     if (!m_shownLevel) {
         setWindowTitle(m_programTitle);
         return;
@@ -386,16 +376,14 @@ void MainWindow::updateTitle()
     setWindowModified(m_history.isModified());
 }
 
-void MainWindow::textsChanged()
-{
+void MainWindow::textsChanged() {
     updateUndoActions();
     RefreshRoom();
 }
 
 // A menu command's step is named like its action, without the dots that promise a dialog; the
 // tile edits name theirs by a key of the message texts.
-QString MainWindow::stepName(const QString &key) const
-{
+QString MainWindow::stepName(const QString &key) const {
     for (int i = 0; i < ActionCount; ++i) {
         if (key == QLatin1String(MainActions()[i].key)) {
             QString caption = m_actions[static_cast<std::size_t>(i)]->text();
@@ -407,22 +395,20 @@ QString MainWindow::stepName(const QString &key) const
     return m_state.texts.text(key);
 }
 
-void MainWindow::showStep(Action which, const StepCaptions &captions, bool possible, const QString &key)
-{
+void MainWindow::showStep(Action which, const StepCaptions &captions, bool possible,
+                          const QString &key) {
     QAction *action = m_actions[which];
     action->setEnabled(possible);
     action->setText(possible ? FormatMessage(captions.named, stepName(key)) : captions.plain);
 }
 
-void MainWindow::updateUndoActions()
-{
+void MainWindow::updateUndoActions() {
     const QUndoStack &steps = m_history.stack();
     showStep(ActionVisszavonas1, m_undoCaptions, steps.canUndo(), steps.undoText());
     showStep(ActionUjra1, m_redoCaptions, steps.canRedo(), steps.redoText());
 }
 
-void MainWindow::setZoom(int zoom)
-{
+void MainWindow::setZoom(int zoom) {
     zoom = std::clamp(zoom, 1, kMaxZoom);
     m_paintBox->setZoom(zoom);
     m_actions[ActionNagyitas1]->setEnabled(zoom < kMaxZoom);
@@ -430,8 +416,7 @@ void MainWindow::setZoom(int zoom)
     UserSettings().setZoom(zoom);
 }
 
-void MainWindow::enableEditing()
-{
+void MainWindow::enableEditing() {
     m_tileKinds->setEnabled(true);
     for (ExitLineEdit *edit : m_attributeEdits)
         edit->setEnabled(true);
@@ -441,14 +426,14 @@ void MainWindow::enableEditing()
     }
 }
 
-void MainWindow::RefreshRoom()
-{
-    RoomWidgets widgets{m_roomPicture,
-                        *m_paintBox,
-                        *m_tileKinds,
-                        {m_attributeEdits[0], m_attributeEdits[1], m_attributeEdits[2], m_attributeEdits[3]},
-                        *statusBar(),
-                        *m_panel};
+void MainWindow::RefreshRoom() {
+    RoomWidgets widgets{
+        m_roomPicture,
+        *m_paintBox,
+        *m_tileKinds,
+        {m_attributeEdits[0], m_attributeEdits[1], m_attributeEdits[2], m_attributeEdits[3]},
+        *statusBar(),
+        *m_panel};
     const int panelWidth = m_panelHost->width();
     qv2::RefreshRoom(m_state, widgets);
     // The panel widens for long labels (another language, another level type); the window grows
@@ -458,9 +443,11 @@ void MainWindow::RefreshRoom()
         resize(width() + grown, height());
     // Keys move the selection out of sight at larger zooms; the view follows it.
     const int zoom = m_paintBox->zoom();
-    const QPoint tile(kGridLeft + kTileWidth * m_state.column, kGridTop + kTileHeight * m_state.row);
+    const QPoint tile(kGridLeft + kTileWidth * m_state.column,
+                      kGridTop + kTileHeight * m_state.row);
     const QPoint centre = (tile + QPoint(kTileWidth, kTileHeight) / 2) * zoom;
-    m_scrollBox->ensureVisible(centre.x(), centre.y(), kTileWidth * zoom / 2 + 8, kTileHeight * zoom / 2 + 8);
+    m_scrollBox->ensureVisible(centre.x(), centre.y(), kTileWidth * zoom / 2 + 8,
+                               kTileHeight * zoom / 2 + 8);
 }
 
 } // namespace qv2

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/archive_dialog.h"
 #include "app/user_settings.h"
 #include "ui/edit_history.h"
-#include "app/archive_dialog.h"
 #include "ui/editor_state.h"
 #include "ui/text_catalogue.h"
 #include "view/room_copy.h"
@@ -36,7 +36,7 @@ class RecentLevelsMenu;
 // commands. It holds no editing logic of its own.
 class MainWindow : public QMainWindow, public TextTarget {
     Q_OBJECT
-public:
+  public:
     // The commands; the window's actions carry these names as object names (main_actions.cpp
     // says which menu holds each).
     enum Action {
@@ -95,13 +95,13 @@ public:
     // Redraws the room picture, the toolbar fields, the status line and the property panel.
     void RefreshRoom();
 
-protected:
+  protected:
     bool event(QEvent *event) override;
     // Asks before a changed level is lost; the answer Cancel, or a Save that does not happen,
     // keeps the window open.
     void closeEvent(QCloseEvent *event) override;
 
-private:
+  private:
     struct StepCaptions {
         QString plain; // "Undo", with nothing to undo
         QString named; // "Undo %s", filled with the step's name

@@ -10,12 +10,12 @@ namespace qv2 {
 namespace {
 
 class QuitAfterRoomPaint : public QObject {
-public:
-    QuitAfterRoomPaint(QObject &roomView, const EditorState &state) : QObject(&roomView), m_state(state) {}
+  public:
+    QuitAfterRoomPaint(QObject &roomView, const EditorState &state)
+        : QObject(&roomView), m_state(state) {}
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
         // Queued, so that this paint is finished first; a paint before the level was opened shows
         // no room.
         if (event->type() == QEvent::Paint && m_state.levelOpen)
@@ -23,14 +23,13 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     const EditorState &m_state;
 };
 
 } // namespace
 
-void QuitAfterFirstRoomPaintIfAsked(MainWindow &window)
-{
+void QuitAfterFirstRoomPaintIfAsked(MainWindow &window) {
     if (!qEnvironmentVariableIsSet("QV2LEVED_QUIT_AFTER_ROOM_PAINT"))
         return;
     auto *roomView = window.findChild<QWidget *>(QStringLiteral("PaintBox1"));

@@ -17,15 +17,15 @@ constexpr int kPathWidth = 420;
 
 RecentLevelsMenu::RecentLevelsMenu(QMenu &menu, QAction *before,
                                    std::function<void(const RecentLevel &)> open)
-    : QObject(&menu), m_menu(menu), m_before(before), m_open(std::move(open))
-{
+    : QObject(&menu), m_menu(menu), m_before(before), m_open(std::move(open)) {
     connect(&m_menu, &QMenu::aboutToShow, this, &RecentLevelsMenu::makeEntries);
 }
 
-void RecentLevelsMenu::setLevels(std::vector<RecentLevel> levels) { m_levels = std::move(levels); }
+void RecentLevelsMenu::setLevels(std::vector<RecentLevel> levels) {
+    m_levels = std::move(levels);
+}
 
-void RecentLevelsMenu::makeEntries()
-{
+void RecentLevelsMenu::makeEntries() {
     // Deleted later: the entry just chosen is still delivering its signal.
     for (QAction *entry : m_entries) {
         m_menu.removeAction(entry);
@@ -35,9 +35,12 @@ void RecentLevelsMenu::makeEntries()
     const QFontMetrics metrics(m_menu.font());
     for (std::size_t i = 0; i < m_levels.size(); ++i) {
         const RecentLevel level = m_levels[i];
-        QString path = metrics.elidedText(QDir::toNativeSeparators(level.path), Qt::ElideMiddle, kPathWidth);
-        path.replace(QLatin1Char('&'), QStringLiteral("&&")); // shown as is, not as a shortcut letter
-        auto *entry = new QAction(QStringLiteral("&%1 %2 \u2013 %3").arg(i + 1).arg(path).arg(level.id), &m_menu);
+        QString path =
+            metrics.elidedText(QDir::toNativeSeparators(level.path), Qt::ElideMiddle, kPathWidth);
+        path.replace(QLatin1Char('&'),
+                     QStringLiteral("&&")); // shown as is, not as a shortcut letter
+        auto *entry = new QAction(
+            QStringLiteral("&%1 %2 \u2013 %3").arg(i + 1).arg(path).arg(level.id), &m_menu);
         entry->setObjectName(QStringLiteral("RecentLevel%1").arg(i + 1));
         entry->setEnabled(QFileInfo(level.path).isFile());
         connect(entry, &QAction::triggered, this, [this, level] { m_open(level); });

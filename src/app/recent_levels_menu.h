@@ -17,13 +17,13 @@ namespace qv2 {
 // opens, which also keeps their measuring out of start-up.
 class RecentLevelsMenu : public QObject {
     Q_OBJECT
-public:
+  public:
     // The entries stand before `before` in `menu`; choosing one passes its level to `open`.
     RecentLevelsMenu(QMenu &menu, QAction *before, std::function<void(const RecentLevel &)> open);
 
     void setLevels(std::vector<RecentLevel> levels);
 
-private:
+  private:
     void makeEntries();
 
     QMenu &m_menu;

@@ -18,8 +18,7 @@ namespace {
 const char *const kBuiltInLocale = "hu";
 
 // In English: without a language file there is nothing else to say it in.
-QString missingLanguageMessage(const QString &languageName, const QString &path)
-{
+QString missingLanguageMessage(const QString &languageName, const QString &path) {
     if (languageName.isEmpty())
         return QStringLiteral("No language file is chosen: texts/Qv2LevEd.ini has no lang= line. "
                               "The built-in captions are shown.");
@@ -31,8 +30,7 @@ QString missingLanguageMessage(const QString &languageName, const QString &path)
 } // namespace
 
 Program::Program(Modals &modals, const QString &programDir)
-    : mainWindow(modals, programDir), m_modals(modals)
-{
+    : mainWindow(modals, programDir), m_modals(modals) {
     // The built-in captions are Hungarian; Qt's own texts match them until a language is applied.
     m_qtTranslations.use(QString::fromLatin1(kBuiltInLocale));
     mainWindow.setLevelPicker(&m_levelPicker);
@@ -57,8 +55,9 @@ Program::Program(Modals &modals, const QString &programDir)
     mainWindow.connectCommand(MainWindow::ActionASzintEgyben1, [this] {
         showLevelOverview(mainWindow.state(), mainWindow.services(), overview());
     });
-    mainWindow.connectCommand(MainWindow::ActionHibakereses1,
-                              [this] { showRuleReports(mainWindow.state(), mainWindow.services()); });
+    mainWindow.connectCommand(MainWindow::ActionHibakereses1, [this] {
+        showRuleReports(mainWindow.state(), mainWindow.services());
+    });
     mainWindow.connectCommand(MainWindow::ActionSzintfajta1, [this] {
         editLevelType(mainWindow.state(), mainWindow.services(), levelType());
     });
@@ -76,8 +75,7 @@ Program::Program(Modals &modals, const QString &programDir)
     });
 }
 
-std::vector<TextTarget *> Program::textTargets()
-{
+std::vector<TextTarget *> Program::textTargets() {
     // Main window first, then the dialogs made so far in the order their sections come in the
     // language file.
     std::vector<TextTarget *> targets{&mainWindow};
@@ -90,8 +88,7 @@ std::vector<TextTarget *> Program::textTargets()
     return targets;
 }
 
-void Program::LoadStartupSettings()
-{
+void Program::LoadStartupSettings() {
     const QString programDir = mainWindow.state().programDir;
     // The user's own choice wins over the program folder's default as long as its file is there.
     QString name = UserSettings().language();
@@ -105,19 +102,16 @@ void Program::LoadStartupSettings()
     applyLanguage(name, std::move(language));
 }
 
-void Program::chooseLanguage(const QString &name)
-{
+void Program::chooseLanguage(const QString &name) {
     applyLanguage(name);
     UserSettings().setLanguage(name);
 }
 
-void Program::applyLanguage(const QString &name)
-{
+void Program::applyLanguage(const QString &name) {
     applyLanguage(name, ReadLanguageFile(LanguageFilePath(mainWindow.state().programDir, name)));
 }
 
-void Program::applyLanguage(const QString &name, std::optional<LanguageFile> language)
-{
+void Program::applyLanguage(const QString &name, std::optional<LanguageFile> language) {
     EditorState &state = mainWindow.state();
     if (!language) {
         m_modals.message(missingLanguageMessage(name, LanguageFilePath(state.programDir, name)));

@@ -24,7 +24,7 @@ class Modals;
 // The program's windows: the main window is made at start-up, the dialogs when a command first
 // needs them. Each dialog is added here and to textTargets(), in the order its texts are applied.
 class Program {
-public:
+  public:
     Program(Modals &modals, const QString &programDir);
 
     // Applies the language the user chose in the Language menu, or else the one that
@@ -38,16 +38,16 @@ public:
 
     MainWindow mainWindow; // TForm1
 
-    LevelPicker &levelPicker() { return m_levelPicker.get(); }             // TForm2
-    StartPositionDialog &startPosition() { return m_startPosition.get(); } // TForm3
-    NeighbourDialog &neighbours() { return m_neighbours.get(); }           // TForm4
-    OverviewWindow &overview() { return m_overview.get(); }                // TForm5
-    LinkDialog &links() { return m_links.get(); }                          // TForm6
+    LevelPicker &levelPicker() { return m_levelPicker.get(); }                // TForm2
+    StartPositionDialog &startPosition() { return m_startPosition.get(); }    // TForm3
+    NeighbourDialog &neighbours() { return m_neighbours.get(); }              // TForm4
+    OverviewWindow &overview() { return m_overview.get(); }                   // TForm5
+    LinkDialog &links() { return m_links.get(); }                             // TForm6
     BackgroundEditor &backgroundEditor() { return m_backgroundEditor.get(); } // TForm7
-    EnemyDialog &enemies() { return m_enemies.get(); }                     // TForm8
-    LevelTypeDialog &levelType() { return m_levelType.get(); }             // TForm9
+    EnemyDialog &enemies() { return m_enemies.get(); }                        // TForm8
+    LevelTypeDialog &levelType() { return m_levelType.get(); }                // TForm9
 
-private:
+  private:
     std::vector<TextTarget *> textTargets();
     // A choice in the Language menu, kept for the next start.
     void chooseLanguage(const QString &name);
@@ -65,7 +65,8 @@ private:
     DialogOnDemand<NeighbourDialog> m_neighbours{mainWindow, m_language};
     DialogOnDemand<OverviewWindow> m_overview{mainWindow, m_language};
     DialogOnDemand<LinkDialog> m_links{mainWindow, m_language};
-    DialogOnDemand<BackgroundEditor> m_backgroundEditor{mainWindow, m_language}; // captioned from the message texts
+    DialogOnDemand<BackgroundEditor> m_backgroundEditor{
+        mainWindow, m_language}; // captioned from the message texts
     DialogOnDemand<EnemyDialog> m_enemies{mainWindow, m_language};
     DialogOnDemand<LevelTypeDialog> m_levelType{mainWindow, m_language};
 

@@ -10,8 +10,8 @@ const char *const kRecentArray = "recent";
 
 } // namespace
 
-std::vector<RecentLevel> AddRecentLevel(const std::vector<RecentLevel> &levels, const RecentLevel &level)
-{
+std::vector<RecentLevel> AddRecentLevel(const std::vector<RecentLevel> &levels,
+                                        const RecentLevel &level) {
     std::vector<RecentLevel> result{level};
     for (const RecentLevel &earlier : levels) {
         if (result.size() == kRecentLevelCount)
@@ -24,32 +24,33 @@ std::vector<RecentLevel> AddRecentLevel(const std::vector<RecentLevel> &levels, 
 
 UserSettings::UserSettings()
     : m_settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("qasvar2"),
-                 QStringLiteral("qv2leved"))
-{
+                 QStringLiteral("qv2leved")) {}
+
+QString UserSettings::language() const {
+    return m_settings.value(QStringLiteral("language")).toString();
 }
 
-QString UserSettings::language() const { return m_settings.value(QStringLiteral("language")).toString(); }
+void UserSettings::setLanguage(const QString &name) {
+    setIfChanged(QStringLiteral("language"), name);
+}
 
-void UserSettings::setLanguage(const QString &name) { setIfChanged(QStringLiteral("language"), name); }
-
-int UserSettings::zoom() const
-{
+int UserSettings::zoom() const {
     return std::clamp(m_settings.value(QStringLiteral("zoom"), 1).toInt(), 1, kMaxZoom);
 }
 
-void UserSettings::setZoom(int zoom) { setIfChanged(QStringLiteral("zoom"), zoom); }
+void UserSettings::setZoom(int zoom) {
+    setIfChanged(QStringLiteral("zoom"), zoom);
+}
 
 // A value the file already holds is not set again: any set makes QSettings rewrite and flush the
 // whole file to disk, which start-up and reopening the same level have no need of. The file holds
 // text, so values are compared as text.
-void UserSettings::setIfChanged(const QString &key, const QVariant &value)
-{
+void UserSettings::setIfChanged(const QString &key, const QVariant &value) {
     if (m_settings.value(key).toString() != value.toString())
         m_settings.setValue(key, value);
 }
 
-std::vector<RecentLevel> UserSettings::recentLevels()
-{
+std::vector<RecentLevel> UserSettings::recentLevels() {
     std::vector<RecentLevel> levels;
     const int count = m_settings.beginReadArray(QString::fromLatin1(kRecentArray));
     for (int i = 0; i < count && levels.size() < kRecentLevelCount; ++i) {
@@ -64,8 +65,7 @@ std::vector<RecentLevel> UserSettings::recentLevels()
     return levels;
 }
 
-void UserSettings::setRecentLevels(const std::vector<RecentLevel> &levels)
-{
+void UserSettings::setRecentLevels(const std::vector<RecentLevel> &levels) {
     if (recentLevels() == levels)
         return;
     m_settings.remove(QString::fromLatin1(kRecentArray));

@@ -19,12 +19,13 @@ inline constexpr std::size_t kRecentLevelCount = 8;
 inline constexpr int kMaxZoom = 3;
 
 // `level` first, then the others without an earlier entry of the same pair, at most eight.
-std::vector<RecentLevel> AddRecentLevel(const std::vector<RecentLevel> &levels, const RecentLevel &level);
+std::vector<RecentLevel> AddRecentLevel(const std::vector<RecentLevel> &levels,
+                                        const RecentLevel &level);
 
 // The user's own choices, kept in the user's configuration folder (on Linux
 // ~/.config/qasvar2/qv2leved.ini), never beside the program, whose folder may not be writable.
 class UserSettings {
-public:
+  public:
     UserSettings();
 
     // The language file's name in texts/; empty until the user chose one.
@@ -39,7 +40,7 @@ public:
     std::vector<RecentLevel> recentLevels(); // reading an array moves QSettings' group
     void setRecentLevels(const std::vector<RecentLevel> &levels);
 
-private:
+  private:
     void setIfChanged(const QString &key, const QVariant &value);
 
     QSettings m_settings;

@@ -17,8 +17,7 @@ namespace qv2 {
 
 namespace {
 
-bool WrongUsage(const CommandArgs &args, std::size_t count, const char *usage, std::ostream &err)
-{
+bool WrongUsage(const CommandArgs &args, std::size_t count, const char *usage, std::ostream &err) {
     if (args.size() == count)
         return false;
     err << "usage: qv2lev " << usage << '\n';
@@ -26,8 +25,7 @@ bool WrongUsage(const CommandArgs &args, std::size_t count, const char *usage, s
 }
 
 // A level id is a decimal number 0..65535 and nothing else.
-std::optional<std::uint16_t> ParseId(const std::string &text, std::ostream &err)
-{
+std::optional<std::uint16_t> ParseId(const std::string &text, std::ostream &err) {
     const std::optional<int> value = ParseDecimal(text, 0, 0xFFFF);
     if (!value) {
         err << "qv2lev: \"" << text << "\" is not a level id (a number from 0 to 65535)\n";
@@ -37,15 +35,17 @@ std::optional<std::uint16_t> ParseId(const std::string &text, std::ostream &err)
 }
 
 // The ARCHIVE ID FILE arguments of extract and insert: the id, or nothing once told why not.
-std::optional<std::uint16_t> ArchiveIdFile(const CommandArgs &args, const char *usage, std::ostream &err)
-{
+std::optional<std::uint16_t> ArchiveIdFile(const CommandArgs &args, const char *usage,
+                                           std::ostream &err) {
     if (WrongUsage(args, 3, usage, err))
         return std::nullopt;
     return ParseId(args[1], err);
 }
 
 // "-" names standard input and output for the level file of extract and insert.
-bool IsStandardStream(const std::string &path) { return path == "-"; }
+bool IsStandardStream(const std::string &path) {
+    return path == "-";
+}
 
 // A slot holds at most 65535 bytes, so one byte more tells a level file that fits no slot, and a
 // device or pipe without end is never read further.
@@ -53,8 +53,7 @@ constexpr std::size_t kLevelFileLimit = 0xFFFF + 1;
 
 } // namespace
 
-std::optional<int> ParseDecimal(const std::string &text, int lo, int hi)
-{
+std::optional<int> ParseDecimal(const std::string &text, int lo, int hi) {
     const bool digitsOnly = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
         return c >= '0' && c <= '9';
     });
@@ -67,8 +66,7 @@ std::optional<int> ParseDecimal(const std::string &text, int lo, int hi)
 }
 
 int ReportArchiveOutcome(const ArchiveResult &result, const std::string &archive, std::uint16_t id,
-                         std::ostream &err)
-{
+                         std::ostream &err) {
     switch (result.outcome) {
     case ArchiveOutcome::Done:
         return kExitDone;
@@ -79,7 +77,8 @@ int ReportArchiveOutcome(const ArchiveResult &result, const std::string &archive
         err << "qv2lev: cannot read " << archive << ": " << result.systemError << '\n';
         return kExitFailed;
     case ArchiveOutcome::CantWrite:
-        err << "qv2lev: cannot write " << archive << " (left unchanged): " << result.systemError << '\n';
+        err << "qv2lev: cannot write " << archive << " (left unchanged): " << result.systemError
+            << '\n';
         return kExitFailed;
     case ArchiveOutcome::Busy:
         err << "qv2lev: " << archive
@@ -94,13 +93,13 @@ int ReportArchiveOutcome(const ArchiveResult &result, const std::string &archive
     case ArchiveOutcome::Damaged:
         break;
     }
-    err << "qv2lev: " << archive << " is damaged: its index, level table or level data runs past "
-                                    "the end or over one another\n";
+    err << "qv2lev: " << archive
+        << " is damaged: its index, level table or level data runs past "
+           "the end or over one another\n";
     return kExitFailed;
 }
 
-int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err)
-{
+int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err) {
     if (WrongUsage(args, 1, "list ARCHIVE", err))
         return kExitFailed;
     const LoadedArchive loaded = LoadArchiveImage(args[0]);
@@ -117,7 +116,7 @@ int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err)
         const ReadStatus read = frame.holds(entry) ? ReadLevelResource(loaded.image, entry, level)
                                                    : ReadStatus::Damaged;
         damaged = damaged || read == ReadStatus::Damaged;
-        const char *check = read == ReadStatus::ChecksumGood ? "ok"
+        const char *check = read == ReadStatus::ChecksumGood  ? "ok"
                             : read == ReadStatus::ChecksumBad ? "bad"
                                                               : "damaged";
         out << entry.id << ' ' << entry.dataOffset << ' ' << entry.dataSize << ' ' << check << '\n';
@@ -127,14 +126,14 @@ int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err)
     return kExitDone;
 }
 
-int ExtractLevel(const CommandArgs &args, std::ostream &out, std::ostream &err)
-{
+int ExtractLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
     const std::optional<std::uint16_t> id = ArchiveIdFile(args, "extract ARCHIVE ID FILE", err);
     if (!id)
         return kExitFailed;
     LevelStore level;
     const ArchiveResult opened = OpenLevelFromArchive(args[0], *id, level);
-    const int status = ReportArchiveOutcome(opened, args[0], *id, err); // a bad checksum is only a warning
+    const int status =
+        ReportArchiveOutcome(opened, args[0], *id, err); // a bad checksum is only a warning
     if (!opened.opened())
         return status;
     if (IsStandardStream(args[2])) {
@@ -151,8 +150,7 @@ int ExtractLevel(const CommandArgs &args, std::ostream &out, std::ostream &err)
     return kExitDone;
 }
 
-int InsertLevel(const CommandArgs &args, std::ostream &, std::ostream &err)
-{
+int InsertLevel(const CommandArgs &args, std::ostream &, std::ostream &err) {
     const std::optional<std::uint16_t> id = ArchiveIdFile(args, "insert ARCHIVE ID FILE", err);
     if (!id)
         return kExitFailed;

@@ -15,8 +15,7 @@ constexpr int kExitReports = 1;
 
 } // namespace
 
-int CheckLevel(const CommandArgs &args, std::ostream &out, std::ostream &err)
-{
+int CheckLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
     const auto split = SplitOptions(args, {"--program-dir", "--rules"});
     const std::optional<std::uint16_t> id = LevelIdArgument(split, 2);
     if (!id) {

@@ -2,7 +2,8 @@
 
 #include "cli/cli_command.h"
 
-// The check command: the rule script run on the command line, on the same rule engine and texts as the editor's.
+// The check command: the rule script run on the command line, on the same rule engine and texts as
+// the editor's.
 namespace qv2 {
 
 // check ARCHIVE ID [--program-dir DIR] [--rules FILE]: prints every line of the check's result

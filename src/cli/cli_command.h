@@ -14,7 +14,8 @@ using CommandFunction = int (*)(const CommandArgs &args, std::ostream &out, std:
 
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitNotFound = 1; // no level table in the archive, or no level with that id
-inline constexpr int kExitFailed = 2;   // wrong usage, or a file that cannot be read, written or is damaged
+inline constexpr int kExitFailed =
+    2; // wrong usage, or a file that cannot be read, written or is damaged
 
 // A decimal number lo..hi and nothing else (no sign, no blanks): how commands take ids and rooms.
 std::optional<int> ParseDecimal(const std::string &text, int lo, int hi);

@@ -9,8 +9,7 @@
 
 namespace qv2 {
 
-std::unique_ptr<QCoreApplication> EnsureApplication(bool forDrawing)
-{
+std::unique_ptr<QCoreApplication> EnsureApplication(bool forDrawing) {
     if (QCoreApplication::instance())
         return nullptr;
     static int argc = 1;
@@ -23,21 +22,18 @@ std::unique_ptr<QCoreApplication> EnsureApplication(bool forDrawing)
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-QString ProgramFolder(const std::optional<std::string> &given)
-{
+QString ProgramFolder(const std::optional<std::string> &given) {
     const QString folder =
         given ? QString::fromStdString(*given) : QCoreApplication::applicationDirPath();
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
-LanguageFile ProgramLanguage(const QString &programDir)
-{
+LanguageFile ProgramLanguage(const QString &programDir) {
     return ReadLanguageFile(LanguageFilePath(programDir, ReadLanguageName(programDir)))
         .value_or(LanguageFile());
 }
 
-std::optional<std::string> SplitArgs::option(std::string_view name) const
-{
+std::optional<std::string> SplitArgs::option(std::string_view name) const {
     const auto found = options.find(name);
     if (found == options.end())
         return std::nullopt;
@@ -45,8 +41,7 @@ std::optional<std::string> SplitArgs::option(std::string_view name) const
 }
 
 std::optional<SplitArgs> SplitOptions(const CommandArgs &args,
-                                      std::initializer_list<std::string_view> allowed)
-{
+                                      std::initializer_list<std::string_view> allowed) {
     SplitArgs split;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!args[i].starts_with("--")) {
@@ -61,8 +56,8 @@ std::optional<SplitArgs> SplitOptions(const CommandArgs &args,
     return split;
 }
 
-std::optional<std::uint16_t> LevelIdArgument(const std::optional<SplitArgs> &split, std::size_t count)
-{
+std::optional<std::uint16_t> LevelIdArgument(const std::optional<SplitArgs> &split,
+                                             std::size_t count) {
     if (!split || split->positional.size() != count)
         return std::nullopt;
     const std::optional<int> id = ParseDecimal(split->positional[1], 0, 0xFFFF);
@@ -72,8 +67,7 @@ std::optional<std::uint16_t> LevelIdArgument(const std::optional<SplitArgs> &spl
 }
 
 bool OpenLevelForCommand(const std::string &archive, std::uint16_t id, LevelStore &level,
-                         std::ostream &err)
-{
+                         std::ostream &err) {
     const ArchiveResult opened = OpenLevelFromArchive(archive, id, level);
     ReportArchiveOutcome(opened, archive, id, err);
     return opened.opened();

@@ -44,7 +44,8 @@ std::optional<SplitArgs> SplitOptions(const CommandArgs &args,
 
 // The level id of arguments that begin ARCHIVE ID and hold `count` positional arguments in all;
 // nothing when the count is wrong or ID is not a number 0..65535.
-std::optional<std::uint16_t> LevelIdArgument(const std::optional<SplitArgs> &split, std::size_t count);
+std::optional<std::uint16_t> LevelIdArgument(const std::optional<SplitArgs> &split,
+                                             std::size_t count);
 
 // Opens level `id` of the archive into `level`, telling on `err` what went wrong; false when it
 // did not open (a bad checksum is only a warning).

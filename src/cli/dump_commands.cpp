@@ -19,16 +19,14 @@ namespace qv2 {
 namespace {
 
 // The tile list of the language that the program folder's start-up file names.
-QStringList TileNames(const SplitArgs &split)
-{
+QStringList TileNames(const SplitArgs &split) {
     return ProgramLanguage(ProgramFolder(split.option("--program-dir")))
         .list(QStringLiteral("main"), QStringLiteral("tiles"));
 }
 
 } // namespace
 
-int DumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err)
-{
+int DumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
     CommandArgs rest;
     std::copy_if(args.begin(), args.end(), std::back_inserter(rest),
                  [](const std::string &arg) { return arg != "--json"; });
@@ -52,8 +50,7 @@ int DumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err)
     return kExitDone;
 }
 
-int UndumpLevel(const CommandArgs &args, std::ostream &, std::ostream &err)
-{
+int UndumpLevel(const CommandArgs &args, std::ostream &, std::ostream &err) {
     const auto split = SplitOptions(args, {"--program-dir"});
     const std::optional<std::uint16_t> id = LevelIdArgument(split, 3);
     if (!id) {

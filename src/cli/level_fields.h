@@ -25,9 +25,8 @@ struct FieldKey {
 // Where a field lies in the dump, written as "rooms[2].enemies[0]" (indexes count from 0, as in
 // JSON).
 class FieldPath {
-public:
-    void push(FieldKey key)
-    {
+  public:
+    void push(FieldKey key) {
         m_lengths.push_back(m_text.size());
         if (!key.name)
             m_text += QStringLiteral("[%1]").arg(key.index);
@@ -35,27 +34,24 @@ public:
             m_text +=
                 (m_text.isEmpty() ? QString() : QStringLiteral(".")) + QLatin1String(key.name);
     }
-    void pop()
-    {
+    void pop() {
         m_text.truncate(m_lengths.back());
         m_lengths.pop_back();
     }
     const QString &text() const { return m_text; }
 
-private:
+  private:
     QString m_text;
     std::vector<qsizetype> m_lengths;
 };
 
 // A byte, or a little-endian word when `width` is 2.
-inline int NumberAt(const LevelStore &level, std::size_t offset, int width)
-{
+inline int NumberAt(const LevelStore &level, std::size_t offset, int width) {
     return width == 2 ? level.word(offset) : level.byte(offset);
 }
 
 // The bytes from `offset` to the end of the level as hex digits; empty when there are none.
-inline QString RestAsHex(const LevelStore &level, std::size_t offset)
-{
+inline QString RestAsHex(const LevelStore &level, std::size_t offset) {
     const Bytes &bytes = level.bytes();
     if (offset >= bytes.size())
         return {};
@@ -73,8 +69,7 @@ inline constexpr int kComingGuardBlockGap = 4;
 //   tile(key, offset)                   a tile kind byte
 //   group(key, fn) / list(key, count, fn(i))  nested fields
 //   rest(key, offset)                   every byte from offset to the end of the level
-template <class Mapper> void MapLevel(Mapper &m)
-{
+template <class Mapper> void MapLevel(Mapper &m) {
     m.number("type", kLevelTypeOffset, 1);
     m.number("number", kLevelNumberOffset, 1);
     m.numbers("flags", LevelFlagAt(0), kLevelFlagCount, 2);

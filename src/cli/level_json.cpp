@@ -15,38 +15,32 @@ namespace {
 
 // Builds the JSON value of each field from the level's bytes.
 class JsonWriter {
-public:
+  public:
     JsonWriter(const LevelStore &level, const QStringList &tileNames)
-        : m_level(level), m_tileNames(tileNames)
-    {
+        : m_level(level), m_tileNames(tileNames) {
         m_frames.emplace_back(QJsonObject());
     }
 
-    void number(FieldKey key, std::size_t offset, int width)
-    {
+    void number(FieldKey key, std::size_t offset, int width) {
         put(key, NumberAt(m_level, offset, width));
     }
-    void numbers(FieldKey key, std::size_t offset, int count, int width)
-    {
+    void numbers(FieldKey key, std::size_t offset, int count, int width) {
         QJsonArray values;
         for (int i = 0; i < count; ++i)
             values.append(NumberAt(m_level, offset + i * width, width));
         put(key, values);
     }
-    void tile(FieldKey key, std::size_t offset)
-    {
+    void tile(FieldKey key, std::size_t offset) {
         const int kind = m_level.byte(offset);
         const QString name = UniqueTileName(m_tileNames, kind);
         put(key, name.isEmpty() ? QJsonValue(kind) : QJsonValue(name));
     }
-    void group(FieldKey key, const std::function<void()> &fields)
-    {
+    void group(FieldKey key, const std::function<void()> &fields) {
         m_frames.emplace_back(QJsonObject());
         fields();
         finish(key);
     }
-    void list(FieldKey key, int count, const std::function<void(int)> &items)
-    {
+    void list(FieldKey key, int count, const std::function<void(int)> &items) {
         m_frames.emplace_back(QJsonArray());
         for (int i = 0; i < count; ++i)
             items(i);
@@ -56,18 +50,16 @@ public:
 
     QJsonObject result() const { return std::get<QJsonObject>(m_frames.front()); }
 
-private:
+  private:
     using Frame = std::variant<QJsonObject, QJsonArray>;
 
-    void put(FieldKey key, const QJsonValue &value)
-    {
+    void put(FieldKey key, const QJsonValue &value) {
         if (key.name)
             std::get<QJsonObject>(m_frames.back()).insert(QLatin1String(key.name), value);
         else
             std::get<QJsonArray>(m_frames.back()).append(value);
     }
-    void finish(FieldKey key)
-    {
+    void finish(FieldKey key) {
         const Frame done = std::move(m_frames.back());
         m_frames.pop_back();
         std::visit([&](const auto &value) { put(key, value); }, done);
@@ -81,25 +73,21 @@ private:
 // Checks each field of the JSON and writes it into a fresh level image. After the first fault it
 // does nothing more, so the fault reported is the first one in the dump's order.
 class JsonReader {
-public:
+  public:
     JsonReader(const QJsonObject &json, const QStringList &tileNames)
-        : m_tileNames(tileNames), m_bytes(kFullLevelSize, 0), m_writers(kFullLevelSize)
-    {
+        : m_tileNames(tileNames), m_bytes(kFullLevelSize, 0), m_writers(kFullLevelSize) {
         m_frames.push_back({json, {}});
     }
 
-    void number(FieldKey key, std::size_t offset, int width)
-    {
+    void number(FieldKey key, std::size_t offset, int width) {
         storeNumber(take(key), offset, width);
         m_path.pop();
     }
-    void numbers(FieldKey key, std::size_t offset, int count, int width)
-    {
+    void numbers(FieldKey key, std::size_t offset, int count, int width) {
         list(key, count, [&](int i) { number(i, offset + i * width, width); });
     }
     // A name of the tile list or, like any byte, a number.
-    void tile(FieldKey key, std::size_t offset)
-    {
+    void tile(FieldKey key, std::size_t offset) {
         const QJsonValue value = take(key);
         if (!value.isString()) {
             storeNumber(value, offset, 1);
@@ -112,8 +100,7 @@ public:
         }
         m_path.pop();
     }
-    void group(FieldKey key, const std::function<void()> &fields)
-    {
+    void group(FieldKey key, const std::function<void()> &fields) {
         const QJsonValue value = take(key);
         if (!failed() && !value.isObject())
             fail(QStringLiteral("must be an object"));
@@ -125,8 +112,7 @@ public:
         }
         m_path.pop();
     }
-    void list(FieldKey key, int count, const std::function<void(int)> &items)
-    {
+    void list(FieldKey key, int count, const std::function<void(int)> &items) {
         const QJsonValue value = take(key);
         if (!failed() && (!value.isArray() || value.toArray().size() != count))
             fail(QStringLiteral("must be a list of %1 items").arg(count));
@@ -138,8 +124,7 @@ public:
         }
         m_path.pop();
     }
-    void rest(FieldKey key, std::size_t)
-    {
+    void rest(FieldKey key, std::size_t) {
         const QJsonValue value = take(key);
         const QByteArray hex = value.toString().toLatin1();
         const bool valid = value.isString() && hex.size() % 2 == 0 &&
@@ -155,30 +140,27 @@ public:
         m_path.pop();
     }
 
-    LevelFromJson result()
-    {
+    LevelFromJson result() {
         checkNoOtherFields();
         if (failed())
             return {{}, m_error};
         return {std::move(m_bytes), {}};
     }
 
-private:
+  private:
     struct Frame {
         QJsonValue value;
         QSet<QString> seen; // names of the object's fields that the walk asked for
     };
 
     bool failed() const { return !m_error.isEmpty(); }
-    void fail(const QString &what)
-    {
+    void fail(const QString &what) {
         if (!failed())
             m_error = m_path.text() + QStringLiteral(": ") + what;
     }
 
     // The field's value, with its name pushed onto the path (the caller pops it).
-    QJsonValue take(FieldKey key)
-    {
+    QJsonValue take(FieldKey key) {
         m_path.push(key);
         if (failed())
             return {};
@@ -193,8 +175,7 @@ private:
         return object.value(name);
     }
 
-    void checkNoOtherFields()
-    {
+    void checkNoOtherFields() {
         if (failed())
             return;
         const Frame &frame = m_frames.back();
@@ -208,16 +189,14 @@ private:
         }
     }
 
-    int KindNamed(const QString &name) const
-    {
+    int KindNamed(const QString &name) const {
         const qsizetype kind = m_tileNames.indexOf(name);
         return kind >= 0 && UniqueTileName(m_tileNames, static_cast<int>(kind)) == name
                    ? static_cast<int>(kind)
                    : -1;
     }
 
-    void storeNumber(const QJsonValue &value, std::size_t offset, int width)
-    {
+    void storeNumber(const QJsonValue &value, std::size_t offset, int width) {
         const std::uint32_t max = width == 2 ? 0xFFFF : 0xFF;
         const double number = value.toDouble(-1);
         if (!value.isDouble() || number != std::floor(number) || number < 0 || number > max)
@@ -228,8 +207,7 @@ private:
 
     // Two fields may name the same byte (a room's last coming-guard byte is the next room's
     // count): they must then agree, or the level would depend on which one is written last.
-    void store(std::size_t offset, std::uint32_t value, int width)
-    {
+    void store(std::size_t offset, std::uint32_t value, int width) {
         if (failed())
             return;
         for (int i = 0; i < width; ++i) {
@@ -255,23 +233,20 @@ private:
 
 } // namespace
 
-QString UniqueTileName(const QStringList &tileNames, int kind)
-{
+QString UniqueTileName(const QStringList &tileNames, int kind) {
     if (kind >= tileNames.size() || tileNames[kind].isEmpty() ||
         tileNames.count(tileNames[kind]) != 1)
         return {};
     return tileNames[kind];
 }
 
-QJsonObject LevelToJson(const LevelStore &level, const QStringList &tileNames)
-{
+QJsonObject LevelToJson(const LevelStore &level, const QStringList &tileNames) {
     JsonWriter writer(level, tileNames);
     MapLevel(writer);
     return writer.result();
 }
 
-LevelFromJson JsonToLevel(const QJsonObject &json, const QStringList &tileNames)
-{
+LevelFromJson JsonToLevel(const QJsonObject &json, const QStringList &tileNames) {
     JsonReader reader(json, tileNames);
     MapLevel(reader);
     return reader.result();

@@ -8,8 +8,7 @@
 
 namespace qv2 {
 
-int WriteOverview(const CommandArgs &args, std::ostream &, std::ostream &err)
-{
+int WriteOverview(const CommandArgs &args, std::ostream &, std::ostream &err) {
     // The map needs no data files; the option is taken so that every command that draws accepts it.
     const auto split = SplitOptions(args, {"--program-dir"});
     const std::optional<std::uint16_t> id = LevelIdArgument(split, 3);

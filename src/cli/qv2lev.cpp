@@ -43,15 +43,13 @@ constexpr Command kCommands[] = {
      qv2::UndumpLevel},
 };
 
-const Command *FindCommand(std::string_view name)
-{
+const Command *FindCommand(std::string_view name) {
     const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
                                     [&](const Command &command) { return command.name == name; });
     return found == std::end(kCommands) ? nullptr : found;
 }
 
-void PrintUsage(std::ostream &out)
-{
+void PrintUsage(std::ostream &out) {
     out << "usage: qv2lev COMMAND ARGUMENTS...\n"
            "       qv2lev help [COMMAND] | --help | --version\n\n"
            "commands:\n";
@@ -62,16 +60,14 @@ void PrintUsage(std::ostream &out)
            "2 for wrong usage or a file that cannot be read, written or is damaged.\n";
 }
 
-int Fail(const std::string &why)
-{
+int Fail(const std::string &why) {
     std::cerr << "qv2lev: " << why << '\n';
     PrintUsage(std::cerr);
     return qv2::kExitFailed;
 }
 
 // help, help COMMAND, --help, COMMAND --help
-int Help(const std::string_view *name)
-{
+int Help(const std::string_view *name) {
     if (!name) {
         PrintUsage(std::cout);
         return qv2::kExitDone;
@@ -85,8 +81,7 @@ int Help(const std::string_view *name)
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty())
         return Fail("no command given");

@@ -21,8 +21,7 @@ const char *const kUsage = "render ARCHIVE ID ROOM FILE.png [--program-dir DIR]"
 
 } // namespace
 
-int RenderRoom(const CommandArgs &args, std::ostream &, std::ostream &err)
-{
+int RenderRoom(const CommandArgs &args, std::ostream &, std::ostream &err) {
     const bool withFolder = args.size() == 6 && args[4] == "--program-dir";
     const auto id = args.size() >= 4 ? ParseDecimal(args[1], 0, 0xFFFF) : std::nullopt;
     const auto room = args.size() >= 4 ? ParseDecimal(args[2], 1, kRoomCount) : std::nullopt;
@@ -44,9 +43,11 @@ int RenderRoom(const CommandArgs &args, std::ostream &, std::ostream &err)
     const QString imagesDir = ImagesFolder(programDir);
     QImage picture;
     try {
-        picture = ComposeRoom(level, RoomSelection{*room, 0, 0}, background, PicturesFromFolder(imagesDir));
+        picture = ComposeRoom(level, RoomSelection{*room, 0, 0}, background,
+                              PicturesFromFolder(imagesDir));
     } catch (const MissingPicture &missing) {
-        err << "qv2lev: cannot load the picture " << (imagesDir + missing.name()).toStdString() << ".bmp\n";
+        err << "qv2lev: cannot load the picture " << (imagesDir + missing.name()).toStdString()
+            << ".bmp\n";
         return kExitFailed;
     }
     const QString file = QString::fromStdString(args[3]);

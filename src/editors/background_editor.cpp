@@ -18,8 +18,7 @@ constexpr int kMargin = 8;
 
 } // namespace
 
-BackgroundEditor::BackgroundEditor(QWidget *parent) : QDialog(parent)
-{
+BackgroundEditor::BackgroundEditor(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm7"));
     setWindowTitle(QStringLiteral("Form7"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
@@ -58,13 +57,13 @@ BackgroundEditor::BackgroundEditor(QWidget *parent) : QDialog(parent)
 }
 
 void BackgroundEditor::fill(const LevelStore &level, int room, const IniFile &list,
-                            const MessageTexts &texts)
-{
+                            const MessageTexts &texts) {
     m_background = ReadRoomBackground(level, room);
     m_list = list;
     m_selected.reset();
     m_names->clear();
-    m_names->addItems(SplitCommaText(texts.text(list.value(QStringLiteral("bg"), QStringLiteral("c")))));
+    m_names->addItems(
+        SplitCommaText(texts.text(list.value(QStringLiteral("bg"), QStringLiteral("c")))));
     m_names->setCurrentIndex(-1);
     // The built-in captions stay where the language file has no text for them.
     const auto follow = [&texts](auto setter, const char *key) {
@@ -78,8 +77,7 @@ void BackgroundEditor::fill(const LevelStore &level, int room, const IniFile &li
     redraw();
 }
 
-void BackgroundEditor::keyPressEvent(QKeyEvent *event)
-{
+void BackgroundEditor::keyPressEvent(QKeyEvent *event) {
     if (focusWidget() != m_paintBox) {
         QDialog::keyPressEvent(event);
         return;
@@ -87,11 +85,21 @@ void BackgroundEditor::keyPressEvent(QKeyEvent *event)
     int right = 0;
     int down = 0;
     switch (event->key()) {
-    case Qt::Key_Left: right = -1; break;
-    case Qt::Key_Right: right = 1; break;
-    case Qt::Key_Up: down = -1; break;
-    case Qt::Key_Down: down = 1; break;
-    default: QDialog::keyPressEvent(event); return;
+    case Qt::Key_Left:
+        right = -1;
+        break;
+    case Qt::Key_Right:
+        right = 1;
+        break;
+    case Qt::Key_Up:
+        down = -1;
+        break;
+    case Qt::Key_Down:
+        down = 1;
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+        return;
     }
     // The first arrow shows the selection on the first tile.
     if (!m_selected) {
@@ -103,30 +111,26 @@ void BackgroundEditor::keyPressEvent(QKeyEvent *event)
     selectTile(row * kColumns + column);
 }
 
-void BackgroundEditor::selectTile(int place)
-{
+void BackgroundEditor::selectTile(int place) {
     m_selected = place;
     const int picture = m_background.pictures[place];
     m_names->setCurrentIndex(picture < m_names->count() ? picture : -1);
     redraw();
 }
 
-void BackgroundEditor::choosePicture(int index)
-{
+void BackgroundEditor::choosePicture(int index) {
     if (!m_selected || index < 0)
         return;
     m_background.pictures[*m_selected] = static_cast<std::uint8_t>(index);
     redraw();
 }
 
-void BackgroundEditor::redraw()
-{
+void BackgroundEditor::redraw() {
     m_picture = DrawRoomBackground(m_background, m_list, m_selected);
     m_paintBox->update();
 }
 
-void editBackground(EditorState &state, Services &services, BackgroundEditor &dialog)
-{
+void editBackground(EditorState &state, Services &services, BackgroundEditor &dialog) {
     if (!state.levelOpen)
         return;
     dialog.fill(state.level, state.room, state.background, state.texts);

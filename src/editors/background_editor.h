@@ -20,7 +20,7 @@ class PaintBox;
 // takes the background picture then chosen in the list; the level changes only on OK.
 class BackgroundEditor : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit BackgroundEditor(QWidget *parent = nullptr);
 
     // Copies the room's background bytes and lists the picture names that the background list's
@@ -30,10 +30,10 @@ public:
     // The picture numbers as the user left them.
     const RoomBackground &background() const { return m_background; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent *event) override;
 
-private:
+  private:
     void selectTile(int place);
     void choosePicture(int index);
     void redraw();

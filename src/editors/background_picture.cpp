@@ -15,15 +15,13 @@ constexpr QColor kOutline(0, 0, 255);
 constexpr QColor kSelection(255, 0, 0);
 
 // The cell's top-left corner in the picture.
-QPoint CellCorner(int place)
-{
+QPoint CellCorner(int place) {
     return {kCellWidth * (place % kColumns), kCellHeight * (place / kColumns)};
 }
 
 // A one-pixel outline of the pixels from (left, top) up to, not including, (right, bottom); an
 // empty or inverted rectangle draws nothing.
-void Outline(QPainter &painter, int left, int top, int right, int bottom)
-{
+void Outline(QPainter &painter, int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top)
         return;
     painter.setPen(kOutline);
@@ -32,8 +30,7 @@ void Outline(QPainter &painter, int left, int top, int right, int bottom)
 }
 
 // A red frame two pixels wide, two pixels inside the cell.
-void FrameSelection(QPainter &painter, const QRect &cell)
-{
+void FrameSelection(QPainter &painter, const QRect &cell) {
     const QRect outer = cell.adjusted(2, 2, -2, -2);
     const QRect inner = outer.adjusted(2, 2, -2, -2);
     painter.fillRect(outer, kSelection);
@@ -42,8 +39,7 @@ void FrameSelection(QPainter &painter, const QRect &cell)
 
 } // namespace
 
-RoomBackground ReadRoomBackground(const LevelStore &level, int room)
-{
+RoomBackground ReadRoomBackground(const LevelStore &level, int room) {
     RoomBackground background;
     for (int place = 0; place < kTilesPerRoom; ++place) {
         const int row = place / kColumns;
@@ -54,8 +50,7 @@ RoomBackground ReadRoomBackground(const LevelStore &level, int room)
     return background;
 }
 
-std::optional<int> BackgroundPlaceAt(QPoint point)
-{
+std::optional<int> BackgroundPlaceAt(QPoint point) {
     if (point.x() < 0 || point.y() < 0)
         return std::nullopt;
     const int column = point.x() / kCellWidth;
@@ -65,8 +60,7 @@ std::optional<int> BackgroundPlaceAt(QPoint point)
     return row * kColumns + column;
 }
 
-QSize BackgroundPictureSize(const IniFile &list, int picture)
-{
+QSize BackgroundPictureSize(const IniFile &list, int picture) {
     const QString size = list.value(QStringLiteral("bg"), QString::number(picture));
     if (size.size() < 3 || !size[0].isDigit() || !size[2].isDigit())
         return {0, 0};
@@ -74,8 +68,7 @@ QSize BackgroundPictureSize(const IniFile &list, int picture)
 }
 
 QImage DrawRoomBackground(const RoomBackground &background, const IniFile &list,
-                          std::optional<int> selectedPlace)
-{
+                          std::optional<int> selectedPlace) {
     QImage picture(kBackgroundPictureWidth, kBackgroundPictureHeight, QImage::Format_RGB32);
     picture.fill(Qt::black);
     QPainter painter(&picture);

@@ -13,8 +13,7 @@
 
 namespace qv2 {
 
-void editComingGuards(EditorState &state, Services &services)
-{
+void editComingGuards(EditorState &state, Services &services) {
     if (!state.levelOpen)
         return;
     const QStringList names = SplitCommaText(state.texts.text(QStringLiteral("dincomingdesc")));

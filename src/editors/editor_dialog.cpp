@@ -13,17 +13,16 @@
 
 namespace qv2 {
 
-EditorDialog::EditorDialog(const char *formName, const char *title, QSize clientSize, QWidget *parent)
-    : QDialog(parent), m_clientSize(clientSize)
-{
+EditorDialog::EditorDialog(const char *formName, const char *title, QSize clientSize,
+                           QWidget *parent)
+    : QDialog(parent), m_clientSize(clientSize) {
     setObjectName(QString::fromLatin1(formName));
     setWindowTitle(QString::fromUtf8(title));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
 }
 
-void EditorDialog::setBody(QLayout *body, QWidget *first)
-{
+void EditorDialog::setBody(QLayout *body, QWidget *first) {
     m_first = first;
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("Button1"));
@@ -44,16 +43,14 @@ void EditorDialog::setBody(QLayout *body, QWidget *first)
     fitToContents();
 }
 
-void EditorDialog::applyFrameTexts(const LanguageFile &language, const QString &section)
-{
+void EditorDialog::applyFrameTexts(const LanguageFile &language, const QString &section) {
     setWindowTitle(language.text(section, QStringLiteral("title")));
     m_ok->setText(language.text(section, QStringLiteral("ok")));
     m_cancel->setText(language.text(section, QStringLiteral("cancel")));
     fitToContents();
 }
 
-void EditorDialog::fitToContents()
-{
+void EditorDialog::fitToContents() {
     // Until the dialog is first shown, a new caption does not reach the sizes that the layouts
     // above it keep: they are renewed here.
     for (QWidget *widget : findChildren<QWidget *>())
@@ -64,8 +61,7 @@ void EditorDialog::fitToContents()
     setFixedSize(layout()->totalSizeHint().expandedTo(m_clientSize));
 }
 
-void EditorDialog::showEvent(QShowEvent *event)
-{
+void EditorDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     // The window gives the focus back to this field when it becomes active; a focus that comes
     // that way selects nothing by itself.
@@ -76,23 +72,20 @@ void EditorDialog::showEvent(QShowEvent *event)
         spinner->selectAll();
 }
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const char *text)
-{
+QLabel *MakeLabel(QWidget *parent, const char *name, const char *text) {
     auto *label = new QLabel(QString::fromUtf8(text), parent);
     label->setObjectName(QString::fromLatin1(name));
     return label;
 }
 
-ExitLineEdit *MakeNumberEdit(QWidget *parent, const char *name, int width)
-{
+ExitLineEdit *MakeNumberEdit(QWidget *parent, const char *name, int width) {
     auto *edit = new ExitLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFixedWidth(width);
     return edit;
 }
 
-QSpinBox *MakeSpinner(QWidget *parent, const char *name, int maximum)
-{
+QSpinBox *MakeSpinner(QWidget *parent, const char *name, int maximum) {
     auto *spinner = new QSpinBox(parent);
     spinner->setObjectName(QString::fromLatin1(name));
     spinner->setRange(0, maximum);
@@ -103,8 +96,7 @@ QSpinBox *MakeSpinner(QWidget *parent, const char *name, int maximum)
     return spinner;
 }
 
-QComboBox *MakeChoiceList(QWidget *parent, const char *name, const char *items)
-{
+QComboBox *MakeChoiceList(QWidget *parent, const char *name, const char *items) {
     auto *list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
     // The items come from the language file: the list is as wide as its longest one.
@@ -113,8 +105,7 @@ QComboBox *MakeChoiceList(QWidget *parent, const char *name, const char *items)
     return list;
 }
 
-void SetChoices(QComboBox &list, const QStringList &items)
-{
+void SetChoices(QComboBox &list, const QStringList &items) {
     list.clear();
     list.addItems(items);
 }

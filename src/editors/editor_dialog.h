@@ -21,10 +21,10 @@ class ExitLineEdit;
 // the texts need more room. Return confirms, Esc cancels.
 class EditorDialog : public QDialog, public TextTarget {
     Q_OBJECT
-public:
+  public:
     EditorDialog(const char *formName, const char *title, QSize clientSize, QWidget *parent);
 
-protected:
+  protected:
     // Puts the body above the buttons, which come last in the Tab order. `first` takes the focus,
     // its text selected, every time the dialog opens.
     void setBody(QLayout *body, QWidget *first);
@@ -32,7 +32,7 @@ protected:
     void applyFrameTexts(const LanguageFile &language, const QString &section);
     void showEvent(QShowEvent *event) override;
 
-private:
+  private:
     void fitToContents();
 
     QSize m_clientSize;

@@ -15,7 +15,8 @@ namespace qv2 {
 
 namespace {
 
-// The nine fields of a record in their Tab order; number fields and choice lists are numbered apart.
+// The nine fields of a record in their Tab order; number fields and choice lists are numbered
+// apart.
 struct FieldEntry {
     const char *label;
     const char *control;
@@ -47,14 +48,12 @@ const FieldEntry kFields[] = {
 };
 constexpr int kRevivalChoice = 3;
 
-int fieldValue(const std::uint8_t *record, const FieldEntry &entry)
-{
+int fieldValue(const std::uint8_t *record, const FieldEntry &entry) {
     const int low = record[entry.byte];
     return entry.maximum > 255 ? low | record[entry.byte + 1] << 8 : low;
 }
 
-void setFieldValue(std::uint8_t *record, const FieldEntry &entry, int value)
-{
+void setFieldValue(std::uint8_t *record, const FieldEntry &entry, int value) {
     record[entry.byte] = static_cast<std::uint8_t>(value & 0xFF);
     if (entry.maximum > 255)
         record[entry.byte + 1] = static_cast<std::uint8_t>(value >> 8);
@@ -64,8 +63,8 @@ constexpr int kLeftColumnRows = 5;
 
 } // namespace
 
-EnemyDialog::EnemyDialog(QWidget *parent) : WorkingCopyDialog("TForm8", "Ellenségek", QSize(373, 303), parent)
-{
+EnemyDialog::EnemyDialog(QWidget *parent)
+    : WorkingCopyDialog("TForm8", "Ellenségek", QSize(373, 303), parent) {
     m_countLabel = MakeLabel(this, "Label1", "Ellenségek száma:");
     m_count = MakeSpinner(this, "UpDown1", kMaxEnemies);
     m_recordLabel = MakeLabel(this, "Label2", "Ellenség sorszáma:");
@@ -103,7 +102,8 @@ EnemyDialog::EnemyDialog(QWidget *parent) : WorkingCopyDialog("TForm8", "Ellens�
         const int column = i < kLeftColumnRows ? 0 : 3;
         fields->addWidget(m_labels[i], row, column);
         // Lists fill their column; number fields keep their width.
-        fields->addWidget(control, row, column + 1, entry.itemsKey ? Qt::Alignment() : Qt::AlignLeft);
+        fields->addWidget(control, row, column + 1,
+                          entry.itemsKey ? Qt::Alignment() : Qt::AlignLeft);
     }
 
     auto *body = new QVBoxLayout;
@@ -116,8 +116,7 @@ EnemyDialog::EnemyDialog(QWidget *parent) : WorkingCopyDialog("TForm8", "Ellens�
     connect(m_record, &QSpinBox::valueChanged, this, &EnemyDialog::showRecord);
 }
 
-void EnemyDialog::applyTexts(const LanguageFile &language)
-{
+void EnemyDialog::applyTexts(const LanguageFile &language) {
     const QString section = QStringLiteral("guards");
     m_countLabel->setText(language.text(section, QStringLiteral("number")));
     m_recordLabel->setText(language.text(section, QStringLiteral("index")));
@@ -126,13 +125,13 @@ void EnemyDialog::applyTexts(const LanguageFile &language)
         const FieldEntry &entry = kFields[i];
         m_labels[i]->setText(language.text(section, QString::fromLatin1(entry.key)));
         if (entry.itemsKey)
-            SetChoices(*m_choices[choices++], language.list(section, QString::fromLatin1(entry.itemsKey)));
+            SetChoices(*m_choices[choices++],
+                       language.list(section, QString::fromLatin1(entry.itemsKey)));
     }
     applyFrameTexts(language, section);
 }
 
-void EnemyDialog::fill(const EnemyBlock &block, const NumberInput &input)
-{
+void EnemyDialog::fill(const EnemyBlock &block, const NumberInput &input) {
     m_block = block;
     beginEditing(input);
     {
@@ -142,8 +141,7 @@ void EnemyDialog::fill(const EnemyBlock &block, const NumberInput &input)
     showRecord(0);
 }
 
-void EnemyDialog::showRecord(int record)
-{
+void EnemyDialog::showRecord(int record) {
     storePendingEdit();
     m_shown = record;
     {
@@ -155,14 +153,14 @@ void EnemyDialog::showRecord(int record)
     for (const FieldEntry &entry : kFields) {
         const int value = fieldValue(shownRecord(), entry);
         if (entry.itemsKey)
-            m_choices[choices++]->setCurrentIndex(ChoiceIndex(entry.codes, static_cast<std::uint8_t>(value), entry.otherwise));
+            m_choices[choices++]->setCurrentIndex(
+                ChoiceIndex(entry.codes, static_cast<std::uint8_t>(value), entry.otherwise));
         else
             m_numbers[numbers++]->setText(QString::number(value));
     }
 }
 
-void EnemyDialog::store()
-{
+void EnemyDialog::store() {
     int numbers = 0;
     int choices = 0;
     for (const FieldEntry &entry : kFields) {
@@ -182,12 +180,12 @@ void EnemyDialog::store()
         record[EnemyRevivalPair] = record[EnemyRevival] == 0xFF ? 0xFF : 0x00;
 }
 
-void editEnemies(EditorState &state, Services &services, EnemyDialog &dialog)
-{
+void editEnemies(EditorState &state, Services &services, EnemyDialog &dialog) {
     if (!state.levelOpen)
         return;
     const std::size_t offset = EnemyCountAt(state.room);
-    dialog.fill(CopyLevelBytes<kEnemyBlockSize>(state.level, offset), NumberInput{state.texts, services.modals});
+    dialog.fill(CopyLevelBytes<kEnemyBlockSize>(state.level, offset),
+                NumberInput{state.texts, services.modals});
     if (!services.modals.run(dialog))
         return;
     WriteLevelBytes(state.level, offset, dialog.block());

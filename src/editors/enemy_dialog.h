@@ -20,7 +20,7 @@ using EnemyBlock = std::array<std::uint8_t, kEnemyBlockSize>;
 // the count says. Works on a copy of the room's block.
 class EnemyDialog : public WorkingCopyDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kNumberFields = 5;
     static constexpr int kChoiceFields = 4;
 
@@ -31,7 +31,7 @@ public:
     void fill(const EnemyBlock &block, const NumberInput &input);
     const EnemyBlock &block() const { return m_block; }
 
-private:
+  private:
     void showRecord(int record);
     // Reads all nine controls into the shown record. A refused number keeps its byte; a list
     // without a selection stores nothing.

@@ -20,8 +20,7 @@ const char *const kBuiltInFlags =
     "\"nyomó/átforduló padló?\",\"nyomó/átforduló padló?\",láva/kő?,\"Futó ellenség\","
     "\"Ugró ellenség\",\"Leeső ellenség\",Varázsital";
 
-void setFlagItems(QListWidget &list, const QStringList &captions)
-{
+void setFlagItems(QListWidget &list, const QStringList &captions) {
     list.clear();
     for (const QString &caption : captions) {
         auto *item = new QListWidgetItem(caption, &list);
@@ -32,23 +31,25 @@ void setFlagItems(QListWidget &list, const QStringList &captions)
 
 } // namespace
 
-LevelTypeDialog::LevelTypeDialog(QWidget *parent) : EditorDialog("TForm9", "Szintfajta", QSize(345, 385), parent)
-{
+LevelTypeDialog::LevelTypeDialog(QWidget *parent)
+    : EditorDialog("TForm9", "Szintfajta", QSize(345, 385), parent) {
     m_typeLabel = MakeLabel(this, "Label1", "Szintfajta:");
-    m_type = MakeChoiceList(this, "ComboBox1",
-                            "\"1: sziget (KALDOR.DAT)\",\"2: templom (VORNIS.DAT)\",\"3: barlang (THUBALS.DAT)\","
-                            "\"4: romos vár (OSMEK.DAT)\",\"5: háztetők (PELVARTH.DAT)\","
-                            "\"6: újra Zendriában/Morvash szintje (ZUREN.DAT)\"");
+    m_type = MakeChoiceList(
+        this, "ComboBox1",
+        "\"1: sziget (KALDOR.DAT)\",\"2: templom (VORNIS.DAT)\",\"3: barlang (THUBALS.DAT)\","
+        "\"4: romos vár (OSMEK.DAT)\",\"5: háztetők (PELVARTH.DAT)\","
+        "\"6: újra Zendriában/Morvash szintje (ZUREN.DAT)\"");
     m_numberLabel = MakeLabel(this, "Label2", "Szint sorszáma:");
     m_number = MakeNumberEdit(this, "Edit1");
     m_flags = new QListWidget(this);
     m_flags->setObjectName(QStringLiteral("CheckListBox1"));
     setFlagItems(*m_flags, SplitCommaText(QString::fromUtf8(kBuiltInFlags)));
     m_graphicsLabel = MakeLabel(this, "Label3", "Ellenségek fajtája:");
-    m_graphics = MakeChoiceList(this, "ComboBox2",
-                                "\"0: Ellenség (MOLTA.DAT)\",\"2: Csontváz (GRIVENDA.DAT)\","
-                                "\"5: Szellem és kígyó (FESK.DAT)\",\"7: Madárellenség és kisember (NOLU.DAT)\","
-                                "\"255: Nincs\"");
+    m_graphics = MakeChoiceList(
+        this, "ComboBox2",
+        "\"0: Ellenség (MOLTA.DAT)\",\"2: Csontváz (GRIVENDA.DAT)\","
+        "\"5: Szellem és kígyó (FESK.DAT)\",\"7: Madárellenség és kisember (NOLU.DAT)\","
+        "\"255: Nincs\"");
 
     auto *form = new QFormLayout;
     form->addRow(m_typeLabel, m_type);
@@ -58,8 +59,7 @@ LevelTypeDialog::LevelTypeDialog(QWidget *parent) : EditorDialog("TForm9", "Szin
     setBody(form, m_type);
 }
 
-void LevelTypeDialog::applyTexts(const LanguageFile &language)
-{
+void LevelTypeDialog::applyTexts(const LanguageFile &language) {
     const QString section = QStringLiteral("kind");
     m_typeLabel->setText(language.text(section, QStringLiteral("kind")));
     SetChoices(*m_type, language.list(section, QStringLiteral("kinds")));
@@ -70,17 +70,18 @@ void LevelTypeDialog::applyTexts(const LanguageFile &language)
     applyFrameTexts(language, section);
 }
 
-void editLevelType(EditorState &state, Services &services, LevelTypeDialog &dialog)
-{
+void editLevelType(EditorState &state, Services &services, LevelTypeDialog &dialog) {
     if (!state.levelOpen)
         return;
     LevelStore &level = state.level;
     dialog.m_type->setCurrentIndex(ChoiceIndex(kLevelTypeCodes, level.byte(kLevelTypeOffset)));
     dialog.m_number->setText(QString::number(level.byte(kLevelNumberOffset)));
     for (int i = 0; i < kLevelFlagCount && i < dialog.m_flags->count(); ++i)
-        dialog.m_flags->item(i)->setCheckState(level.word(LevelFlagAt(i)) != 0 ? Qt::Checked : Qt::Unchecked);
+        dialog.m_flags->item(i)->setCheckState(level.word(LevelFlagAt(i)) != 0 ? Qt::Checked
+                                                                               : Qt::Unchecked);
     // A byte that no item stands for shows no item rather than what an earlier opening left.
-    dialog.m_graphics->setCurrentIndex(ChoiceIndex(kEnemyGraphicsCodes, level.byte(kEnemyGraphicsOffset)));
+    dialog.m_graphics->setCurrentIndex(
+        ChoiceIndex(kEnemyGraphicsCodes, level.byte(kEnemyGraphicsOffset)));
     if (!services.modals.run(dialog))
         return;
 
@@ -88,7 +89,8 @@ void editLevelType(EditorState &state, Services &services, LevelTypeDialog &dial
         level.setByte(kLevelTypeOffset, *type);
     const NumberInput input{state.texts, services.modals};
     level.setByte(kLevelNumberOffset,
-                  static_cast<std::uint8_t>(input.read(dialog.m_number->text(), 0, 255, level.byte(kLevelNumberOffset),
+                  static_cast<std::uint8_t>(input.read(dialog.m_number->text(), 0, 255,
+                                                       level.byte(kLevelNumberOffset),
                                                        QString::fromUtf8("Szint sorszáma: "))));
     for (int i = 0; i < kLevelFlagCount && i < dialog.m_flags->count(); ++i)
         level.setWord(LevelFlagAt(i), dialog.m_flags->item(i)->checkState() == Qt::Checked ? 1 : 0);

@@ -14,11 +14,11 @@ namespace qv2 {
 // graphics set.
 class LevelTypeDialog : public EditorDialog {
     Q_OBJECT
-public:
+  public:
     explicit LevelTypeDialog(QWidget *parent = nullptr);
     void applyTexts(const LanguageFile &language) override;
 
-private:
+  private:
     friend void editLevelType(EditorState &, Services &, LevelTypeDialog &);
 
     QLabel *m_typeLabel;

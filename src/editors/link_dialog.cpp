@@ -21,8 +21,8 @@ struct FieldEntry {
 };
 
 const FieldEntry kFields[kLinkEntrySize] = {
-    {"Label1", "Edit1", "Pálya", "room"},  {"Label2", "Edit2", "Hely", "tile"},
-    {"Label3", "Edit3", "?", "unknown"},   {"Label4", "Edit4", "<-", "left"},
+    {"Label1", "Edit1", "Pálya", "room"}, {"Label2", "Edit2", "Hely", "tile"},
+    {"Label3", "Edit3", "?", "unknown"},  {"Label4", "Edit4", "<-", "left"},
     {"Label5", "Edit5", "->", "right"},
 };
 
@@ -31,8 +31,8 @@ constexpr int kFieldWidth = 38;
 
 } // namespace
 
-LinkDialog::LinkDialog(QWidget *parent) : WorkingCopyDialog("TForm6", "Linkek szerkesztése", QSize(217, 147), parent)
-{
+LinkDialog::LinkDialog(QWidget *parent)
+    : WorkingCopyDialog("TForm6", "Linkek szerkesztése", QSize(217, 147), parent) {
     m_entry = MakeSpinner(this, "UpDown1", kLinkEntryCount - 1);
     m_back = new QPushButton(QStringLiteral("<-"), this);
     m_back->setObjectName(QStringLiteral("Button3"));
@@ -63,8 +63,7 @@ LinkDialog::LinkDialog(QWidget *parent) : WorkingCopyDialog("TForm6", "Linkek sz
     connect(m_next, &QPushButton::clicked, this, [this] { showEntry(byteOf(NextByte)); });
 }
 
-void LinkDialog::applyTexts(const LanguageFile &language)
-{
+void LinkDialog::applyTexts(const LanguageFile &language) {
     const QString section = QStringLiteral("link");
     for (int field = 0; field < kLinkEntrySize; ++field)
         m_labels[field]->setText(language.text(section, QString::fromLatin1(kFields[field].key)));
@@ -73,15 +72,13 @@ void LinkDialog::applyTexts(const LanguageFile &language)
     applyFrameTexts(language, section);
 }
 
-void LinkDialog::fill(const LinkTable &table, int entry, const NumberInput &input)
-{
+void LinkDialog::fill(const LinkTable &table, int entry, const NumberInput &input) {
     m_table = table;
     beginEditing(input);
     showEntry(entry);
 }
 
-void LinkDialog::showEntry(int entry)
-{
+void LinkDialog::showEntry(int entry) {
     storePendingEdit();
     m_shown = entry;
     {
@@ -92,8 +89,7 @@ void LinkDialog::showEntry(int entry)
         m_fields[field]->setText(QString::number(byteOf(field)));
 }
 
-void LinkDialog::store()
-{
+void LinkDialog::store() {
     for (int field = 0; field < kLinkEntrySize; ++field) {
         std::uint8_t &byte = byteOf(field);
         byte = static_cast<std::uint8_t>(
@@ -102,12 +98,14 @@ void LinkDialog::store()
     showEntry(m_shown);
 }
 
-void editLinks(EditorState &state, Services &services, LinkDialog &dialog)
-{
+void editLinks(EditorState &state, Services &services, LinkDialog &dialog) {
     if (!state.levelOpen)
         return;
     const int kind = state.level.byte(TileKindAt(state.room, state.row, state.column));
-    const int entry = IsLinkPlate(kind) ? state.level.byte(TileAttributeAt(state.room, state.row, state.column, 0)) : 0;
+    const int entry =
+        IsLinkPlate(kind)
+            ? state.level.byte(TileAttributeAt(state.room, state.row, state.column, 0))
+            : 0;
     dialog.fill(CopyLevelBytes<kLinkTableSize>(state.level, kLinkTableOffset), entry,
                 NumberInput{state.texts, services.modals});
     if (!services.modals.run(dialog))

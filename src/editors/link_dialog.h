@@ -19,7 +19,7 @@ using LinkTable = std::array<std::uint8_t, kLinkTableSize>;
 // "->" buttons follow. Works on a copy of the whole table.
 class LinkDialog : public WorkingCopyDialog {
     Q_OBJECT
-public:
+  public:
     explicit LinkDialog(QWidget *parent = nullptr);
     void applyTexts(const LanguageFile &language) override;
 
@@ -27,12 +27,14 @@ public:
     void fill(const LinkTable &table, int entry, const NumberInput &input);
     const LinkTable &table() const { return m_table; }
 
-private:
+  private:
     void showEntry(int entry);
     // Stores the five boxes into the shown entry, then shows the entry again, so that a refused
     // text gives way to the stored byte at once.
     void store() override;
-    std::uint8_t &byteOf(int field) { return m_table[static_cast<std::size_t>(m_shown * kLinkEntrySize + field)]; }
+    std::uint8_t &byteOf(int field) {
+        return m_table[static_cast<std::size_t>(m_shown * kLinkEntrySize + field)];
+    }
 
     LinkTable m_table{};
     int m_shown = 0;

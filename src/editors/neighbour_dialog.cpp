@@ -30,8 +30,7 @@ const SideEntry kSides[4] = {
 } // namespace
 
 NeighbourDialog::NeighbourDialog(QWidget *parent)
-    : EditorDialog("TForm4", "Szomszédos pályák", QSize(217, 177), parent)
-{
+    : EditorDialog("TForm4", "Szomszédos pályák", QSize(217, 177), parent) {
     auto *cross = new QGridLayout;
     for (int side = 0; side < 4; ++side) {
         const SideEntry &entry = kSides[side];
@@ -50,20 +49,19 @@ NeighbourDialog::NeighbourDialog(QWidget *parent)
     setBody(cross, m_fields[SideLeft]);
 }
 
-void NeighbourDialog::applyTexts(const LanguageFile &language)
-{
+void NeighbourDialog::applyTexts(const LanguageFile &language) {
     const QString section = QStringLiteral("neighbor");
     for (int side = 0; side < 4; ++side)
         m_labels[side]->setText(language.text(section, QString::fromLatin1(kSides[side].key)));
     applyFrameTexts(language, section);
 }
 
-void editNeighbours(EditorState &state, Services &services, NeighbourDialog &dialog)
-{
+void editNeighbours(EditorState &state, Services &services, NeighbourDialog &dialog) {
     if (!state.levelOpen)
         return;
     for (int side = 0; side < 4; ++side)
-        dialog.m_fields[side]->setText(QString::number(state.level.byte(NeighbourAt(state.room, side))));
+        dialog.m_fields[side]->setText(
+            QString::number(state.level.byte(NeighbourAt(state.room, side))));
     dialog.m_room->setText(QString::number(state.room));
     if (!services.modals.run(dialog))
         return;
@@ -71,8 +69,9 @@ void editNeighbours(EditorState &state, Services &services, NeighbourDialog &dia
     const NumberInput input{state.texts, services.modals};
     for (int side = 0; side < 4; ++side) {
         const std::size_t offset = NeighbourAt(state.room, side);
-        const int value = input.read(dialog.m_fields[side]->text(), 0, kRoomCount, state.level.byte(offset),
-                                     state.texts.text(QString::fromLatin1(kSides[side].key)));
+        const int value =
+            input.read(dialog.m_fields[side]->text(), 0, kRoomCount, state.level.byte(offset),
+                       state.texts.text(QString::fromLatin1(kSides[side].key)));
         state.level.setByte(offset, static_cast<std::uint8_t>(value));
     }
     services.refreshRoom();

@@ -13,14 +13,14 @@ namespace qv2 {
 // The rooms reached by leaving the current room on each side, laid out as a cross around it.
 class NeighbourDialog : public EditorDialog {
     Q_OBJECT
-public:
+  public:
     explicit NeighbourDialog(QWidget *parent = nullptr);
     void applyTexts(const LanguageFile &language) override;
 
-private:
+  private:
     friend void editNeighbours(EditorState &, Services &, NeighbourDialog &);
 
-    std::array<QLabel *, 4> m_labels{};   // left, right, up, down
+    std::array<QLabel *, 4> m_labels{};    // left, right, up, down
     std::array<QLineEdit *, 4> m_fields{}; // Edit1..Edit4 in the same order
     QLabel *m_room;                        // Panel1
 };

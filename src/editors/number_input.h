@@ -12,8 +12,7 @@ struct NumberInput {
     const MessageTexts &texts;
     Modals &modals;
 
-    int read(const QString &text, int lo, int hi, int fallback, const QString &label) const
-    {
+    int read(const QString &text, int lo, int hi, int fallback, const QString &label) const {
         return ReadNumberInRange(text, lo, hi, fallback, label, texts, modals);
     }
 };

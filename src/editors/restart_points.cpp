@@ -7,8 +7,7 @@
 
 namespace qv2 {
 
-void editRestartPoints(EditorState &state, Services &services)
-{
+void editRestartPoints(EditorState &state, Services &services) {
     if (!state.levelOpen)
         return;
     const QStringList names = SplitCommaText(state.texts.text(QStringLiteral("dinrestartdesc")));

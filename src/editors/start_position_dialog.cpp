@@ -12,8 +12,7 @@
 namespace qv2 {
 
 StartPositionDialog::StartPositionDialog(QWidget *parent)
-    : EditorDialog("TForm3", "Kezdőhely", QSize(185, 137), parent)
-{
+    : EditorDialog("TForm3", "Kezdőhely", QSize(185, 137), parent) {
     m_roomLabel = MakeLabel(this, "Label1", "Pálya:");
     m_room = MakeNumberEdit(this, "Edit1");
     m_tileLabel = MakeLabel(this, "Label2", "Hely:");
@@ -28,8 +27,7 @@ StartPositionDialog::StartPositionDialog(QWidget *parent)
     setBody(form, m_room);
 }
 
-void StartPositionDialog::applyTexts(const LanguageFile &language)
-{
+void StartPositionDialog::applyTexts(const LanguageFile &language) {
     const QString section = QStringLiteral("start");
     m_roomLabel->setText(language.text(section, QStringLiteral("room")));
     m_tileLabel->setText(language.text(section, QStringLiteral("tile")));
@@ -38,20 +36,21 @@ void StartPositionDialog::applyTexts(const LanguageFile &language)
     applyFrameTexts(language, section);
 }
 
-void editStartPosition(EditorState &state, Services &services, StartPositionDialog &dialog)
-{
+void editStartPosition(EditorState &state, Services &services, StartPositionDialog &dialog) {
     if (!state.levelOpen)
         return;
     LevelStore &level = state.level;
     dialog.m_room->setText(QString::number(level.byte(kStartRoomOffset)));
     dialog.m_tile->setText(QString::number(level.byte(kStartTileOffset)));
     // Any nonzero byte faces left.
-    dialog.m_direction->setCurrentIndex(ChoiceIndex(kDirectionCodes, level.byte(kStartDirectionOffset), 1));
+    dialog.m_direction->setCurrentIndex(
+        ChoiceIndex(kDirectionCodes, level.byte(kStartDirectionOffset), 1));
     if (!services.modals.run(dialog))
         return;
 
     const NumberInput input{state.texts, services.modals};
-    const int room = input.read(dialog.m_room->text(), 1, kRoomCount, 0, state.texts.text(QStringLiteral("room")));
+    const int room = input.read(dialog.m_room->text(), 1, kRoomCount, 0,
+                                state.texts.text(QStringLiteral("room")));
     if (room != 0)
         level.setByte(kStartRoomOffset, static_cast<std::uint8_t>(room));
     const int tile = input.read(dialog.m_tile->text(), 0, kTilesPerRoom - 1, -1,

@@ -12,11 +12,11 @@ namespace qv2 {
 // Where the player's character starts the level: room, tile place and facing.
 class StartPositionDialog : public EditorDialog {
     Q_OBJECT
-public:
+  public:
     explicit StartPositionDialog(QWidget *parent = nullptr);
     void applyTexts(const LanguageFile &language) override;
 
-private:
+  private:
     friend void editStartPosition(EditorState &, Services &, StartPositionDialog &);
 
     QLabel *m_roomLabel;

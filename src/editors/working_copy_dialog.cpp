@@ -4,32 +4,27 @@
 
 namespace qv2 {
 
-void WorkingCopyDialog::beginEditing(const NumberInput &input)
-{
+void WorkingCopyDialog::beginEditing(const NumberInput &input) {
     m_input.emplace(input);
     m_pending = false;
 }
 
-void WorkingCopyDialog::watchField(ExitLineEdit &field)
-{
+void WorkingCopyDialog::watchField(ExitLineEdit &field) {
     connect(&field, &QLineEdit::textEdited, this, [this] { m_pending = true; });
     connect(&field, &ExitLineEdit::exited, this, &WorkingCopyDialog::storeFields);
 }
 
-void WorkingCopyDialog::storeFields()
-{
+void WorkingCopyDialog::storeFields() {
     m_pending = false;
     store();
 }
 
-void WorkingCopyDialog::storePendingEdit()
-{
+void WorkingCopyDialog::storePendingEdit() {
     if (m_pending)
         storeFields();
 }
 
-void WorkingCopyDialog::accept()
-{
+void WorkingCopyDialog::accept() {
     storePendingEdit();
     EditorDialog::accept();
 }

@@ -14,11 +14,11 @@ class ExitLineEdit;
 // shows other values and when Return confirms the dialog without leaving the field.
 class WorkingCopyDialog : public EditorDialog {
     Q_OBJECT
-public:
+  public:
     using EditorDialog::EditorDialog;
     void accept() override;
 
-protected:
+  protected:
     // Starts an opening: typed numbers go through `input` until the next opening.
     void beginEditing(const NumberInput &input);
     const NumberInput &input() const { return *m_input; }
@@ -28,7 +28,7 @@ protected:
     void storeFields();
     void storePendingEdit();
 
-private:
+  private:
     virtual void store() = 0;
 
     std::optional<NumberInput> m_input;

@@ -4,8 +4,7 @@
 
 namespace qv2 {
 
-OverviewMap BuildOverviewMap(const LevelStore &level)
-{
+OverviewMap BuildOverviewMap(const LevelStore &level) {
     OverviewMap map{};
     map[kOverviewCentre][kOverviewCentre] = level.byte(kStartRoomOffset);
     struct Step {

@@ -4,8 +4,7 @@
 
 namespace qv2 {
 
-QImage DrawOverview(const OverviewMap &map)
-{
+QImage DrawOverview(const OverviewMap &map) {
     QImage picture(kOverviewCells * kOverviewCellWidth, kOverviewCells * kOverviewCellHeight,
                    QImage::Format_RGB32);
     picture.fill(Qt::white);

@@ -11,8 +11,7 @@
 
 namespace qv2 {
 
-OverviewWindow::OverviewWindow(QWidget *parent) : QDialog(parent)
-{
+OverviewWindow::OverviewWindow(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("A szint egyben"));
     setSizeGripEnabled(true);
@@ -32,13 +31,11 @@ OverviewWindow::OverviewWindow(QWidget *parent) : QDialog(parent)
     resize(402, 307);
 }
 
-void OverviewWindow::applyTexts(const LanguageFile &language)
-{
+void OverviewWindow::applyTexts(const LanguageFile &language) {
     setWindowTitle(language.text(QStringLiteral("all"), QStringLiteral("title")));
 }
 
-void OverviewWindow::showEvent(QShowEvent *event)
-{
+void OverviewWindow::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     // The map grows from the start room in the middle of the picture, so that part shows first.
     const QWidget *viewport = m_scrollBox->viewport();
@@ -47,8 +44,7 @@ void OverviewWindow::showEvent(QShowEvent *event)
                                viewport->width() / 2, viewport->height() / 2);
 }
 
-void OverviewWindow::showPicture(const QImage &picture, Modals &modals)
-{
+void OverviewWindow::showPicture(const QImage &picture, Modals &modals) {
     m_paintBox->setPixmap(QPixmap::fromImage(picture));
     // The arrow keys scroll the map straight away.
     m_scrollBox->setFocus();
@@ -56,8 +52,7 @@ void OverviewWindow::showPicture(const QImage &picture, Modals &modals)
     m_paintBox->clear();
 }
 
-void showLevelOverview(EditorState &state, Services &services, OverviewWindow &window)
-{
+void showLevelOverview(EditorState &state, Services &services, OverviewWindow &window) {
     if (!state.levelOpen)
         return;
     window.showPicture(DrawOverview(BuildOverviewMap(state.level)), services.modals);

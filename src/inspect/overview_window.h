@@ -14,7 +14,7 @@ namespace qv2 {
 // One for the program's life; the picture lives only while the window is shown.
 class OverviewWindow : public QDialog, public TextTarget {
     Q_OBJECT
-public:
+  public:
     explicit OverviewWindow(QWidget *parent = nullptr);
 
     void applyTexts(const LanguageFile &language) override;
@@ -22,10 +22,10 @@ public:
     // Shows the picture until the user closes the window, then drops it.
     void showPicture(const QImage &picture, Modals &modals);
 
-protected:
+  protected:
     void showEvent(QShowEvent *event) override;
 
-private:
+  private:
     QScrollArea *m_scrollBox;
     QLabel *m_paintBox;
 };

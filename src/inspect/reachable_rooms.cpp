@@ -8,12 +8,13 @@ namespace qv2 {
 
 namespace {
 
-bool IsRoom(int number) { return number >= 1 && number <= kRoomCount; }
+bool IsRoom(int number) {
+    return number >= 1 && number <= kRoomCount;
+}
 
 } // namespace
 
-std::vector<int> ReachableRooms(const LevelStore &level)
-{
+std::vector<int> ReachableRooms(const LevelStore &level) {
     std::array<bool, kRoomCount + 1> marked{};
     std::vector<int> waiting;
     const int start = level.byte(kStartRoomOffset);

@@ -20,8 +20,7 @@ struct Cursor {
 };
 
 // Hexadecimal digits of either case, 32 bits at most; anything else, or nothing, is no number.
-std::optional<std::int64_t> ParseHex(const Bytes &script, std::size_t begin, std::size_t end)
-{
+std::optional<std::int64_t> ParseHex(const Bytes &script, std::size_t begin, std::size_t end) {
     if (begin == end)
         return std::nullopt;
     std::int64_t value = 0;
@@ -42,15 +41,12 @@ std::optional<std::int64_t> ParseHex(const Bytes &script, std::size_t begin, std
 
 // Runs the script over the tiles one by one; the message key lives across tiles and rules.
 class ScriptRunner {
-public:
+  public:
     ScriptRunner(const LevelStore &level, const Bytes &script, RuleScriptRun &run)
-        : m_level(level), m_script(script), m_run(run)
-    {
-    }
+        : m_level(level), m_script(script), m_run(run) {}
 
     // Runs the script for one tile; false when the run has to end (a fault or the limit).
-    bool runTile(Cursor tile)
-    {
+    bool runTile(Cursor tile) {
         m_tile = tile;
         resetToTile();
         m_holds = true;
@@ -104,11 +100,10 @@ public:
         return true;
     }
 
-private:
+  private:
     int kindAt(Cursor at) const { return m_level.byte(TileKindAt(at.room, at.row, at.column)); }
 
-    void resetToTile()
-    {
+    void resetToTile() {
         m_cursor = m_tile;
         m_value = kindAt(m_tile);
         m_negate = false;
@@ -116,8 +111,7 @@ private:
 
     // Past a room border the cursor goes into the neighbour on that side, at the far edge of it;
     // without a neighbour it stays where it is and the value becomes outside.
-    void move(Side side)
-    {
+    void move(Side side) {
         Cursor next = m_cursor;
         const bool sideways = side == SideLeft || side == SideRight;
         int &coordinate = sideways ? next.column : next.row;
@@ -140,8 +134,7 @@ private:
 
     // The bytes of the number or key after a command letter: up to the next blank, which is
     // consumed, or up to the end of the script.
-    std::pair<std::size_t, std::size_t> readArgument()
-    {
+    std::pair<std::size_t, std::size_t> readArgument() {
         const std::size_t begin = m_pos;
         while (m_pos < m_script.size() && m_script[m_pos] != ' ')
             ++m_pos;
@@ -151,8 +144,7 @@ private:
         return {begin, end};
     }
 
-    bool test()
-    {
+    bool test() {
         const auto [begin, end] = readArgument();
         const std::optional<std::int64_t> number = ParseHex(m_script, begin, end);
         if (!number)
@@ -163,8 +155,7 @@ private:
     }
 
     // The cursor, the value and negate stay as they are for the next rule.
-    bool endRule()
-    {
+    bool endRule() {
         if (m_holds) {
             m_run.reports.push_back({m_tile.room, m_tile.row * kColumns + m_tile.column, m_key});
             if (m_run.reports.size() == kMaxRuleReports) {
@@ -176,8 +167,7 @@ private:
         return true;
     }
 
-    bool fail(ScriptFault fault, int value)
-    {
+    bool fail(ScriptFault fault, int value) {
         m_run.reports.clear();
         m_run.fault = fault;
         m_run.faultValue = value;
@@ -198,8 +188,7 @@ private:
 
 } // namespace
 
-RuleScriptRun RunRuleScript(const LevelStore &level, const Bytes &script)
-{
+RuleScriptRun RunRuleScript(const LevelStore &level, const Bytes &script) {
     RuleScriptRun run;
     ScriptRunner runner(level, script, run);
     for (const int room : ReachableRooms(level)) {

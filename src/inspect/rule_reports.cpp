@@ -8,21 +8,18 @@ namespace qv2 {
 
 namespace {
 
-QString Text(const MessageTexts &texts, const char *key)
-{
+QString Text(const MessageTexts &texts, const char *key) {
     return texts.text(QString::fromLatin1(key));
 }
 
 } // namespace
 
-QString RuleScriptPath(const QString &programDir)
-{
+QString RuleScriptPath(const QString &programDir) {
     return programDir + QStringLiteral("texts/errors.txt");
 }
 
 ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath,
-                           const MessageTexts &texts)
-{
+                              const MessageTexts &texts) {
     ReportListing listing;
     QFile file(scriptPath);
     QByteArray content;

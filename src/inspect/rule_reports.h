@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-// The rule script's reports as the user sees them, shared by the editor and the command line: the rule script
-// read from a file and the lines of the result list in the language file's words.
+// The rule script's reports as the user sees them, shared by the editor and the command line: the
+// rule script read from a file and the lines of the result list in the language file's words.
 namespace qv2 {
 
 class MessageTexts;
@@ -28,6 +28,6 @@ struct ReportListing {
 QString RuleScriptPath(const QString &programDir);
 
 ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath,
-                           const MessageTexts &texts);
+                              const MessageTexts &texts);
 
 } // namespace qv2

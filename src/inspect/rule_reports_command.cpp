@@ -7,8 +7,7 @@
 
 namespace qv2 {
 
-void showRuleReports(EditorState &state, Services &services)
-{
+void showRuleReports(EditorState &state, Services &services) {
     if (!state.levelOpen)
         return;
     const ReportListing listing =

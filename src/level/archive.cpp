@@ -15,8 +15,7 @@ constexpr std::uint64_t kResourceEntrySize = 11;
 // index offset near 4 GiB plus a table offset cannot wrap around into the image. An image is the
 // whole file in memory (Bytes) or a file read where its fields are (ArchiveFileView).
 template <class Image>
-bool ReadField(const Image &image, std::uint64_t pos, int width, std::uint32_t &value)
-{
+bool ReadField(const Image &image, std::uint64_t pos, int width, std::uint32_t &value) {
     if (pos > image.size() || static_cast<std::uint64_t>(width) > image.size() - pos)
         return false;
     value = 0;
@@ -26,9 +25,7 @@ bool ReadField(const Image &image, std::uint64_t pos, int width, std::uint32_t &
 }
 
 // The checksum byte and the dataSize level bytes behind it lie inside the image.
-template <class Image>
-bool DataInside(const Image &image, const ResourceEntry &entry)
-{
+template <class Image> bool DataInside(const Image &image, const ResourceEntry &entry) {
     const std::uint64_t end = std::uint64_t{entry.dataOffset} + 1 + entry.dataSize;
     return end <= image.size();
 }
@@ -40,9 +37,7 @@ struct TablePlace {
 };
 
 // Walks the master index to the first type with a zero tag and reads its table's count.
-template <class Image>
-TablePlace FindLevelTable(const Image &image)
-{
+template <class Image> TablePlace FindLevelTable(const Image &image) {
     std::uint32_t indexOffset = 0;
     std::uint32_t typeCount = 0;
     if (!ReadField(image, 0, 4, indexOffset) || !ReadField(image, indexOffset, 2, typeCount))
@@ -66,8 +61,7 @@ TablePlace FindLevelTable(const Image &image)
 
 template <class Image>
 bool ReadResourceEntry(const Image &image, const TablePlace &table, std::uint32_t j,
-                       ResourceEntry &entry)
-{
+                       ResourceEntry &entry) {
     const std::uint64_t at = table.position + 2 + kResourceEntrySize * j;
     std::uint32_t id = 0;
     std::uint32_t size = 0;
@@ -81,9 +75,7 @@ bool ReadResourceEntry(const Image &image, const TablePlace &table, std::uint32_
     return true;
 }
 
-template <class Image>
-LocateResult Locate(const Image &image, std::uint16_t id)
-{
+template <class Image> LocateResult Locate(const Image &image, std::uint16_t id) {
     const TablePlace table = FindLevelTable(image);
     if (table.status != ArchiveStatus::Found)
         return {table.status, {}};
@@ -102,8 +94,7 @@ LocateResult Locate(const Image &image, std::uint16_t id)
 
 // The archive's own parts, [begin, end) sorted and merged.
 template <class Image>
-std::vector<std::pair<std::uint64_t, std::uint64_t>> FrameParts(const Image &image)
-{
+std::vector<std::pair<std::uint64_t, std::uint64_t>> FrameParts(const Image &image) {
     std::vector<std::pair<std::uint64_t, std::uint64_t>> parts{{0, 4}};
     std::uint32_t indexOffset = 0;
     std::uint32_t typeCount = 0;
@@ -134,12 +125,15 @@ std::vector<std::pair<std::uint64_t, std::uint64_t>> FrameParts(const Image &ima
 
 } // namespace
 
-LocateResult LocateLevelResource(const Bytes &image, std::uint16_t id) { return Locate(image, id); }
+LocateResult LocateLevelResource(const Bytes &image, std::uint16_t id) {
+    return Locate(image, id);
+}
 
-LocateResult LocateLevelResource(const ArchiveFileView &file, std::uint16_t id) { return Locate(file, id); }
+LocateResult LocateLevelResource(const ArchiveFileView &file, std::uint16_t id) {
+    return Locate(file, id);
+}
 
-LevelTable ReadLevelTable(const Bytes &image)
-{
+LevelTable ReadLevelTable(const Bytes &image) {
     LevelTable result;
     const TablePlace table = FindLevelTable(image);
     result.status = table.status;
@@ -156,12 +150,13 @@ LevelTable ReadLevelTable(const Bytes &image)
     return result;
 }
 
-ArchiveFrame::ArchiveFrame(const Bytes &image) : m_imageSize(image.size()), m_parts(FrameParts(image)) {}
+ArchiveFrame::ArchiveFrame(const Bytes &image)
+    : m_imageSize(image.size()), m_parts(FrameParts(image)) {}
 
-ArchiveFrame::ArchiveFrame(const ArchiveFileView &file) : m_imageSize(file.size()), m_parts(FrameParts(file)) {}
+ArchiveFrame::ArchiveFrame(const ArchiveFileView &file)
+    : m_imageSize(file.size()), m_parts(FrameParts(file)) {}
 
-bool ArchiveFrame::holds(const ResourceEntry &entry) const
-{
+bool ArchiveFrame::holds(const ResourceEntry &entry) const {
     const std::uint64_t begin = entry.dataOffset;
     const std::uint64_t end = begin + 1 + entry.dataSize;
     if (end > m_imageSize)
@@ -172,8 +167,7 @@ bool ArchiveFrame::holds(const ResourceEntry &entry) const
     return after == m_parts.end() || after->first >= end;
 }
 
-ReadStatus ReadLevelResource(const Bytes &image, const ResourceEntry &entry, LevelStore &level)
-{
+ReadStatus ReadLevelResource(const Bytes &image, const ResourceEntry &entry, LevelStore &level) {
     if (!DataInside(image, entry))
         return ReadStatus::Damaged;
     const auto first = image.begin() + static_cast<std::ptrdiff_t>(entry.dataOffset) + 1;
@@ -183,8 +177,7 @@ ReadStatus ReadLevelResource(const Bytes &image, const ResourceEntry &entry, Lev
     return image[entry.dataOffset] == expected ? ReadStatus::ChecksumGood : ReadStatus::ChecksumBad;
 }
 
-WriteStatus WriteLevelResource(Bytes &image, const ResourceEntry &entry, const LevelStore &level)
-{
+WriteStatus WriteLevelResource(Bytes &image, const ResourceEntry &entry, const LevelStore &level) {
     if (!DataInside(image, entry))
         return WriteStatus::Damaged;
     std::uint8_t *slot = image.data() + entry.dataOffset + 1;
@@ -194,8 +187,7 @@ WriteStatus WriteLevelResource(Bytes &image, const ResourceEntry &entry, const L
     return WriteStatus::Written;
 }
 
-std::uint8_t ChecksumByteFor(const std::uint8_t *data, std::size_t size)
-{
+std::uint8_t ChecksumByteFor(const std::uint8_t *data, std::size_t size) {
     std::uint8_t sum = 0;
     for (std::size_t k = 0; k < size; ++k)
         sum = static_cast<std::uint8_t>(sum + data[k]);

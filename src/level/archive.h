@@ -54,13 +54,13 @@ LevelTable ReadLevelTable(const Bytes &image);
 // The archive's own bytes: its header, master index and the tables of every type. A level whose
 // data lies on them is damaged, for writing it would break the archive.
 class ArchiveFrame {
-public:
+  public:
     explicit ArchiveFrame(const Bytes &image);
     explicit ArchiveFrame(const ArchiveFileView &file);
     // Whether the entry's checksum byte and data lie inside the image and clear of the frame.
     bool holds(const ResourceEntry &entry) const;
 
-private:
+  private:
     std::uint64_t m_imageSize = 0;
     std::vector<std::pair<std::uint64_t, std::uint64_t>> m_parts; // [begin, end), sorted, disjoint
 };

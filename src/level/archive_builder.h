@@ -19,12 +19,13 @@ namespace qv2 {
 enum class Checksum { Good, Bad };
 
 class ArchiveBuilder {
-public:
+  public:
     // Appends a type to the master index and returns its number; tag 0 marks the level type.
     int addType(std::uint32_t tag);
     // Appends a resource to the table of `type` and returns its number in that table.
     int addResource(int type, std::uint16_t id, Bytes data, Checksum checksum = Checksum::Good);
-    // Appends a level to the first zero-tag type, adding one at the end of the index if none exists.
+    // Appends a level to the first zero-tag type, adding one at the end of the index if none
+    // exists.
     int addLevel(std::uint16_t id, Bytes data, Checksum checksum = Checksum::Good);
 
     // Ways to break the archive, for tests.
@@ -45,7 +46,7 @@ public:
     // The three bytes every entry carries after its size, to see that they survive a save.
     static constexpr std::uint8_t kFurtherBytes[3] = {0xA1, 0xB2, 0xC3};
 
-private:
+  private:
     struct Resource {
         std::uint16_t id = 0;
         Bytes data;

@@ -7,8 +7,7 @@ namespace qv2 {
 
 namespace {
 
-ArchiveOutcome OutcomeOf(ArchiveStatus status)
-{
+ArchiveOutcome OutcomeOf(ArchiveStatus status) {
     switch (status) {
     case ArchiveStatus::Found:
         return ArchiveOutcome::Done;
@@ -22,8 +21,7 @@ ArchiveOutcome OutcomeOf(ArchiveStatus status)
     return ArchiveOutcome::Damaged;
 }
 
-ArchiveResult ResultOf(const LockedFile &file)
-{
+ArchiveResult ResultOf(const LockedFile &file) {
     switch (file.problem()) {
     case LockedFile::Problem::None:
         return {};
@@ -38,8 +36,7 @@ ArchiveResult ResultOf(const LockedFile &file)
 }
 
 // Reads the whole locked file; the problem, if any, stays with the file.
-Bytes ReadLocked(LockedFile &file)
-{
+Bytes ReadLocked(LockedFile &file) {
     Bytes image;
     if (file.problem() == LockedFile::Problem::None)
         file.readAll(image);
@@ -48,15 +45,13 @@ Bytes ReadLocked(LockedFile &file)
 
 } // namespace
 
-LoadedArchive LoadArchiveImage(const std::string &path, std::chrono::milliseconds lockWait)
-{
+LoadedArchive LoadArchiveImage(const std::string &path, std::chrono::milliseconds lockWait) {
     LockedFile file(path, LockedFile::Mode::Read, lockWait);
     Bytes image = ReadLocked(file);
     return {std::move(image), ResultOf(file)};
 }
 
-ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, LevelStore &level)
-{
+ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, LevelStore &level) {
     const LoadedArchive loaded = LoadArchiveImage(path);
     if (loaded.result.outcome != ArchiveOutcome::Done)
         return loaded.result;
@@ -75,15 +70,13 @@ ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, Le
 }
 
 ArchiveSaver::ArchiveSaver(const std::string &path, std::chrono::milliseconds lockWait)
-    : m_file(path, LockedFile::Mode::Save, lockWait)
-{
+    : m_file(path, LockedFile::Mode::Save, lockWait) {
     if (m_file.problem() == LockedFile::Problem::None && m_file.refreshStatus())
         m_view.emplace(m_file.fd(), static_cast<std::uint64_t>(m_file.status().st_size));
     m_state = ResultOf(m_file);
 }
 
-ArchiveResult ArchiveSaver::locate(std::uint16_t id)
-{
+ArchiveResult ArchiveSaver::locate(std::uint16_t id) {
     if (m_state.outcome != ArchiveOutcome::Done)
         return m_state;
     const LocateResult found = LocateLevelResource(*m_view, id);
@@ -94,8 +87,7 @@ ArchiveResult ArchiveSaver::locate(std::uint16_t id)
     return {OutcomeOf(found.status), {}};
 }
 
-ArchiveResult ArchiveSaver::write(const LevelStore &level)
-{
+ArchiveResult ArchiveSaver::write(const LevelStore &level) {
     if (m_state.outcome != ArchiveOutcome::Done)
         return m_state;
     if (!m_slot)
@@ -104,7 +96,8 @@ ArchiveResult ArchiveSaver::write(const LevelStore &level)
     Bytes slot(std::size_t{1} + m_slot->dataSize);
     if (!m_view->read(m_slot->dataOffset, slot.size(), slot.data()))
         return {ArchiveOutcome::CantRead, m_view->error()};
-    if (WriteLevelResource(slot, ResourceEntry{m_slot->id, 0, m_slot->dataSize}, level) != WriteStatus::Written)
+    if (WriteLevelResource(slot, ResourceEntry{m_slot->id, 0, m_slot->dataSize}, level) !=
+        WriteStatus::Written)
         return {ArchiveOutcome::Damaged, {}};
 
     // Two ways to save, chosen the way trusted text editors choose between copy-and-rename and
@@ -129,8 +122,8 @@ ArchiveResult ArchiveSaver::write(const LevelStore &level)
     return {ArchiveOutcome::Done, {}};
 }
 
-ArchiveResult SaveLevelToArchive(const std::string &path, std::uint16_t id, const LevelStore &level)
-{
+ArchiveResult SaveLevelToArchive(const std::string &path, std::uint16_t id,
+                                 const LevelStore &level) {
     ArchiveSaver saver(path);
     const ArchiveResult found = saver.locate(id);
     if (found.outcome != ArchiveOutcome::Done)

@@ -28,8 +28,7 @@ enum class ArchiveOutcome {
 struct ArchiveResult {
     ArchiveOutcome outcome = ArchiveOutcome::Done;
     std::string systemError;
-    bool opened() const
-    {
+    bool opened() const {
         return outcome == ArchiveOutcome::Done || outcome == ArchiveOutcome::ChecksumBad;
     }
 };
@@ -54,7 +53,7 @@ ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, Le
 //     saver.locate(id);                  // Done when the slot is there
 //     saver.write(level);                // patches the slot and saves
 class ArchiveSaver {
-public:
+  public:
     explicit ArchiveSaver(const std::string &path,
                           std::chrono::milliseconds lockWait = kArchiveLockWait);
 
@@ -65,7 +64,7 @@ public:
     // store leaves the slot's bytes beyond it as they were). On any failure the file is unchanged.
     ArchiveResult write(const LevelStore &level);
 
-private:
+  private:
     LockedFile m_file;
     // The archive is read only where its frame and the slot are: the new file is a copy of the old
     // one made by the system, with the slot written over it.
@@ -76,6 +75,7 @@ private:
 
 // Reads the file, finds the id, patches the level and a fresh checksum byte into the slot and
 // saves it. On any failure the file is not touched.
-ArchiveResult SaveLevelToArchive(const std::string &path, std::uint16_t id, const LevelStore &level);
+ArchiveResult SaveLevelToArchive(const std::string &path, std::uint16_t id,
+                                 const LevelStore &level);
 
 } // namespace qv2

@@ -12,8 +12,7 @@ constexpr std::uint64_t kBlockSize = 4096;
 
 } // namespace
 
-std::uint8_t ArchiveFileView::operator[](std::uint64_t pos) const
-{
+std::uint8_t ArchiveFileView::operator[](std::uint64_t pos) const {
     if (pos >= m_blockStart && pos - m_blockStart < m_block.size())
         return m_block[pos - m_blockStart];
     if (pos >= m_size)
@@ -28,8 +27,7 @@ std::uint8_t ArchiveFileView::operator[](std::uint64_t pos) const
     return m_block[pos - start];
 }
 
-bool ArchiveFileView::read(std::uint64_t pos, std::size_t count, std::uint8_t *out) const
-{
+bool ArchiveFileView::read(std::uint64_t pos, std::size_t count, std::uint8_t *out) const {
     std::string error = ReadAt(m_fd, pos, count, out);
     if (error.empty())
         return true;

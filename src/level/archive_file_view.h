@@ -12,7 +12,7 @@ namespace qv2 {
 // not the whole file, which can be many megabytes; the archive functions read it as they read an
 // image in memory. A byte that cannot be read reads as 0 and leaves the reason in error().
 class ArchiveFileView {
-public:
+  public:
     ArchiveFileView(int fd, std::uint64_t size) : m_fd(fd), m_size(size) {}
 
     std::uint64_t size() const { return m_size; }
@@ -21,7 +21,7 @@ public:
     bool read(std::uint64_t pos, std::size_t count, std::uint8_t *out) const;
     const std::string &error() const { return m_error; }
 
-private:
+  private:
     int m_fd;
     std::uint64_t m_size;
     // The block last read: the fields of the index and of a table lie side by side.

@@ -13,9 +13,7 @@ namespace {
 const char *const kCutShort = "the file ended early: another program is changing it";
 
 // Repeats a read or write of the bytes from `done` on until all `count` are done.
-template <class Step>
-std::string Repeat(std::size_t count, Step step)
-{
+template <class Step> std::string Repeat(std::size_t count, Step step) {
     std::size_t done = 0;
     while (done < count) {
         const ssize_t moved = step(done);
@@ -32,10 +30,11 @@ std::string Repeat(std::size_t count, Step step)
 
 } // namespace
 
-std::string SystemReason(int error) { return std::generic_category().message(error); }
+std::string SystemReason(int error) {
+    return std::generic_category().message(error);
+}
 
-std::string ReadUpTo(int fd, std::size_t limit, Bytes &bytes)
-{
+std::string ReadUpTo(int fd, std::size_t limit, Bytes &bytes) {
     bytes.clear();
     std::uint8_t buffer[65536];
     while (bytes.size() < limit) {
@@ -52,8 +51,7 @@ std::string ReadUpTo(int fd, std::size_t limit, Bytes &bytes)
     return {};
 }
 
-std::string ReadFileUpTo(const std::string &path, std::size_t limit, Bytes &bytes)
-{
+std::string ReadFileUpTo(const std::string &path, std::size_t limit, Bytes &bytes) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return SystemReason(errno);
@@ -62,29 +60,25 @@ std::string ReadFileUpTo(const std::string &path, std::size_t limit, Bytes &byte
     return error;
 }
 
-std::string WriteAll(int fd, const Bytes &bytes)
-{
+std::string WriteAll(int fd, const Bytes &bytes) {
     return Repeat(bytes.size(), [&](std::size_t done) {
         return write(fd, bytes.data() + done, bytes.size() - done);
     });
 }
 
-std::string ReadAt(int fd, std::uint64_t offset, std::size_t count, std::uint8_t *out)
-{
+std::string ReadAt(int fd, std::uint64_t offset, std::size_t count, std::uint8_t *out) {
     return Repeat(count, [&](std::size_t done) {
         return pread(fd, out + done, count - done, static_cast<off_t>(offset + done));
     });
 }
 
-std::string WriteAt(int fd, std::uint64_t offset, const std::uint8_t *bytes, std::size_t count)
-{
+std::string WriteAt(int fd, std::uint64_t offset, const std::uint8_t *bytes, std::size_t count) {
     return Repeat(count, [&](std::size_t done) {
         return pwrite(fd, bytes + done, count - done, static_cast<off_t>(offset + done));
     });
 }
 
-std::string CopyFileStart(int from, std::uint64_t size, int to)
-{
+std::string CopyFileStart(int from, std::uint64_t size, int to) {
     auto in = static_cast<off_t>(0);
     auto out = static_cast<off_t>(0);
     while (static_cast<std::uint64_t>(in) < size) {
@@ -97,7 +91,8 @@ std::string CopyFileStart(int from, std::uint64_t size, int to)
         if (errno == EINTR)
             continue;
         // Other file systems, or kernels without it: the same through a buffer.
-        if (in != 0 || (errno != EXDEV && errno != ENOSYS && errno != EOPNOTSUPP && errno != EINVAL))
+        if (in != 0 ||
+            (errno != EXDEV && errno != ENOSYS && errno != EOPNOTSUPP && errno != EINVAL))
             return SystemReason(errno);
         break;
     }
@@ -105,7 +100,8 @@ std::string CopyFileStart(int from, std::uint64_t size, int to)
         return {};
     Bytes buffer(1 << 20);
     for (auto at = static_cast<std::uint64_t>(in); at < size; at += buffer.size()) {
-        const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(size - at, buffer.size()));
+        const auto count =
+            static_cast<std::size_t>(std::min<std::uint64_t>(size - at, buffer.size()));
         std::string error = ReadAt(from, at, count, buffer.data());
         if (error.empty())
             error = WriteAt(to, at, buffer.data(), count);
@@ -115,8 +111,7 @@ std::string CopyFileStart(int from, std::uint64_t size, int to)
     return {};
 }
 
-std::string CheckMayChange(const std::string &path, const struct stat &status)
-{
+std::string CheckMayChange(const std::string &path, const struct stat &status) {
     if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         return SystemReason(EACCES);
     if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)

@@ -17,23 +17,20 @@ namespace {
 constexpr int kNameAttempts = 100;
 const std::string kSavingMark = ".saving";
 
-std::string TempName(const std::string &name, int attempt)
-{
+std::string TempName(const std::string &name, int attempt) {
     return name + kSavingMark + std::to_string(getpid()) + std::to_string(attempt);
 }
 
 // A folder the user may not write (or another refusal of the same kind) only means that this way
 // would not keep the file; anything else is a failure of the save itself.
-ReplaceResult Refused(int error, const struct stat *old)
-{
+ReplaceResult Refused(int error, const struct stat *old) {
     if (old && (error == EACCES || error == EPERM || error == EROFS))
         return {ReplaceOutcome::IdentityWouldChange, {}};
     return {ReplaceOutcome::Failed, SystemReason(error)};
 }
 
 // An unnamed file in the folder; where the file system has none, a named one made exclusively.
-int OpenTemp(int folder, const std::string &name, mode_t mode, std::string &named)
-{
+int OpenTemp(int folder, const std::string &name, mode_t mode, std::string &named) {
     named.clear();
     const int fd = openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
@@ -51,8 +48,7 @@ int OpenTemp(int folder, const std::string &name, mode_t mode, std::string &name
 }
 
 // Gives the complete unnamed file a name of its own beside the target, for the rename.
-int GiveName(int fd, int folder, const std::string &name, std::string &named)
-{
+int GiveName(int fd, int folder, const std::string &name, std::string &named) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::string candidate = TempName(name, attempt);
@@ -69,8 +65,7 @@ int GiveName(int fd, int folder, const std::string &name, std::string &named)
 }
 
 // Group, content and mode of the new file, on disk.
-ReplaceResult Fill(int fd, const struct stat *old, const ContentWriter &write)
-{
+ReplaceResult Fill(int fd, const struct stat *old, const ContentWriter &write) {
     if (old) {
         struct stat made {};
         if (fstat(fd, &made) != 0)
@@ -89,8 +84,7 @@ ReplaceResult Fill(int fd, const struct stat *old, const ContentWriter &write)
 }
 
 ReplaceResult ReplaceIn(int folder, const std::string &name, const struct stat *old,
-                        const ContentWriter &write)
-{
+                        const ContentWriter &write) {
     // Made no wider than the file it replaces; a new file as any new file of this user.
     const mode_t mode = old ? (old->st_mode & 0600) : 0666;
     std::string named;
@@ -113,14 +107,12 @@ ReplaceResult ReplaceIn(int folder, const std::string &name, const struct stat *
     return result;
 }
 
-std::string FolderOf(const std::string &path)
-{
+std::string FolderOf(const std::string &path) {
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
     return parent.empty() ? "." : parent.string();
 }
 
-std::string WriteInto(const std::string &path, const Bytes &bytes, int flags)
-{
+std::string WriteInto(const std::string &path, const Bytes &bytes, int flags) {
     const int fd = open(path.c_str(), flags | O_WRONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return SystemReason(errno);
@@ -134,13 +126,12 @@ std::string WriteInto(const std::string &path, const Bytes &bytes, int flags)
 
 } // namespace
 
-ReplaceResult ReplaceFile(const std::string &target, const struct stat *old, const Bytes &bytes)
-{
+ReplaceResult ReplaceFile(const std::string &target, const struct stat *old, const Bytes &bytes) {
     return ReplaceFile(target, old, [&bytes](int fd) { return WriteAll(fd, bytes); });
 }
 
-ReplaceResult ReplaceFile(const std::string &target, const struct stat *old, const ContentWriter &write)
-{
+ReplaceResult ReplaceFile(const std::string &target, const struct stat *old,
+                          const ContentWriter &write) {
     if (old && (old->st_nlink != 1 || old->st_uid != geteuid()))
         return {ReplaceOutcome::IdentityWouldChange, {}};
     const int folder = open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -152,15 +143,14 @@ ReplaceResult ReplaceFile(const std::string &target, const struct stat *old, con
     return result;
 }
 
-std::string PatchInPlace(int fd, std::uint64_t offset, const std::uint8_t *bytes, std::size_t size)
-{
+std::string PatchInPlace(int fd, std::uint64_t offset, const std::uint8_t *bytes,
+                         std::size_t size) {
     if (std::string error = WriteAt(fd, offset, bytes, size); !error.empty())
         return error;
     return fsync(fd) == 0 ? std::string() : SystemReason(errno);
 }
 
-void RemoveSaveLeftovers(const std::string &target)
-{
+void RemoveSaveLeftovers(const std::string &target) {
     const std::string prefix = std::filesystem::path(target).filename().string() + kSavingMark;
     DIR *dir = opendir(FolderOf(target).c_str());
     if (!dir)
@@ -179,8 +169,7 @@ void RemoveSaveLeftovers(const std::string &target)
     closedir(dir);
 }
 
-std::string WriteWholeFile(const std::string &path, const Bytes &bytes)
-{
+std::string WriteWholeFile(const std::string &path, const Bytes &bytes) {
     struct stat status {};
     if (stat(path.c_str(), &status) != 0) {
         if (errno != ENOENT)

@@ -35,7 +35,8 @@ ReplaceResult ReplaceFile(const std::string &target, const struct stat *old, con
 // The same with the new file's content written by `write` into the descriptor it is given; it
 // returns the system's words for a failure, empty on success.
 using ContentWriter = std::function<std::string(int fd)>;
-ReplaceResult ReplaceFile(const std::string &target, const struct stat *old, const ContentWriter &write);
+ReplaceResult ReplaceFile(const std::string &target, const struct stat *old,
+                          const ContentWriter &write);
 
 // Writes `size` bytes at `offset` of the open file and waits until they are on disk.
 std::string PatchInPlace(int fd, std::uint64_t offset, const std::uint8_t *bytes, std::size_t size);

@@ -50,35 +50,39 @@ enum EnemyByte {
 };
 
 // Opener, closer and opener-closer plates: their attribute byte 0 is their link entry.
-constexpr bool IsLinkPlate(int kind) { return kind == 0x05 || kind == 0x06 || kind == 0x22; }
+constexpr bool IsLinkPlate(int kind) {
+    return kind == 0x05 || kind == 0x06 || kind == 0x22;
+}
 
-constexpr std::size_t TileKindAt(int room, int y, int x)
-{
+constexpr std::size_t TileKindAt(int room, int y, int x) {
     return static_cast<std::size_t>((room - 1) * 30 + y * 10 + x);
 }
-constexpr std::size_t TileAttributeAt(int room, int y, int x, int k)
-{
+constexpr std::size_t TileAttributeAt(int room, int y, int x, int k) {
     return static_cast<std::size_t>(960 + (room - 1) * 120 + y * 40 + x * 4 + k);
 }
-constexpr std::size_t LinkEntryAt(int i) { return static_cast<std::size_t>(4800 + 5 * i); }
-constexpr std::size_t NeighbourAt(int room, int d)
-{
+constexpr std::size_t LinkEntryAt(int i) {
+    return static_cast<std::size_t>(4800 + 5 * i);
+}
+constexpr std::size_t NeighbourAt(int room, int d) {
     return static_cast<std::size_t>(6080 + 4 * (room - 1) + d);
 }
-constexpr std::size_t LevelFlagAt(int i) { return static_cast<std::size_t>(6216 + 2 * i); }
-constexpr std::size_t EnemyCountAt(int room) { return static_cast<std::size_t>(6247 + 116 * (room - 1)); }
-constexpr std::size_t EnemyRecordAt(int room, int i)
-{
+constexpr std::size_t LevelFlagAt(int i) {
+    return static_cast<std::size_t>(6216 + 2 * i);
+}
+constexpr std::size_t EnemyCountAt(int room) {
+    return static_cast<std::size_t>(6247 + 116 * (room - 1));
+}
+constexpr std::size_t EnemyRecordAt(int room, int i) {
     return static_cast<std::size_t>(6248 + 116 * (room - 1) + 23 * i);
 }
 // Room byte of restart point i; its tile place is the byte after it.
-constexpr std::size_t RestartPointAt(int i) { return static_cast<std::size_t>(9959 + 2 * i); }
-constexpr std::size_t ComingGuardCountAt(int room)
-{
+constexpr std::size_t RestartPointAt(int i) {
+    return static_cast<std::size_t>(9959 + 2 * i);
+}
+constexpr std::size_t ComingGuardCountAt(int room) {
     return static_cast<std::size_t>(9977 + 34 * (room - 1));
 }
-constexpr std::size_t ComingGuardRecordAt(int room, int i)
-{
+constexpr std::size_t ComingGuardRecordAt(int room, int i) {
     return static_cast<std::size_t>(9982 + 34 * (room - 1) + 10 * i);
 }
 

@@ -12,8 +12,7 @@
 
 namespace qv2 {
 
-LockedFile::LockedFile(const std::string &path, Mode mode, std::chrono::milliseconds wait)
-{
+LockedFile::LockedFile(const std::string &path, Mode mode, std::chrono::milliseconds wait) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     while (openOnce(path, mode) && lockUntil(mode, deadline)) {
         if (stillNamed())
@@ -27,10 +26,11 @@ LockedFile::LockedFile(const std::string &path, Mode mode, std::chrono::millisec
     }
 }
 
-LockedFile::~LockedFile() { close(); }
+LockedFile::~LockedFile() {
+    close();
+}
 
-bool LockedFile::openOnce(const std::string &path, Mode mode)
-{
+bool LockedFile::openOnce(const std::string &path, Mode mode) {
     char *resolved = realpath(path.c_str(), nullptr);
     if (!resolved)
         return fail(Problem::CantRead, SystemReason(errno));
@@ -62,8 +62,7 @@ bool LockedFile::openOnce(const std::string &path, Mode mode)
     return true;
 }
 
-bool LockedFile::lockUntil(Mode mode, std::chrono::steady_clock::time_point deadline)
-{
+bool LockedFile::lockUntil(Mode mode, std::chrono::steady_clock::time_point deadline) {
     const int kind = mode == Mode::Save ? LOCK_EX : LOCK_SH;
     for (;;) {
         if (flock(m_fd, kind | LOCK_NB) == 0)
@@ -78,15 +77,13 @@ bool LockedFile::lockUntil(Mode mode, std::chrono::steady_clock::time_point dead
     }
 }
 
-bool LockedFile::stillNamed() const
-{
+bool LockedFile::stillNamed() const {
     struct stat named {};
     return stat(m_path.c_str(), &named) == 0 && named.st_dev == m_status.st_dev &&
            named.st_ino == m_status.st_ino;
 }
 
-bool LockedFile::refreshStatus()
-{
+bool LockedFile::refreshStatus() {
     if (fstat(m_fd, &m_status) != 0)
         return fail(Problem::CantRead, SystemReason(errno));
     if (static_cast<std::uint64_t>(m_status.st_size) > kLargestArchive)
@@ -94,8 +91,7 @@ bool LockedFile::refreshStatus()
     return true;
 }
 
-bool LockedFile::readAll(Bytes &image)
-{
+bool LockedFile::readAll(Bytes &image) {
     if (!refreshStatus())
         return false;
     const auto size = static_cast<std::uint64_t>(m_status.st_size);
@@ -120,16 +116,14 @@ bool LockedFile::readAll(Bytes &image)
     return true;
 }
 
-bool LockedFile::fail(Problem problem, std::string reason)
-{
+bool LockedFile::fail(Problem problem, std::string reason) {
     close();
     m_problem = problem;
     m_reason = std::move(reason);
     return false;
 }
 
-void LockedFile::close()
-{
+void LockedFile::close() {
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;

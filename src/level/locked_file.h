@@ -27,7 +27,7 @@ inline constexpr std::chrono::milliseconds kArchiveLockWait{3000};
 // waited checks, once it has the lock, that the name still leads to the file it locked, and
 // otherwise starts again on the new file.
 class LockedFile {
-public:
+  public:
     enum class Mode { Read, Save };
     enum class Problem { None, CantRead, CantWrite, Busy };
 
@@ -51,7 +51,7 @@ public:
     // Reads the whole file, after refreshStatus.
     bool readAll(Bytes &image);
 
-private:
+  private:
     bool openOnce(const std::string &path, Mode mode);
     bool lockUntil(Mode mode, std::chrono::steady_clock::time_point deadline);
     bool stillNamed() const;

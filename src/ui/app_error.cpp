@@ -4,13 +4,11 @@
 
 namespace qv2 {
 
-void ReportAppError(Modals &modals, const AppError &error)
-{
+void ReportAppError(Modals &modals, const AppError &error) {
     modals.message(error.text());
 }
 
-bool EditorApplication::notify(QObject *receiver, QEvent *event)
-{
+bool EditorApplication::notify(QObject *receiver, QEvent *event) {
     // The event boundary: an error that ends a command is shown here, and no exception may travel
     // on into Qt's event loop, which is not exception safe.
     auto report = [this](const AppError &error) {

@@ -4,15 +4,13 @@ namespace qv2 {
 
 namespace {
 
-bool isBlank(QChar ch)
-{
+bool isBlank(QChar ch) {
     return ch.unicode() <= 0x20;
 }
 
 } // namespace
 
-QStringList SplitCommaText(const QString &text)
-{
+QStringList SplitCommaText(const QString &text) {
     QStringList items;
     const qsizetype n = text.size();
     qsizetype i = 0;

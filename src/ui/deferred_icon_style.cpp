@@ -6,8 +6,8 @@
 
 namespace qv2 {
 
-QIcon DeferredIconStyle::standardIcon(StandardPixmap which, const QStyleOption *option, const QWidget *widget) const
-{
+QIcon DeferredIconStyle::standardIcon(StandardPixmap which, const QStyleOption *option,
+                                      const QWidget *widget) const {
     if (which != SP_ToolBarHorizontalExtensionButton && which != SP_ToolBarVerticalExtensionButton)
         return QProxyStyle::standardIcon(which, option, widget);
     // The base style can be replaced before the arrow is first drawn; then there is none.

@@ -11,7 +11,7 @@ namespace qv2 {
 // millisecond of every start.
 class DeferredIconStyle : public QProxyStyle {
     Q_OBJECT
-public:
+  public:
     DeferredIconStyle() = default;
 
     QIcon standardIcon(StandardPixmap which, const QStyleOption *option = nullptr,

@@ -14,7 +14,7 @@ struct Services;
 // changed, before and after, and the room and tile shown before and after it, so that undo and
 // redo go back to where the change was made. An action that changes no byte leaves no step.
 class EditHistory {
-public:
+  public:
     // `refresh` redraws the room after an undo or redo.
     EditHistory(EditorState &state, std::function<void()> refresh);
 
@@ -33,7 +33,7 @@ public:
     // For the menu: names, availability and the saved state, with their change signals.
     QUndoStack &stack() { return m_stack; }
 
-private:
+  private:
     // One step back or forward, then the refresh.
     void travel(bool possible, void (QUndoStack::*go)());
 

@@ -4,8 +4,7 @@
 
 namespace qv2 {
 
-void ExitLineEdit::focusOutEvent(QFocusEvent *event)
-{
+void ExitLineEdit::focusOutEvent(QFocusEvent *event) {
     QLineEdit::focusOutEvent(event);
     // Switching to another program or opening a menu or popup does not leave the field: the user
     // comes back to it as it was, and a refused value would otherwise be reported again each time.

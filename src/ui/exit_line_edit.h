@@ -8,13 +8,13 @@ namespace qv2 {
 // (Qt's editingFinished also fires on Return and only for changed text.)
 class ExitLineEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     using QLineEdit::QLineEdit;
 
-signals:
+  signals:
     void exited();
 
-protected:
+  protected:
     void focusOutEvent(QFocusEvent *event) override;
 };
 

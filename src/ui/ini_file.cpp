@@ -7,8 +7,7 @@
 
 namespace qv2 {
 
-QStringList SplitTextLines(const QString &text)
-{
+QStringList SplitTextLines(const QString &text) {
     QStringList lines = text.split(u'\n');
     for (QString &line : lines) {
         if (line.endsWith(u'\r'))
@@ -19,8 +18,7 @@ QStringList SplitTextLines(const QString &text)
     return lines;
 }
 
-QStringList ReadTextFileLines(const QString &path)
-{
+QStringList ReadTextFileLines(const QString &path) {
     // A folder (the path of an empty language name) counts as an unreadable file.
     if (!QFileInfo(path).isFile())
         return {};
@@ -35,8 +33,7 @@ QStringList ReadTextFileLines(const QString &path)
     return SplitTextLines(DecodeWindows1250(bytes));
 }
 
-std::optional<QString> FindLineValue(const QStringList &lines, const QString &key)
-{
+std::optional<QString> FindLineValue(const QStringList &lines, const QString &key) {
     for (const QString &line : lines) {
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0)
@@ -50,8 +47,7 @@ std::optional<QString> FindLineValue(const QStringList &lines, const QString &ke
 namespace {
 
 // The section name of a "[name]" line, or nothing for any other line.
-std::optional<QString> sectionHeader(const QString &line)
-{
+std::optional<QString> sectionHeader(const QString &line) {
     const QString trimmed = line.trimmed();
     if (!trimmed.startsWith(u'['))
         return std::nullopt;
@@ -62,8 +58,7 @@ std::optional<QString> sectionHeader(const QString &line)
 }
 
 // The name as QString::compare sees it when it ignores case: each UTF-16 unit folded alone.
-QString FoldedName(const QString &name)
-{
+QString FoldedName(const QString &name) {
     QString folded = name;
     for (QChar &unit : folded)
         unit = unit.toCaseFolded();
@@ -72,13 +67,11 @@ QString FoldedName(const QString &name)
 
 } // namespace
 
-IniFile IniFile::fromText(const QString &text)
-{
+IniFile IniFile::fromText(const QString &text) {
     return fromLines(SplitTextLines(text));
 }
 
-IniFile IniFile::fromLines(const QStringList &lines)
-{
+IniFile IniFile::fromLines(const QStringList &lines) {
     IniFile ini;
     qsizetype current = -1; // lines before the first header belong to no section
     for (const QString &line : lines) {
@@ -101,27 +94,23 @@ IniFile IniFile::fromLines(const QStringList &lines)
     return ini;
 }
 
-IniFile IniFile::load(const QString &path)
-{
+IniFile IniFile::load(const QString &path) {
     return fromLines(ReadTextFileLines(path));
 }
 
-const IniFile::Section *IniFile::find(const QString &section) const
-{
+const IniFile::Section *IniFile::find(const QString &section) const {
     const auto found = m_index.constFind(FoldedName(section));
     return found == m_index.cend() ? nullptr : &m_sections[*found];
 }
 
-QString IniFile::value(const QString &section, const QString &key, const QString &fallback) const
-{
+QString IniFile::value(const QString &section, const QString &key, const QString &fallback) const {
     const Section *s = find(section);
     if (!s)
         return fallback;
     return FindLineValue(s->lines, key).value_or(fallback);
 }
 
-QStringList IniFile::sectionLines(const QString &section) const
-{
+QStringList IniFile::sectionLines(const QString &section) const {
     const Section *s = find(section);
     return s ? s->lines : QStringList();
 }

@@ -24,12 +24,13 @@ std::optional<QString> FindLineValue(const QStringList &lines, const QString &ke
 // the first '='. Section and key names compare case-insensitively; the first match wins. Lines
 // before the first section header belong to no section and are never found.
 class IniFile {
-public:
+  public:
     IniFile() = default;
 
     static IniFile fromText(const QString &text);
     static IniFile fromLines(const QStringList &lines);
-    // Reads the file as Windows-1250 (see ReadTextFileLines); a missing or unreadable file gives an empty IniFile.
+    // Reads the file as Windows-1250 (see ReadTextFileLines); a missing or unreadable file gives an
+    // empty IniFile.
     static IniFile load(const QString &path);
 
     QString value(const QString &section, const QString &key, const QString &fallback = {}) const;
@@ -39,7 +40,7 @@ public:
     // The index follows from the sections, so only they are compared.
     bool operator==(const IniFile &other) const { return m_sections == other.m_sections; }
 
-private:
+  private:
     struct Section {
         QString name;
         QStringList lines;

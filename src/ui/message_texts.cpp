@@ -7,13 +7,11 @@
 
 namespace qv2 {
 
-QString MessageTexts::text(const QString &key) const
-{
+QString MessageTexts::text(const QString &key) const {
     return FindLineValue(m_lines, key).value_or(QString());
 }
 
-bool FormatWidthsSane(const std::string &format)
-{
+bool FormatWidthsSane(const std::string &format) {
     const std::size_t size = format.size();
     // Reads a run of digits; its value, counted no further than just beyond the limit.
     const auto number = [&](std::size_t &at) {

@@ -12,20 +12,24 @@ namespace qv2 {
 // The message list: the key=value lines of the language file's [texts] section. Every message is
 // looked up here at the moment it is shown.
 class MessageTexts {
-public:
+  public:
     void setLines(QStringList lines) { m_lines = std::move(lines); }
     const QStringList &lines() const { return m_lines; }
     // The text after the first '=' of the first line whose name equals the key (case-insensitive);
     // empty when there is none.
     QString text(const QString &key) const;
 
-private:
+  private:
     QStringList m_lines;
 };
 
 namespace detail {
-inline std::string formatArgument(const QString &s) { return s.toStdString(); }
-template <class T> T formatArgument(T value) { return value; }
+inline std::string formatArgument(const QString &s) {
+    return s.toStdString();
+}
+template <class T> T formatArgument(T value) {
+    return value;
+}
 } // namespace detail
 
 // The widest field width or precision a message format may ask for. No message needs more, and a
@@ -39,8 +43,7 @@ bool FormatWidthsSane(const std::string &format);
 // Applies a printf-style format from the language file. The user can edit those files, so a format
 // whose conversions do not match the arguments, or that asks for an insane width, is shown as it
 // stands instead of being applied.
-template <class... Args> QString FormatMessage(const QString &format, const Args &...args)
-{
+template <class... Args> QString FormatMessage(const QString &format, const Args &...args) {
     const std::string text = format.toStdString();
     if (!FormatWidthsSane(text))
         return format;

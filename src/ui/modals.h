@@ -15,7 +15,7 @@ enum class UnsavedAnswer { Save, Discard, Cancel };
 // Everything that waits for the user goes through here, so that windows can be tested with a
 // scripted implementation.
 class Modals {
-public:
+  public:
     virtual ~Modals() = default;
     virtual void message(const QString &text) = 0;
     virtual bool askYesNo(const QString &caption, const QString &text) = 0;

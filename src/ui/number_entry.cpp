@@ -9,8 +9,7 @@ namespace qv2 {
 
 namespace {
 
-int digitValue(QChar ch, int base)
-{
+int digitValue(QChar ch, int base) {
     const char16_t c = ch.unicode();
     int value = -1;
     if (c >= u'0' && c <= u'9')
@@ -24,8 +23,7 @@ int digitValue(QChar ch, int base)
 
 // Reads the digits from `pos` to the end of the text; nothing may follow them. The magnitude may
 // reach 2^31 so that the most negative number still fits once the sign is applied.
-std::optional<std::int64_t> readDigits(const QString &text, qsizetype pos, int base)
-{
+std::optional<std::int64_t> readDigits(const QString &text, qsizetype pos, int base) {
     constexpr std::int64_t limit = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
     if (pos >= text.size())
         return std::nullopt;
@@ -43,8 +41,7 @@ std::optional<std::int64_t> readDigits(const QString &text, qsizetype pos, int b
 
 } // namespace
 
-std::optional<std::int32_t> ParseNumber(const QString &text)
-{
+std::optional<std::int32_t> ParseNumber(const QString &text) {
     qsizetype pos = 0;
     while (pos < text.size() && text[pos] == u' ')
         ++pos;
@@ -69,8 +66,7 @@ std::optional<std::int32_t> ParseNumber(const QString &text)
 }
 
 int ReadNumberInRange(const QString &text, int lo, int hi, int fallback, const QString &label,
-                      const MessageTexts &texts, Modals &modals)
-{
+                      const MessageTexts &texts, Modals &modals) {
     const std::optional<std::int32_t> number = ParseNumber(text);
     if (!number) {
         modals.message(label + texts.text(QStringLiteral("integer")));

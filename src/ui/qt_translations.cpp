@@ -12,8 +12,7 @@ namespace qv2 {
 namespace {
 
 // Letters, or letters, '_' and letters, as "hu" or "pt_BR".
-bool IsLocaleName(QStringView locale)
-{
+bool IsLocaleName(QStringView locale) {
     const auto letters = [](QStringView part) {
         return !part.isEmpty() && std::all_of(part.begin(), part.end(), [](QChar c) {
             return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
@@ -25,8 +24,7 @@ bool IsLocaleName(QStringView locale)
     return letters(locale.left(underscore)) && letters(locale.mid(underscore + 1));
 }
 
-std::unique_ptr<QTranslator> LoadQtTranslation(const QString &locale)
-{
+std::unique_ptr<QTranslator> LoadQtTranslation(const QString &locale) {
     // The locale comes from a file the user can edit: it only ever names a file in Qt's folder.
     if (!IsLocaleName(locale))
         return nullptr;
@@ -41,10 +39,11 @@ std::unique_ptr<QTranslator> LoadQtTranslation(const QString &locale)
 
 QtTranslations::QtTranslations() = default;
 
-QtTranslations::~QtTranslations() { use(QString()); }
+QtTranslations::~QtTranslations() {
+    use(QString());
+}
 
-bool QtTranslations::use(const QString &locale)
-{
+bool QtTranslations::use(const QString &locale) {
     // Switching to the language in use is common (the built-in captions and the shipped default
     // are both Hungarian); reading the same translation again would change nothing.
     if (locale == m_locale)

@@ -11,7 +11,7 @@ namespace qv2 {
 // Qt's own texts (the file dialog's labels and buttons, the line edits' context menu) in the
 // language of the interface: the qtbase translation of a locale from Qt's translations folder.
 class QtTranslations {
-public:
+  public:
     QtTranslations();
     ~QtTranslations();
     QtTranslations(const QtTranslations &) = delete;
@@ -22,7 +22,7 @@ public:
     // translation is in use.
     bool use(const QString &locale);
 
-private:
+  private:
     QString m_locale; // the one last asked for; empty: none
     std::unique_ptr<QTranslator> m_translator;
 };

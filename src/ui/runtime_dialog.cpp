@@ -36,8 +36,7 @@ constexpr int kBoxWidth = 32;
 constexpr int kLabelGap = 6;
 constexpr int kMargin = 10;
 
-QPushButton *addButton(QDialog &dialog, const char *key, const QString &text, QPoint at)
-{
+QPushButton *addButton(QDialog &dialog, const char *key, const QString &text, QPoint at) {
     auto *button = new QPushButton(text, &dialog);
     button->setObjectName(QString::fromLatin1(key));
     button->move(at);
@@ -45,8 +44,7 @@ QPushButton *addButton(QDialog &dialog, const char *key, const QString &text, QP
     return button;
 }
 
-QLabel *addLabel(QWidget &parent, const QString &name, const QString &text, QPoint at, int height)
-{
+QLabel *addLabel(QWidget &parent, const QString &name, const QString &text, QPoint at, int height) {
     auto *label = new QLabel(text, &parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -59,8 +57,7 @@ QLabel *addLabel(QWidget &parent, const QString &name, const QString &text, QPoi
 
 RuntimeDialog::RuntimeDialog(const MessageTexts &texts, const QString &captionKey, int height,
                              int buttonsTop)
-    : m_texts(texts)
-{
+    : m_texts(texts) {
     setObjectName(QStringLiteral("dinDialog"));
     setWindowTitle(texts.text(captionKey));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
@@ -74,8 +71,7 @@ RuntimeDialog::RuntimeDialog(const MessageTexts &texts, const QString &captionKe
     setFixedSize(kWidth, height);
 }
 
-void RuntimeDialog::showEvent(QShowEvent *event)
-{
+void RuntimeDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     // The buttons were made first, so the tab cycle runs through the command's controls in the
     // order they were made and then through the buttons; it starts at the command's first control.
@@ -94,8 +90,7 @@ void RuntimeDialog::showEvent(QShowEvent *event)
 }
 
 GridDialog::GridDialog(const MessageTexts &texts, const QString &captionKey)
-    : RuntimeDialog(texts, captionKey, kGridHeight, kGridButtonsTop)
-{
+    : RuntimeDialog(texts, captionKey, kGridHeight, kGridButtonsTop) {
     m_scrollBox = new QScrollArea(this);
     m_scrollBox->setObjectName(QStringLiteral("dinScrollBox"));
     m_scrollBox->setGeometry(kScrollBox);
@@ -105,16 +100,16 @@ GridDialog::GridDialog(const MessageTexts &texts, const QString &captionKey)
 }
 
 void GridDialog::addGrid(const QStringList &headers, const QStringList &rowLabels,
-                         Numbering numbering)
-{
+                         Numbering numbering) {
     QWidget &grid = *m_scrollBox->widget();
     const int boxHeight = QLineEdit().sizeHint().height();
     // The boxes stand at fixed places unless labels are wider: then they move right, and the
     // columns apart, so that no label runs into a box or another label.
     int firstLeft = kFirstBoxLeft;
     for (int row = 0; row < rowLabels.size(); ++row) {
-        const QLabel *label = addLabel(grid, QStringLiteral("dinRowLabel%1").arg(row), rowLabels[row],
-                                       {kRowLabelLeft, kFirstBoxTop + kPitch * row}, boxHeight);
+        const QLabel *label =
+            addLabel(grid, QStringLiteral("dinRowLabel%1").arg(row), rowLabels[row],
+                     {kRowLabelLeft, kFirstBoxTop + kPitch * row}, boxHeight);
         firstLeft = std::max(firstLeft, label->geometry().right() + 1 + kLabelGap);
     }
     std::vector<QLabel *> headerLabels;
@@ -145,14 +140,12 @@ void GridDialog::addGrid(const QStringList &headers, const QStringList &rowLabel
     grid.resize(width, height);
 }
 
-void GridDialog::showBytes(const LevelStore &level, std::size_t first)
-{
+void GridDialog::showBytes(const LevelStore &level, std::size_t first) {
     for (std::size_t box = 0; box < m_boxes.size(); ++box)
         m_boxes[box]->setText(QString::number(level.byte(first + box)));
 }
 
-void GridDialog::storeBytes(LevelStore &level, std::size_t first, Modals &modals) const
-{
+void GridDialog::storeBytes(LevelStore &level, std::size_t first, Modals &modals) const {
     for (std::size_t box = 0; box < m_boxes.size(); ++box) {
         const int value = ReadNumberInRange(m_boxes[box]->text(), 0, 255, level.byte(first + box),
                                             QString(), m_texts, modals);
@@ -162,8 +155,7 @@ void GridDialog::storeBytes(LevelStore &level, std::size_t first, Modals &modals
 
 ListDialog::ListDialog(const MessageTexts &texts, const QString &captionKey,
                        const QStringList &lines)
-    : RuntimeDialog(texts, captionKey, kListHeight, kListButtonsTop)
-{
+    : RuntimeDialog(texts, captionKey, kListHeight, kListButtonsTop) {
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("dinListBox"));
     m_list->setGeometry(kListBox);
@@ -173,8 +165,7 @@ ListDialog::ListDialog(const MessageTexts &texts, const QString &captionKey,
     connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 }
 
-std::optional<int> ListDialog::selectedLine() const
-{
+std::optional<int> ListDialog::selectedLine() const {
     const QList<QListWidgetItem *> selected = m_list->selectedItems();
     if (selected.isEmpty())
         return std::nullopt;
@@ -182,8 +173,7 @@ std::optional<int> ListDialog::selectedLine() const
 }
 
 std::optional<int> ChooseLine(const MessageTexts &texts, const QString &captionKey,
-                              const QStringList &lines, Modals &modals)
-{
+                              const QStringList &lines, Modals &modals) {
     ListDialog dialog(texts, captionKey, lines);
     if (!modals.run(dialog))
         return std::nullopt;

@@ -25,17 +25,17 @@ class Modals;
 // text selected, as if the user had tabbed to it.
 class RuntimeDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 320;
 
-protected:
+  protected:
     RuntimeDialog(const MessageTexts &texts, const QString &captionKey, int height, int buttonsTop);
 
     void showEvent(QShowEvent *event) override;
 
     const MessageTexts &m_texts;
 
-private:
+  private:
     QPushButton *m_ok;
     QPushButton *m_cancel;
 };
@@ -44,7 +44,7 @@ private:
 // The user of the grid says where box k stands; Tab visits the boxes in that numbering order.
 class GridDialog : public RuntimeDialog {
     Q_OBJECT
-public:
+  public:
     struct Cell {
         int column;
         int row;
@@ -64,7 +64,7 @@ public:
     // no field name in the message); a refused box keeps its byte.
     void storeBytes(LevelStore &level, std::size_t first, Modals &modals) const;
 
-private:
+  private:
     QScrollArea *m_scrollBox;
     std::vector<QLineEdit *> m_boxes;
 };
@@ -72,13 +72,13 @@ private:
 // One line per item in a list box; the first line is selected when it is shown.
 class ListDialog : public RuntimeDialog {
     Q_OBJECT
-public:
+  public:
     ListDialog(const MessageTexts &texts, const QString &captionKey, const QStringList &lines);
 
     // The selected line; nothing when no line is selected.
     std::optional<int> selectedLine() const;
 
-private:
+  private:
     QListWidget *m_list;
 };
 

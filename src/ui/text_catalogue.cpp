@@ -7,26 +7,22 @@
 
 namespace qv2 {
 
-QStringList LanguageFile::list(const QString &section, const QString &key) const
-{
+QStringList LanguageFile::list(const QString &section, const QString &key) const {
     return SplitCommaText(text(section, key));
 }
 
-QString ReadLanguageName(const QString &programDir)
-{
+QString ReadLanguageName(const QString &programDir) {
     // The start-up file is read as plain name=value lines: a section header is just a line
     // without a value.
     const QStringList lines = ReadTextFileLines(programDir + QStringLiteral("texts/Qv2LevEd.ini"));
     return FindLineValue(lines, QStringLiteral("lang")).value_or(QString());
 }
 
-QString LanguageFilePath(const QString &programDir, const QString &languageName)
-{
+QString LanguageFilePath(const QString &programDir, const QString &languageName) {
     return programDir + QStringLiteral("texts/") + languageName;
 }
 
-std::optional<LanguageFile> ReadLanguageFile(const QString &path)
-{
+std::optional<LanguageFile> ReadLanguageFile(const QString &path) {
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable())
         return std::nullopt;
@@ -34,8 +30,7 @@ std::optional<LanguageFile> ReadLanguageFile(const QString &path)
 }
 
 void ApplyLanguageFile(const LanguageFile &language, const std::vector<TextTarget *> &targets,
-                       MessageTexts &texts)
-{
+                       MessageTexts &texts) {
     for (TextTarget *target : targets)
         target->applyTexts(language);
     texts.setLines(language.sectionLines(QStringLiteral("texts")));

@@ -15,21 +15,23 @@ class MessageTexts;
 // The language file as the windows read it: every key defaults to the empty text, and list keys
 // are comma text.
 class LanguageFile {
-public:
+  public:
     LanguageFile() = default;
     explicit LanguageFile(IniFile ini) : m_ini(std::move(ini)) {}
 
-    QString text(const QString &section, const QString &key) const { return m_ini.value(section, key); }
+    QString text(const QString &section, const QString &key) const {
+        return m_ini.value(section, key);
+    }
     QStringList list(const QString &section, const QString &key) const;
     QStringList sectionLines(const QString &section) const { return m_ini.sectionLines(section); }
 
-private:
+  private:
     IniFile m_ini;
 };
 
 // A window whose captions come from the language file. Each window reads its own section.
 class TextTarget {
-public:
+  public:
     virtual ~TextTarget() = default;
     virtual void applyTexts(const LanguageFile &language) = 0;
 };

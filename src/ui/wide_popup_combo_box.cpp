@@ -10,8 +10,7 @@
 
 namespace qv2 {
 
-WidePopupComboBox::WidePopupComboBox(QWidget *parent) : QComboBox(parent)
-{
+WidePopupComboBox::WidePopupComboBox(QWidget *parent) : QComboBox(parent) {
     const auto changed = [this] { m_measured = false; };
     connect(model(), &QAbstractItemModel::rowsInserted, this, changed);
     connect(model(), &QAbstractItemModel::rowsRemoved, this, changed);
@@ -19,8 +18,7 @@ WidePopupComboBox::WidePopupComboBox(QWidget *parent) : QComboBox(parent)
     connect(model(), &QAbstractItemModel::modelReset, this, changed);
 }
 
-QSize WidePopupComboBox::sizeHint() const
-{
+QSize WidePopupComboBox::sizeHint() const {
     // As QComboBox measures a line, for a list without icons.
     QStyleOptionComboBox option;
     initStyleOption(&option);
@@ -28,12 +26,12 @@ QSize WidePopupComboBox::sizeHint() const
     return style()->sizeFromContents(QStyle::CT_ComboBox, &option, line, this);
 }
 
-void WidePopupComboBox::showPopup()
-{
+void WidePopupComboBox::showPopup() {
     if (!m_measured) {
         QAbstractItemView *items = view();
         // Room for the frame and for a scroll bar, which a long list shows beside its items.
-        const int extra = 2 * items->frameWidth() + items->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const int extra =
+            2 * items->frameWidth() + items->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         items->setMinimumWidth(count() > 0 ? items->sizeHintForColumn(0) + extra : 0);
         m_measured = true;
     }

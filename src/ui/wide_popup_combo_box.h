@@ -10,7 +10,7 @@ namespace qv2 {
 // of start-up and of each room refresh.
 class WidePopupComboBox : public QComboBox {
     Q_OBJECT
-public:
+  public:
     explicit WidePopupComboBox(QWidget *parent = nullptr);
 
     // A line of text in the style's box. The owner sets the width, so no item is measured for it
@@ -19,7 +19,7 @@ public:
     QSize minimumSizeHint() const override { return sizeHint(); }
     void showPopup() override;
 
-private:
+  private:
     bool m_measured = false;
 };
 

@@ -13,21 +13,18 @@ namespace qv2 {
 
 namespace {
 
-void setButtonText(QMessageBox &box, QMessageBox::StandardButton which, const QString &text)
-{
+void setButtonText(QMessageBox &box, QMessageBox::StandardButton which, const QString &text) {
     if (!text.isEmpty())
         box.button(which)->setText(text);
 }
 
 } // namespace
 
-QString WidgetModals::caption(const char *key) const
-{
+QString WidgetModals::caption(const char *key) const {
     return m_texts ? m_texts->text(QString::fromLatin1(key)) : QString();
 }
 
-void WidgetModals::message(const QString &text)
-{
+void WidgetModals::message(const QString &text) {
     // Titled like the program's main window, as plain message boxes of desktop programs are.
     // The main window's title holds Qt's placeholder for the unsaved-changes mark.
     const QString title = m_parent ? m_parent->window()->windowTitle().remove(QStringLiteral("[*]"))
@@ -37,8 +34,7 @@ void WidgetModals::message(const QString &text)
     box.exec();
 }
 
-bool WidgetModals::askYesNo(const QString &caption, const QString &text)
-{
+bool WidgetModals::askYesNo(const QString &caption, const QString &text) {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                     m_parent);
     // The question guards a change that cannot be undone: Return alone must not confirm it.
@@ -48,8 +44,7 @@ bool WidgetModals::askYesNo(const QString &caption, const QString &text)
     return box.exec() == QMessageBox::Yes;
 }
 
-UnsavedAnswer WidgetModals::askUnsaved(const QString &caption, const QString &text)
-{
+UnsavedAnswer WidgetModals::askUnsaved(const QString &caption, const QString &text) {
     QMessageBox box(QMessageBox::Warning, caption, text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
     box.setDefaultButton(QMessageBox::Save);
@@ -57,15 +52,17 @@ UnsavedAnswer WidgetModals::askUnsaved(const QString &caption, const QString &te
     setButtonText(box, QMessageBox::Discard, this->caption("discardchanges"));
     setButtonText(box, QMessageBox::Cancel, this->caption("dinCancel"));
     switch (box.exec()) {
-    case QMessageBox::Save: return UnsavedAnswer::Save;
-    case QMessageBox::Discard: return UnsavedAnswer::Discard;
-    default: return UnsavedAnswer::Cancel;
+    case QMessageBox::Save:
+        return UnsavedAnswer::Save;
+    case QMessageBox::Discard:
+        return UnsavedAnswer::Discard;
+    default:
+        return UnsavedAnswer::Cancel;
     }
 }
 
 std::optional<QString> WidgetModals::inputLine(const QString &caption, const QString &prompt,
-                                               const QString &preset)
-{
+                                               const QString &preset) {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
@@ -79,8 +76,7 @@ std::optional<QString> WidgetModals::inputLine(const QString &caption, const QSt
     return dialog.textValue();
 }
 
-std::optional<QString> WidgetModals::chooseFile(QFileDialog &dialog)
-{
+std::optional<QString> WidgetModals::chooseFile(QFileDialog &dialog) {
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     // Accepted without a file (possible with some platform dialogs) counts as a cancel.
@@ -90,8 +86,7 @@ std::optional<QString> WidgetModals::chooseFile(QFileDialog &dialog)
     return file;
 }
 
-bool WidgetModals::run(QDialog &dialog)
-{
+bool WidgetModals::run(QDialog &dialog) {
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -10,7 +10,7 @@ class MessageTexts;
 
 // The real dialogs: message boxes, the input prompt, file dialogs and QDialog::exec.
 class WidgetModals : public Modals {
-public:
+  public:
     explicit WidgetModals(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
     // The standard buttons take their captions from these texts (dinOK, dinCancel, yes, no,
@@ -26,7 +26,7 @@ public:
     std::optional<QString> chooseFile(QFileDialog &dialog) override;
     bool run(QDialog &dialog) override;
 
-private:
+  private:
     QString caption(const char *key) const;
 
     QWidget *m_parent;

@@ -15,19 +15,20 @@ struct BitField {
     int width = 0;
 
     unsigned mask() const { return (1u << width) - 1u; }
-    int valueIn(std::uint8_t attribute) const { return static_cast<int>((attribute >> shift) & mask()); }
+    int valueIn(std::uint8_t attribute) const {
+        return static_cast<int>((attribute >> shift) & mask());
+    }
     // Replaces the field's bits, leaving every other bit of the byte as it was.
-    std::uint8_t store(std::uint8_t attribute, int value) const
-    {
+    std::uint8_t store(std::uint8_t attribute, int value) const {
         const unsigned cleared = attribute & ~(mask() << shift);
-        return static_cast<std::uint8_t>((cleared | ((static_cast<unsigned>(value) & mask()) << shift)) & 0xFF);
+        return static_cast<std::uint8_t>(
+            (cleared | ((static_cast<unsigned>(value) & mask()) << shift)) & 0xFF);
     }
 };
 
 // Reads the first three characters; anything but three digits with k <= 3, w >= 1 and s + w <= 8
 // is rejected.
-inline std::optional<BitField> ParseBitField(QStringView text)
-{
+inline std::optional<BitField> ParseBitField(QStringView text) {
     if (text.size() < 3)
         return std::nullopt;
     int digits[3];

@@ -7,35 +7,30 @@
 
 namespace qv2 {
 
-PaintBox::PaintBox(QWidget *parent) : QWidget(parent)
-{
+PaintBox::PaintBox(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PaintBox1"));
     setFocusPolicy(Qt::NoFocus);
 }
 
-void PaintBox::setShownSize(QSize size)
-{
+void PaintBox::setShownSize(QSize size) {
     m_shown = size;
     setFixedSize(size * m_zoom + QSize(2 * m_frame, 2 * m_frame));
 }
 
-void PaintBox::setZoom(int zoom)
-{
+void PaintBox::setZoom(int zoom) {
     m_zoom = zoom;
     if (m_shown.isValid())
         setShownSize(m_shown);
     update();
 }
 
-void PaintBox::setFrameWidth(int width)
-{
+void PaintBox::setFrameWidth(int width) {
     m_frame = width;
     if (m_shown.isValid())
         setShownSize(m_shown);
 }
 
-void PaintBox::paintEvent(QPaintEvent *)
-{
+void PaintBox::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     if (m_frame > 0 && hasFocus()) {
         const int half = m_frame / 2;
@@ -50,8 +45,7 @@ void PaintBox::paintEvent(QPaintEvent *)
                       QRect(QPoint(0, 0), shown));
 }
 
-void PaintBox::mousePressEvent(QMouseEvent *event)
-{
+void PaintBox::mousePressEvent(QMouseEvent *event) {
     const QPointF inPicture = (event->position() - QPointF(m_frame, m_frame)) / m_zoom;
     // Rounded down, so that a press on the frame lands outside the picture, not on its edge.
     emit pressed(QPoint(static_cast<int>(std::floor(inPicture.x())),

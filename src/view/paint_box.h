@@ -12,7 +12,7 @@ namespace qv2 {
 // frame around the picture.
 class PaintBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PaintBox(QWidget *parent = nullptr);
 
     // The picture is owned by the caller; nullptr shows nothing.
@@ -26,14 +26,14 @@ public:
     // Room for a focus frame of this width around the picture.
     void setFrameWidth(int width);
 
-signals:
+  signals:
     void pressed(QPoint point);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
-private:
+  private:
     const QImage *m_picture = nullptr;
     QSize m_shown;
     int m_zoom = 1;

@@ -12,8 +12,7 @@ constexpr int kRightMargin = 10; // the designed list ends 10 pixels before the 
 
 } // namespace
 
-PanelLayout FitPanelLayout(int widestLabel, int controlHeight, bool hasLists)
-{
+PanelLayout FitPanelLayout(int widestLabel, int controlHeight, bool hasLists) {
     PanelLayout layout;
     layout.controlHeight = controlHeight;
     layout.rowPitch = std::max(layout.rowPitch, controlHeight + kRowGap);

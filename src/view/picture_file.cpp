@@ -4,8 +4,7 @@
 
 namespace qv2 {
 
-QImage ReadPictureFile(const QString &path, const char *format)
-{
+QImage ReadPictureFile(const QString &path, const char *format) {
     QImageReader reader(path, format);
     reader.setAutoDetectImageFormat(false);
     QImage image = reader.read();

@@ -5,8 +5,7 @@
 
 namespace qv2 {
 
-void WriteText(QPainter &painter, QPoint topLeft, const QString &text)
-{
+void WriteText(QPainter &painter, QPoint topLeft, const QString &text) {
     // Made once per picture: a new font makes the next text look up its glyphs anew, which costs
     // more than writing it.
     if (painter.font().styleStrategy() != QFont::NoAntialias) {

@@ -24,11 +24,12 @@ const char *const kTagProperty = "Tag";
 
 // Appends the rows of one section until the panel is full.
 void DescribeSection(const IniFile &background, const MessageTexts &texts, const QString &section,
-                     const std::array<std::uint8_t, 4> &attributes, std::vector<PanelRow> &rows)
-{
+                     const std::array<std::uint8_t, 4> &attributes, std::vector<PanelRow> &rows) {
     const int count = ParseNumber(background.value(section, QStringLiteral("n"))).value_or(0);
-    // Every entry needs a line of its own, so a count beyond the section's lines finds nothing more.
-    const int last = std::min<int>(count, static_cast<int>(background.sectionLines(section).size()));
+    // Every entry needs a line of its own, so a count beyond the section's lines finds nothing
+    // more.
+    const int last =
+        std::min<int>(count, static_cast<int>(background.sectionLines(section).size()));
     for (int j = 1; j <= last && static_cast<int>(rows.size()) < kPanelSlots; ++j) {
         const QString entry = background.value(section, QString::number(j));
         const auto field = ParseBitField(entry);
@@ -44,7 +45,8 @@ void DescribeSection(const IniFile &background, const MessageTexts &texts, const
             row.control = PanelControl::Edit;
         } else if (kind == QLatin1String("list")) {
             row.control = PanelControl::List;
-            row.items = SplitCommaText(texts.text(background.value(description, QStringLiteral("t"))));
+            row.items =
+                SplitCommaText(texts.text(background.value(description, QStringLiteral("t"))));
         }
         rows.push_back(std::move(row));
     }
@@ -54,16 +56,14 @@ void DescribeSection(const IniFile &background, const MessageTexts &texts, const
 
 std::vector<PanelRow> DescribePanelRows(const IniFile &background, const MessageTexts &texts,
                                         std::uint8_t kind,
-                                        const std::array<std::uint8_t, 4> &attributes)
-{
+                                        const std::array<std::uint8_t, 4> &attributes) {
     std::vector<PanelRow> rows;
     DescribeSection(background, texts, HexByte(kind), attributes, rows);
     DescribeSection(background, texts, QStringLiteral("*"), attributes, rows);
     return rows;
 }
 
-std::vector<PanelRow> EveryPanelRow(const IniFile &background, const MessageTexts &texts)
-{
+std::vector<PanelRow> EveryPanelRow(const IniFile &background, const MessageTexts &texts) {
     QStringList sections{QStringLiteral("*")};
     for (int kind = 0; kind <= 0xFF; ++kind)
         sections << HexByte(static_cast<std::uint8_t>(kind));
@@ -77,16 +77,15 @@ std::vector<PanelRow> EveryPanelRow(const IniFile &background, const MessageText
     return every;
 }
 
-BitField FieldFromTag(int tag) { return BitField{tag / 65536, (tag / 256) % 256, tag % 256}; }
+BitField FieldFromTag(int tag) {
+    return BitField{tag / 65536, (tag / 256) % 256, tag % 256};
+}
 
 PropertyPanel::PropertyPanel(QWidget &panel1, EditorState &state, Services &services)
     : QObject(&panel1), m_panel(panel1), m_state(state), m_services(services),
-      m_controlHeight(std::max(QLineEdit().sizeHint().height(), QComboBox().sizeHint().height()))
-{
-}
+      m_controlHeight(std::max(QLineEdit().sizeHint().height(), QComboBox().sizeHint().height())) {}
 
-const PanelLayout &PropertyPanel::layOut()
-{
+const PanelLayout &PropertyPanel::layOut() {
     // Measuring every row of every section would be most of a refresh's work; it is done again
     // only when what it depends on has changed.
     const QFont font = m_panel.font();
@@ -105,11 +104,12 @@ const PanelLayout &PropertyPanel::layOut()
     return m_measured->layout;
 }
 
-bool PropertyPanel::keepsControlsFor(const std::vector<PanelRow> &rows, const PanelLayout &layout) const
-{
+bool PropertyPanel::keepsControlsFor(const std::vector<PanelRow> &rows,
+                                     const PanelLayout &layout) const {
     // New controls would take the focus away from a field being typed in (without storing it).
     QWidget *focus = QApplication::focusWidget();
-    const bool typing = focus && std::find(m_values.begin(), m_values.end(), focus) != m_values.end();
+    const bool typing =
+        focus && std::find(m_values.begin(), m_values.end(), focus) != m_values.end();
     if (m_shownLayout != layout || rows.size() != m_shownRows.size() || typing)
         return false;
     for (std::size_t slot = 0; slot < rows.size(); ++slot) {
@@ -119,8 +119,7 @@ bool PropertyPanel::keepsControlsFor(const std::vector<PanelRow> &rows, const Pa
     return true;
 }
 
-void PropertyPanel::clearSlots()
-{
+void PropertyPanel::clearSlots() {
     // The rebuild can be reached while a panel control is still inside one of its own events (a
     // toolbar field's exit handler refreshes the room when the user clicks into the panel), so the
     // old controls are cut off, hidden and deleted once control is back in the event loop.
@@ -138,8 +137,7 @@ void PropertyPanel::clearSlots()
     }
 }
 
-void PropertyPanel::createSlot(int slot, PanelControl control)
-{
+void PropertyPanel::createSlot(int slot, PanelControl control) {
     auto *label = new QLabel(&m_panel);
     label->setObjectName(QStringLiteral("dinLabel%1").arg(slot));
     m_labels[slot] = label;
@@ -169,8 +167,8 @@ void PropertyPanel::createSlot(int slot, PanelControl control)
     m_values[slot] = value;
 }
 
-void PropertyPanel::fillSlot(int slot, const PanelRow &row, const PanelRow *shown, const PanelLayout &layout)
-{
+void PropertyPanel::fillSlot(int slot, const PanelRow &row, const PanelRow *shown,
+                             const PanelLayout &layout) {
     const int top = layout.rowTop(slot);
     QLabel *label = m_labels[slot];
     if (!shown || shown->label != row.label) {
@@ -196,12 +194,11 @@ void PropertyPanel::fillSlot(int slot, const PanelRow &row, const PanelRow *show
         value->setProperty(kTagProperty, row.tag());
 }
 
-void PropertyPanel::RebuildPropertyPanel()
-{
+void PropertyPanel::RebuildPropertyPanel() {
     const EditorState &s = m_state;
-    const auto rows = DescribePanelRows(s.background, s.texts,
-                                        s.level.byte(TileKindAt(s.room, s.row, s.column)),
-                                        TileAttributes(s.level, s.room, s.row, s.column));
+    const auto rows =
+        DescribePanelRows(s.background, s.texts, s.level.byte(TileKindAt(s.room, s.row, s.column)),
+                          TileAttributes(s.level, s.room, s.row, s.column));
     const PanelLayout layout = layOut();
     const bool keep = keepsControlsFor(rows, layout);
     if (!keep) {
@@ -216,21 +213,21 @@ void PropertyPanel::RebuildPropertyPanel()
     m_shownLayout = layout;
 }
 
-void PropertyPanel::markPanelFieldEdited() { m_state.panelEditPending = true; }
+void PropertyPanel::markPanelFieldEdited() {
+    m_state.panelEditPending = true;
+}
 
-void PropertyPanel::storePanelField(QLineEdit &edit)
-{
+void PropertyPanel::storePanelField(QLineEdit &edit) {
     if (!m_state.levelOpen || !m_state.panelEditPending)
         return;
     const BitField field = FieldFromTag(edit.property(kTagProperty).toInt());
-    const int value = ReadNumberInRange(edit.text(), 0, static_cast<int>(field.mask()), -1, QString(),
-                                        m_state.texts, m_services.modals);
+    const int value = ReadNumberInRange(edit.text(), 0, static_cast<int>(field.mask()), -1,
+                                        QString(), m_state.texts, m_services.modals);
     if (value != -1)
         storeField(edit, value);
 }
 
-void PropertyPanel::storePanelChoice(QComboBox &comboBox, int index)
-{
+void PropertyPanel::storePanelChoice(QComboBox &comboBox, int index) {
     if (!m_state.levelOpen || index < 0)
         return;
     storeField(comboBox, index);
@@ -238,13 +235,13 @@ void PropertyPanel::storePanelChoice(QComboBox &comboBox, int index)
 
 // Only the field's bits of the selected tile's attribute byte change; a value wider than the field
 // is cut to its width.
-void PropertyPanel::storeField(const QObject &control, int value)
-{
+void PropertyPanel::storeField(const QObject &control, int value) {
     const BitField field = FieldFromTag(control.property(kTagProperty).toInt());
     const std::size_t offset =
         TileAttributeAt(m_state.room, m_state.row, m_state.column, field.byte);
-    RecordEdit(m_services, QStringLiteral("stepproperty"),
-               [&] { m_state.level.setByte(offset, field.store(m_state.level.byte(offset), value)); });
+    RecordEdit(m_services, QStringLiteral("stepproperty"), [&] {
+        m_state.level.setByte(offset, field.store(m_state.level.byte(offset), value));
+    });
 }
 
 } // namespace qv2

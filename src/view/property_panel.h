@@ -34,8 +34,8 @@ struct PanelRow {
     QString label;
     PanelControl control = PanelControl::None;
     BitField field;
-    int value = 0;      // the field's value in the tile's attribute byte
-    QStringList items;  // the list's captions; item i stands for the value i
+    int value = 0;     // the field's value in the tile's attribute byte
+    QStringList items; // the list's captions; item i stands for the value i
     int tag() const { return field.byte * 65536 + field.shift * 256 + field.width; }
 };
 
@@ -55,7 +55,7 @@ BitField FieldFromTag(int tag);
 
 class PropertyPanel : public QObject {
     Q_OBJECT
-public:
+  public:
     PropertyPanel(QWidget &panel1, EditorState &state, Services &services);
 
     // Shows the rows of the selected tile. Called by the room refresh only. When the rows need the
@@ -68,7 +68,7 @@ public:
     void storePanelField(QLineEdit &edit);
     void storePanelChoice(QComboBox &comboBox, int index);
 
-private:
+  private:
     // What the layout was measured from: it changes only with another level type, language or font.
     struct LayoutInputs {
         IniFile background;

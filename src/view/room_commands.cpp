@@ -6,8 +6,7 @@
 
 namespace qv2 {
 
-void jumpToRoom(EditorState &state, Services &services)
-{
+void jumpToRoom(EditorState &state, Services &services) {
     if (!state.levelOpen)
         return;
     const QString room = state.texts.text(QStringLiteral("room"));
@@ -15,12 +14,12 @@ void jumpToRoom(EditorState &state, Services &services)
                                                  QString::number(state.room));
     if (!typed)
         return;
-    state.room = ReadNumberInRange(*typed, 1, kRoomCount, state.room, room, state.texts, services.modals);
+    state.room =
+        ReadNumberInRange(*typed, 1, kRoomCount, state.room, room, state.texts, services.modals);
     services.refreshRoom();
 }
 
-void deleteRoom(EditorState &state, Services &services)
-{
+void deleteRoom(EditorState &state, Services &services) {
     if (!state.levelOpen)
         return;
     if (!services.modals.askYesNo(state.texts.text(QStringLiteral("question")),

@@ -17,8 +17,7 @@ struct Run {
     std::size_t size;
 };
 
-std::array<Run, 4> RoomRuns(int room)
-{
+std::array<Run, 4> RoomRuns(int room) {
     return {{{TileKindAt(room, 0, 0), kTilesPerRoom},
              {TileAttributeAt(room, 0, 0, 0), kTilesPerRoom * 4},
              {EnemyCountAt(room), kEnemyBlockSize},
@@ -27,8 +26,7 @@ std::array<Run, 4> RoomRuns(int room)
 
 } // namespace
 
-RoomCopy CopyRoom(const LevelStore &level, int room)
-{
+RoomCopy CopyRoom(const LevelStore &level, int room) {
     RoomCopy copy;
     for (const Run &run : RoomRuns(room)) {
         for (std::size_t i = 0; i < run.size; ++i)
@@ -37,8 +35,7 @@ RoomCopy CopyRoom(const LevelStore &level, int room)
     return copy;
 }
 
-void PasteRoom(LevelStore &level, int room, const RoomCopy &copy)
-{
+void PasteRoom(LevelStore &level, int room, const RoomCopy &copy) {
     std::size_t next = 0;
     for (const Run &run : RoomRuns(room)) {
         for (std::size_t i = 0; i < run.size && next < copy.bytes.size(); ++i)
@@ -46,8 +43,7 @@ void PasteRoom(LevelStore &level, int room, const RoomCopy &copy)
     }
 }
 
-void pasteRoom(EditorState &state, Services &services, const RoomCopy &copy)
-{
+void pasteRoom(EditorState &state, Services &services, const RoomCopy &copy) {
     if (!state.levelOpen)
         return;
     PasteRoom(state.level, state.room, copy);

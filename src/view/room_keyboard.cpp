@@ -10,8 +10,7 @@
 
 namespace qv2 {
 
-void moveSelection(EditorState &state, Services &services, Side side)
-{
+void moveSelection(EditorState &state, Services &services, Side side) {
     if (!state.levelOpen)
         return;
     int row = state.row + (side == SideDown) - (side == SideUp);
@@ -29,8 +28,7 @@ void moveSelection(EditorState &state, Services &services, Side side)
     services.refreshRoom();
 }
 
-void stepRoom(EditorState &state, Services &services, int step)
-{
+void stepRoom(EditorState &state, Services &services, int step) {
     if (!state.levelOpen)
         return;
     const int room = std::clamp(state.room + step, 1, kRoomCount);
@@ -42,8 +40,7 @@ void stepRoom(EditorState &state, Services &services, int step)
 
 namespace {
 
-std::optional<int> HexDigit(QChar c)
-{
+std::optional<int> HexDigit(QChar c) {
     const char latin = c.toLatin1();
     if (latin >= '0' && latin <= '9')
         return latin - '0';
@@ -56,8 +53,7 @@ std::optional<int> HexDigit(QChar c)
 
 } // namespace
 
-std::optional<int> KindTyping::type(QChar c)
-{
+std::optional<int> KindTyping::type(QChar c) {
     const std::optional<int> digit = HexDigit(c);
     if (!digit) {
         reset();
@@ -74,26 +70,37 @@ std::optional<int> KindTyping::type(QChar c)
 
 RoomKeyboard::RoomKeyboard(PaintBox &view, const QComboBox &tileKinds, EditorState &state,
                            Services &services)
-    : QObject(&view), m_tileKinds(tileKinds), m_state(state), m_services(services)
-{
+    : QObject(&view), m_tileKinds(tileKinds), m_state(state), m_services(services) {
     view.installEventFilter(this);
 }
 
-bool RoomKeyboard::eventFilter(QObject *, QEvent *event)
-{
+bool RoomKeyboard::eventFilter(QObject *, QEvent *event) {
     if (event->type() == QEvent::FocusOut)
         m_typing.reset();
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     switch (key->key()) {
-    case Qt::Key_Left: moveSelection(m_state, m_services, SideLeft); return true;
-    case Qt::Key_Right: moveSelection(m_state, m_services, SideRight); return true;
-    case Qt::Key_Up: moveSelection(m_state, m_services, SideUp); return true;
-    case Qt::Key_Down: moveSelection(m_state, m_services, SideDown); return true;
-    case Qt::Key_PageUp: stepRoom(m_state, m_services, -1); return true;
-    case Qt::Key_PageDown: stepRoom(m_state, m_services, 1); return true;
-    default: break;
+    case Qt::Key_Left:
+        moveSelection(m_state, m_services, SideLeft);
+        return true;
+    case Qt::Key_Right:
+        moveSelection(m_state, m_services, SideRight);
+        return true;
+    case Qt::Key_Up:
+        moveSelection(m_state, m_services, SideUp);
+        return true;
+    case Qt::Key_Down:
+        moveSelection(m_state, m_services, SideDown);
+        return true;
+    case Qt::Key_PageUp:
+        stepRoom(m_state, m_services, -1);
+        return true;
+    case Qt::Key_PageDown:
+        stepRoom(m_state, m_services, 1);
+        return true;
+    default:
+        break;
     }
     const bool plain = !(key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
     if (!plain || key->text().size() != 1 || !HexDigit(key->text()[0])) {

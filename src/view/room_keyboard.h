@@ -26,12 +26,12 @@ void stepRoom(EditorState &state, Services &services, int step);
 
 // Two hexadecimal digits typed one after the other name a tile kind, as in "14" for 0x14.
 class KindTyping {
-public:
+  public:
     // The kind when `c` completes a pair; anything but a digit starts over.
     std::optional<int> type(QChar c);
     void reset() { m_first.reset(); }
 
-private:
+  private:
     std::optional<int> m_first;
 };
 
@@ -39,13 +39,14 @@ private:
 // toolbar's tile-kind list offers it.
 class RoomKeyboard : public QObject {
     Q_OBJECT
-public:
-    RoomKeyboard(PaintBox &view, const QComboBox &tileKinds, EditorState &state, Services &services);
+  public:
+    RoomKeyboard(PaintBox &view, const QComboBox &tileKinds, EditorState &state,
+                 Services &services);
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     const QComboBox &m_tileKinds;
     EditorState &m_state;
     Services &m_services;

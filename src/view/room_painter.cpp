@@ -13,19 +13,21 @@ namespace qv2 {
 
 namespace {
 
-QPoint TileCorner(int row, int column)
-{
+QPoint TileCorner(int row, int column) {
     return {kGridLeft + kTileWidth * column, kGridTop + kTileHeight * row};
 }
 
-QPoint PlaceCorner(int place) { return TileCorner(place / kColumns, place % kColumns); }
+QPoint PlaceCorner(int place) {
+    return TileCorner(place / kColumns, place % kColumns);
+}
 
-bool InsideRoom(int place) { return place >= 0 && place < kTilesPerRoom; }
+bool InsideRoom(int place) {
+    return place >= 0 && place < kTilesPerRoom;
+}
 
 // The tile frame is 33 x 65 so that neighbouring frames share their border line. Its four sides
 // are filled as one-pixel rectangles: a stroked outline costs many times as much.
-void DrawTileFrame(QPainter &painter, int row, int column, const QColor &colour)
-{
+void DrawTileFrame(QPainter &painter, int row, int column, const QColor &colour) {
     const QPoint corner = TileCorner(row, column);
     painter.fillRect(QRect(corner, QSize(kTileWidth + 1, 1)), colour);
     painter.fillRect(QRect(corner + QPoint(0, kTileHeight), QSize(kTileWidth + 1, 1)), colour);
@@ -34,18 +36,20 @@ void DrawTileFrame(QPainter &painter, int row, int column, const QColor &colour)
 }
 
 // The frames of all tiles together, which share their borders: the lines of the grid.
-void DrawTileGrid(QPainter &painter, const QColor &colour)
-{
+void DrawTileGrid(QPainter &painter, const QColor &colour) {
     const QPoint corner = TileCorner(0, 0);
     for (int row = 0; row <= kRows; ++row)
-        painter.fillRect(QRect(corner + QPoint(0, kTileHeight * row), QSize(kTileWidth * kColumns + 1, 1)), colour);
+        painter.fillRect(
+            QRect(corner + QPoint(0, kTileHeight * row), QSize(kTileWidth * kColumns + 1, 1)),
+            colour);
     for (int column = 0; column <= kColumns; ++column)
-        painter.fillRect(QRect(corner + QPoint(kTileWidth * column, 0), QSize(1, kTileHeight * kRows + 1)), colour);
+        painter.fillRect(
+            QRect(corner + QPoint(kTileWidth * column, 0), QSize(1, kTileHeight * kRows + 1)),
+            colour);
 }
 
 // Copies every pixel, whatever alpha the file has: tiles and arrows are opaque.
-void DrawOpaque(QPainter &painter, QPoint at, const QImage &image)
-{
+void DrawOpaque(QPainter &painter, QPoint at, const QImage &image) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(at, image.convertToFormat(QImage::Format_RGB32));
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -53,8 +57,7 @@ void DrawOpaque(QPainter &painter, QPoint at, const QImage &image)
 
 // The colour of the lower-left pixel is the marker's transparent colour. Premultiplied, which is
 // the form the painter blends without converting it first.
-void DrawTransparent(QPainter &painter, QPoint at, const QImage &image)
-{
+void DrawTransparent(QPainter &painter, QPoint at, const QImage &image) {
     if (image.isNull())
         return;
     QImage keyed = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -67,8 +70,7 @@ void DrawTransparent(QPainter &painter, QPoint at, const QImage &image)
     painter.drawImage(at, keyed);
 }
 
-QImage RequirePicture(const PictureLoader &loadPicture, const QString &name)
-{
+QImage RequirePicture(const PictureLoader &loadPicture, const QString &name) {
     auto image = loadPicture(name);
     if (!image)
         throw MissingPicture(name);
@@ -89,26 +91,28 @@ constexpr Arrow kArrows[] = {
     {"down", {304, 256}, {320, 288}},
 };
 
-void PaintArrows(QPainter &painter, const LevelStore &level, int room, const PictureLoader &loadPicture)
-{
+void PaintArrows(QPainter &painter, const LevelStore &level, int room,
+                 const PictureLoader &loadPicture) {
     for (int side = SideLeft; side <= SideDown; ++side) {
         const Arrow &arrow = kArrows[side];
-        DrawOpaque(painter, arrow.place, RequirePicture(loadPicture, QString::fromLatin1(arrow.picture)));
+        DrawOpaque(painter, arrow.place,
+                   RequirePicture(loadPicture, QString::fromLatin1(arrow.picture)));
         WriteText(painter, arrow.numberPlace, QString::number(level.byte(NeighbourAt(room, side))));
     }
 }
 
-void PaintStartMarker(QPainter &painter, const LevelStore &level, int room, const PictureLoader &loadPicture)
-{
+void PaintStartMarker(QPainter &painter, const LevelStore &level, int room,
+                      const PictureLoader &loadPicture) {
     const int place = level.byte(kStartTileOffset);
     if (level.byte(kStartRoomOffset) != room || !InsideRoom(place))
         return;
-    if (auto image = loadPicture(QStringLiteral("start") + HexByte(level.byte(kStartDirectionOffset))))
+    if (auto image =
+            loadPicture(QStringLiteral("start") + HexByte(level.byte(kStartDirectionOffset))))
         DrawTransparent(painter, PlaceCorner(place), *image);
 }
 
-void PaintEnemies(QPainter &painter, const LevelStore &level, int room, const PictureLoader &loadPicture)
-{
+void PaintEnemies(QPainter &painter, const LevelStore &level, int room,
+                  const PictureLoader &loadPicture) {
     const int count = std::min<int>(level.byte(EnemyCountAt(room)), kMaxEnemies);
     for (int i = 0; i < count; ++i) {
         const std::size_t record = EnemyRecordAt(room, i);
@@ -125,8 +129,8 @@ void PaintEnemies(QPainter &painter, const LevelStore &level, int room, const Pi
     }
 }
 
-void PaintComingGuards(QPainter &painter, const LevelStore &level, int room, const PictureLoader &loadPicture)
-{
+void PaintComingGuards(QPainter &painter, const LevelStore &level, int room,
+                       const PictureLoader &loadPicture) {
     const int count = std::min<int>(level.byte(ComingGuardCountAt(room)), kMaxComingGuards);
     for (int i = 0; i < count; ++i) {
         const std::size_t record = ComingGuardRecordAt(room, i);
@@ -134,25 +138,26 @@ void PaintComingGuards(QPainter &painter, const LevelStore &level, int room, con
         const int column = level.byte(record + 2);
         if (row >= kRows || column >= kColumns)
             continue;
-        if (auto image = loadPicture(QStringLiteral("coming") + HexByte(static_cast<std::uint8_t>(column))))
+        if (auto image =
+                loadPicture(QStringLiteral("coming") + HexByte(static_cast<std::uint8_t>(column))))
             DrawTransparent(painter, TileCorner(row, column), *image);
     }
 }
 
-void PaintRestartPoints(QPainter &painter, const LevelStore &level, int room, const PictureLoader &loadPicture)
-{
+void PaintRestartPoints(QPainter &painter, const LevelStore &level, int room,
+                        const PictureLoader &loadPicture) {
     for (int i = 0; i < kRestartPointCount; ++i) {
         const int place = level.byte(RestartPointAt(i) + 1);
         if (level.byte(RestartPointAt(i)) != room || !InsideRoom(place))
             continue;
-        DrawTransparent(painter, PlaceCorner(place), RequirePicture(loadPicture, QStringLiteral("restart")));
+        DrawTransparent(painter, PlaceCorner(place),
+                        RequirePicture(loadPicture, QStringLiteral("restart")));
     }
 }
 
 } // namespace
 
-PictureLoader PicturesFromFolder(const QString &imagesDir)
-{
+PictureLoader PicturesFromFolder(const QString &imagesDir) {
     return [imagesDir](const QString &name) -> std::optional<QImage> {
         QImage image = ReadPictureFile(imagesDir + name + QStringLiteral(".bmp"), "bmp");
         if (image.isNull())
@@ -162,11 +167,11 @@ PictureLoader PicturesFromFolder(const QString &imagesDir)
 }
 
 void PaintRoomTiles(QImage &picture, const LevelStore &level, const RoomSelection &selection,
-                    const IniFile &background, const PictureLoader &loadPicture)
-{
+                    const IniFile &background, const PictureLoader &loadPicture) {
     // The part below the room view is never shown; it is cleared too so that it holds no garbage.
     // The last refresh's picture is drawn over when it has the size: allocating anew costs more.
-    if (picture.size() != QSize(kRoomPictureWidth, kRoomPictureHeight) || picture.format() != QImage::Format_RGB32)
+    if (picture.size() != QSize(kRoomPictureWidth, kRoomPictureHeight) ||
+        picture.format() != QImage::Format_RGB32)
         picture = QImage(kRoomPictureWidth, kRoomPictureHeight, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
@@ -188,8 +193,8 @@ void PaintRoomTiles(QImage &picture, const LevelStore &level, const RoomSelectio
     DrawTileFrame(painter, selection.row, selection.column, Qt::red);
 }
 
-void PaintRoomMarkers(QImage &picture, const LevelStore &level, int room, const PictureLoader &loadPicture)
-{
+void PaintRoomMarkers(QImage &picture, const LevelStore &level, int room,
+                      const PictureLoader &loadPicture) {
     QPainter painter(&picture);
     PaintArrows(painter, level, room, loadPicture);
     PaintStartMarker(painter, level, room, loadPicture);
@@ -199,8 +204,7 @@ void PaintRoomMarkers(QImage &picture, const LevelStore &level, int room, const 
 }
 
 QImage ComposeRoom(const LevelStore &level, const RoomSelection &selection,
-                   const IniFile &background, const PictureLoader &loadPicture)
-{
+                   const IniFile &background, const PictureLoader &loadPicture) {
     QImage picture;
     PaintRoomTiles(picture, level, selection, background, loadPicture);
     PaintRoomMarkers(picture, level, selection.room, loadPicture);

@@ -39,15 +39,13 @@ struct RoomSelection {
 
 // An arrow or the restart picture could not be loaded; the room cannot be drawn without it.
 class MissingPicture : public std::runtime_error {
-public:
+  public:
     explicit MissingPicture(const QString &name)
-        : std::runtime_error("missing picture " + name.toStdString()), m_name(name)
-    {
-    }
+        : std::runtime_error("missing picture " + name.toStdString()), m_name(name) {}
     // The picture's name, without folder and ".bmp".
     const QString &name() const { return m_name; }
 
-private:
+  private:
     QString m_name;
 };
 

@@ -14,8 +14,7 @@
 
 namespace qv2 {
 
-void RefreshRoom(EditorState &state, RoomWidgets &widgets)
-{
+void RefreshRoom(EditorState &state, RoomWidgets &widgets) {
     if (!state.levelOpen)
         return;
     const QString imagesDir = ImagesFolder(state.programDir);
@@ -28,7 +27,8 @@ void RefreshRoom(EditorState &state, RoomWidgets &widgets)
     PaintRoomTiles(widgets.picture, state.level, selection, state.background, loadPicture);
     widgets.paintBox.setPicture(&widgets.picture);
 
-    widgets.tileKinds.setCurrentIndex(state.level.byte(TileKindAt(state.room, state.row, state.column)));
+    widgets.tileKinds.setCurrentIndex(
+        state.level.byte(TileKindAt(state.room, state.row, state.column)));
     const auto attributes = TileAttributes(state.level, state.room, state.row, state.column);
     for (int k = 0; k < 4; ++k)
         widgets.attributeFields[k]->setText(QString::number(attributes[k]));

@@ -20,7 +20,7 @@ class PropertyPanel;
 struct RoomWidgets {
     QImage &picture;
     PaintBox &paintBox;
-    QComboBox &tileKinds;                      // ComboBox1
+    QComboBox &tileKinds;                       // ComboBox1
     std::array<QLineEdit *, 4> attributeFields; // Edit1..Edit4
     QStatusBar &statusBar;
     PropertyPanel &panel;

@@ -17,7 +17,9 @@ struct Area {
     int top;
     int right;
     int bottom;
-    bool contains(QPoint p) const { return p.x() >= left && p.x() < right && p.y() >= top && p.y() < bottom; }
+    bool contains(QPoint p) const {
+        return p.x() >= left && p.x() < right && p.y() >= top && p.y() < bottom;
+    }
 };
 
 constexpr Area kGrid{144, 64, 464, 256};
@@ -36,8 +38,7 @@ constexpr ArrowArea kArrowAreas[] = {
 
 } // namespace
 
-void selectTileAt(EditorState &state, Services &services, QPoint point)
-{
+void selectTileAt(EditorState &state, Services &services, QPoint point) {
     if (!state.levelOpen)
         return;
     // The room view takes no focus itself; clearing it here runs the focused field's exit handler,
@@ -64,28 +65,27 @@ void selectTileAt(EditorState &state, Services &services, QPoint point)
     }
 }
 
-void setTileKind(EditorState &state, Services &services, int index)
-{
+void setTileKind(EditorState &state, Services &services, int index) {
     if (!state.levelOpen || index < 0 || index > 255)
         return;
     RecordEdit(services, QStringLiteral("stepkind"), [&] {
-        state.level.setByte(TileKindAt(state.room, state.row, state.column), static_cast<std::uint8_t>(index));
+        state.level.setByte(TileKindAt(state.room, state.row, state.column),
+                            static_cast<std::uint8_t>(index));
         services.refreshRoom();
     });
 }
 
-void markAttributeFieldEdited(EditorState &state)
-{
+void markAttributeFieldEdited(EditorState &state) {
     if (state.levelOpen)
         state.attributeEditPending = true;
 }
 
-void storeAttributeField(EditorState &state, Services &services, int tag, const QString &text)
-{
+void storeAttributeField(EditorState &state, Services &services, int tag, const QString &text) {
     if (!state.levelOpen || !state.attributeEditPending || tag < 0 || tag > 3)
         return;
     RecordEdit(services, QStringLiteral("stepattribute"), [&] {
-        const int value = ReadNumberInRange(text, 0, 255, -1, QString(), state.texts, services.modals);
+        const int value =
+            ReadNumberInRange(text, 0, 255, -1, QString(), state.texts, services.modals);
         if (value != -1)
             state.level.setByte(TileAttributeAt(state.room, state.row, state.column, tag),
                                 static_cast<std::uint8_t>(value));

@@ -5,8 +5,7 @@
 namespace qv2 {
 namespace {
 
-TEST(EditorCommandLine, RunsOrAnswers)
-{
+TEST(EditorCommandLine, RunsOrAnswers) {
     struct Case {
         const char *name;
         QStringList arguments;

@@ -5,8 +5,7 @@
 namespace qv2 {
 namespace {
 
-TEST(FileFilter, BarPairsBecomeQtNameFilters)
-{
+TEST(FileFilter, BarPairsBecomeQtNameFilters) {
     struct Case {
         const char *name;
         const char *filter;

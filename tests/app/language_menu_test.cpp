@@ -16,21 +16,21 @@ namespace {
 
 using LanguageMenuTest = MainWindowTest;
 
-TEST_F(LanguageMenuTest, ChoosingALanguageRewritesEveryWindowAndIsKept)
-{
+TEST_F(LanguageMenuTest, ChoosingALanguageRewritesEveryWindowAndIsKept) {
     EXPECT_EQ(state().languageName, QStringLiteral("magyar.ini")) << "texts/Qv2LevEd.ini names it";
     QMenu &menu = openLanguageMenu();
     QStringList titles;
     for (QAction *entry : menu.actions())
-        titles.append(entry->text() + (entry->isChecked() ? QStringLiteral(" (ticked)") : QString()));
+        titles.append(entry->text() +
+                      (entry->isChecked() ? QStringLiteral(" (ticked)") : QString()));
     EXPECT_EQ(titles, QStringList({QStringLiteral("English"), QStringLiteral("Magyar (ticked)")}));
 
     open(archive, pickRow(3));
     // Dialogs made before the switch are captioned again; the level type dialog, made after it,
     // starts in the language in use.
-    for (QWidget *made : std::initializer_list<QWidget *>{&program->startPosition(), &program->neighbours(),
-                                                         &program->overview(), &program->links(),
-                                                         &program->enemies()})
+    for (QWidget *made : std::initializer_list<QWidget *>{
+             &program->startPosition(), &program->neighbours(), &program->overview(),
+             &program->links(), &program->enemies()})
         EXPECT_FALSE(made->windowTitle().isEmpty());
     chooseLanguage("english.ini");
 
@@ -43,10 +43,12 @@ TEST_F(LanguageMenuTest, ChoosingALanguageRewritesEveryWindowAndIsKept)
         QString shown;
         QString expected;
     } captions[] = {
-        {"main window title", window().windowTitle().section(QString::fromUtf8(" \u2013 "), -1), inEnglish("main", "title")},
+        {"main window title", window().windowTitle().section(QString::fromUtf8(" \u2013 "), -1),
+         inEnglish("main", "title")},
         {"File menu", window().menuBar()->actions().value(0)->text(), inEnglish("main", "file")},
         {"Open", window().action(MainWindow::ActionMegnyitas1)->text(), inEnglish("main", "open")},
-        {"Undo", window().action(MainWindow::ActionVisszavonas1)->text(), inEnglish("main", "undo")},
+        {"Undo", window().action(MainWindow::ActionVisszavonas1)->text(),
+         inEnglish("main", "undo")},
         {"level picker", program->levelPicker().windowTitle(), inEnglish("select", "title")},
         {"start position", program->startPosition().windowTitle(), inEnglish("start", "title")},
         {"neighbours", program->neighbours().windowTitle(), inEnglish("neighbor", "title")},
@@ -55,7 +57,8 @@ TEST_F(LanguageMenuTest, ChoosingALanguageRewritesEveryWindowAndIsKept)
         {"enemies", program->enemies().windowTitle(), inEnglish("guards", "title")},
         {"level type", program->levelType().windowTitle(), inEnglish("kind", "title")},
         {"message texts", text("question"), inEnglish("texts", "question")},
-        {"status line", window().statusBar()->currentMessage(), FormatMessage(inEnglish("texts", "status"), 5, 0)},
+        {"status line", window().statusBar()->currentMessage(),
+         FormatMessage(inEnglish("texts", "status"), 5, 0)},
     };
     for (const auto &c : captions) {
         EXPECT_FALSE(c.expected.isEmpty()) << c.name;
@@ -76,8 +79,7 @@ TEST_F(LanguageMenuTest, ChoosingALanguageRewritesEveryWindowAndIsKept)
     EXPECT_TRUE(modals.messages.isEmpty());
 }
 
-TEST(ShippedLanguages, FilesThatNameTheirLanguage)
-{
+TEST(ShippedLanguages, FilesThatNameTheirLanguage) {
     TempFolder folder;
     const QString dir = QString::fromStdString(folder.path()) + QLatin1Char('/');
     ASSERT_TRUE(QDir(dir).mkpath(QStringLiteral("texts")));
@@ -91,7 +93,8 @@ TEST(ShippedLanguages, FilesThatNameTheirLanguage)
         {"untitled.ini", "[language]\nlocale=xx\ntitle=\n"},
     };
     for (const auto &f : files)
-        ASSERT_TRUE(WriteFile(folder.file(std::string("texts/") + f.file), Bytes(f.text, f.text + std::strlen(f.text))));
+        ASSERT_TRUE(WriteFile(folder.file(std::string("texts/") + f.file),
+                              Bytes(f.text, f.text + std::strlen(f.text))));
     QStringList found;
     for (const LanguageChoice &language : ShippedLanguages(dir))
         found.append(language.fileName + QLatin1Char('=') + language.title);

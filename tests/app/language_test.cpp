@@ -17,17 +17,15 @@
 namespace qv2 {
 namespace {
 
-void writeText(const QString &path, const QString &text)
-{
+void writeText(const QString &path, const QString &text) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(EncodeWindows1250(text));
 }
 
 class LanguageTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         dir = QString::fromStdString(folder.path()) + QLatin1Char('/');
         ASSERT_TRUE(QDir(dir).mkpath(QStringLiteral("texts")));
     }
@@ -36,8 +34,7 @@ protected:
     ScriptedModals modals;
 };
 
-TEST_F(LanguageTest, OnlyATitleLeavesEveryOtherCaptionEmpty)
-{
+TEST_F(LanguageTest, OnlyATitleLeavesEveryOtherCaptionEmpty) {
     writeText(dir + QStringLiteral("texts/Qv2LevEd.ini"), QStringLiteral("[x]\nlang=only\n"));
     writeText(dir + QStringLiteral("texts/only"), QString::fromUtf8("[main]\ntitle=Szerkesztő\n"));
     Program program(modals, dir);
@@ -47,13 +44,13 @@ TEST_F(LanguageTest, OnlyATitleLeavesEveryOtherCaptionEmpty)
     EXPECT_EQ(program.mainWindow.windowTitle(), QString::fromUtf8("Szerkesztő"));
     EXPECT_TRUE(program.mainWindow.action(MainWindow::ActionMegnyitas1)->text().isEmpty());
     EXPECT_EQ(program.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->count(), 0);
-    EXPECT_EQ(program.levelPicker().findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(), 0);
+    EXPECT_EQ(program.levelPicker().findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(),
+              0);
     EXPECT_TRUE(program.levelPicker().windowTitle().isEmpty());
     EXPECT_TRUE(program.mainWindow.state().texts.lines().isEmpty());
 }
 
-TEST_F(LanguageTest, ListsFiltersAndMessagesComeFromTheFile)
-{
+TEST_F(LanguageTest, ListsFiltersAndMessagesComeFromTheFile) {
     writeText(dir + QStringLiteral("texts/Qv2LevEd.ini"), QStringLiteral("lang=test.ini\n"));
     writeText(dir + QStringLiteral("texts/test.ini"),
               QString::fromUtf8("[main]\ntiles=\"00: Üres\",\"01: Padló\"\n"
@@ -70,18 +67,21 @@ TEST_F(LanguageTest, ListsFiltersAndMessagesComeFromTheFile)
     auto *levels = program.levelPicker().findChild<QListWidget *>(QStringLiteral("ListBox1"));
     ASSERT_EQ(levels->count(), 2);
     EXPECT_EQ(levels->item(1)->text(), QString::fromUtf8("kettő és három"));
-    EXPECT_EQ(program.mainWindow.openDialog().nameFilters(), QStringList({QString::fromUtf8("Archívum (qasvar.dat)")}));
-    EXPECT_EQ(program.mainWindow.saveDialog().nameFilters(), program.mainWindow.openDialog().nameFilters());
+    EXPECT_EQ(program.mainWindow.openDialog().nameFilters(),
+              QStringList({QString::fromUtf8("Archívum (qasvar.dat)")}));
+    EXPECT_EQ(program.mainWindow.saveDialog().nameFilters(),
+              program.mainWindow.openDialog().nameFilters());
     EXPECT_EQ(program.mainWindow.openDialog().windowTitle(), QStringLiteral("Nyit"));
     EXPECT_EQ(program.mainWindow.saveDialog().windowTitle(), QStringLiteral("Ment"));
-    EXPECT_EQ(program.mainWindow.action(MainWindow::ActionMentes1)->text(), QString::fromUtf8("Mentés"));
-    EXPECT_EQ(program.mainWindow.state().texts.text(QStringLiteral("nolevel")), QStringLiteral("Nincs ilyen"));
+    EXPECT_EQ(program.mainWindow.action(MainWindow::ActionMentes1)->text(),
+              QString::fromUtf8("Mentés"));
+    EXPECT_EQ(program.mainWindow.state().texts.text(QStringLiteral("nolevel")),
+              QStringLiteral("Nincs ilyen"));
 }
 
 // Without a language file the program stays usable with its built-in captions and says, in
 // English, which file it could not find.
-TEST_F(LanguageTest, MissingLanguageFileKeepsTheBuiltInCaptions)
-{
+TEST_F(LanguageTest, MissingLanguageFileKeepsTheBuiltInCaptions) {
     struct Case {
         const char *name;
         const char *startup; // nullptr: no start-up file
@@ -102,16 +102,19 @@ TEST_F(LanguageTest, MissingLanguageFileKeepsTheBuiltInCaptions)
         program.LoadStartupSettings();
 
         EXPECT_EQ(program.mainWindow.windowTitle(), QString::fromUtf8("Qasvar 2 szintszerkesztő"));
-        EXPECT_EQ(program.mainWindow.action(MainWindow::ActionMegnyitas1)->text(), QString::fromUtf8("Megnyitás"));
-        EXPECT_EQ(program.levelPicker().findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(), 14);
+        EXPECT_EQ(program.mainWindow.action(MainWindow::ActionMegnyitas1)->text(),
+                  QString::fromUtf8("Megnyitás"));
+        EXPECT_EQ(
+            program.levelPicker().findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(),
+            14);
         ASSERT_EQ(told.messages.size(), 1);
-        EXPECT_TRUE(told.messages[0].contains(QLatin1String(c.told))) << told.messages[0].toStdString();
+        EXPECT_TRUE(told.messages[0].contains(QLatin1String(c.told)))
+            << told.messages[0].toStdString();
     }
 }
 
 // Qt's own texts follow the language file's locale and switch with it.
-TEST_F(LanguageTest, QtsOwnTextsFollowTheLocale)
-{
+TEST_F(LanguageTest, QtsOwnTextsFollowTheLocale) {
     const char *lookIn = "Look in:";
     writeText(dir + QStringLiteral("texts/hu.ini"), QStringLiteral("[language]\nlocale=hu\n"));
     writeText(dir + QStringLiteral("texts/en.ini"), QStringLiteral("[language]\nlocale=en\n"));

@@ -1,4 +1,5 @@
-// The level-wide commands of the main window open their dialogs, which took their texts at start-up.
+// The level-wide commands of the main window open their dialogs, which took their texts at
+// start-up.
 #include "app/startup.h"
 #include "support/archive_builder.h"
 #include "support/scripted_modals.h"
@@ -10,8 +11,7 @@
 namespace qv2 {
 namespace {
 
-TEST(LevelDialogs, EachCommandOpensItsDialog)
-{
+TEST(LevelDialogs, EachCommandOpensItsDialog) {
     const QString programDir = QString::fromLocal8Bit(qgetenv("QV2_PROGRAM_DIR"));
     ASSERT_FALSE(programDir.isEmpty()) << "QV2_PROGRAM_DIR must name the program folder";
     ScriptedModals modals;
@@ -26,14 +26,15 @@ TEST(LevelDialogs, EachCommandOpensItsDialog)
     const Bytes opened = program.mainWindow.state().level.bytes();
 
     const std::pair<MainWindow::Action, const char *> cases[] = {
-        {MainWindow::ActionKezdohely1, "TForm3"}, {MainWindow::ActionPalyak1, "TForm4"},
-        {MainWindow::ActionLink1, "TForm6"},      {MainWindow::ActionEllensegek1, "TForm8"},
+        {MainWindow::ActionKezdohely1, "TForm3"},  {MainWindow::ActionPalyak1, "TForm4"},
+        {MainWindow::ActionLink1, "TForm6"},       {MainWindow::ActionEllensegek1, "TForm8"},
         {MainWindow::ActionSzintfajta1, "TForm9"},
     };
     for (const auto &[action, form] : cases) {
         modals.dialogScripts.push_back([form = form](QDialog &dialog) {
             EXPECT_EQ(dialog.objectName(), form);
-            EXPECT_FALSE(dialog.windowTitle().isEmpty()) << form << ": the language file reached it";
+            EXPECT_FALSE(dialog.windowTitle().isEmpty())
+                << form << ": the language file reached it";
             return true;
         });
         program.mainWindow.action(action)->trigger();

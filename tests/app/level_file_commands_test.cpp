@@ -16,12 +16,11 @@
 namespace qv2 {
 namespace {
 
-TEST(SaveLevelCommand, TellsWhyTheArchiveWasLeftAsItWas)
-{
+TEST(SaveLevelCommand, TellsWhyTheArchiveWasLeftAsItWas) {
     struct Case {
         const char *name;
         std::function<int(const std::string &)> hinder; // a descriptor to close afterwards, or -1
-        QString message;                                 // %1 is the archive's path
+        QString message;                                // %1 is the archive's path
     };
     const Case cases[] = {
         {"another program is saving it",

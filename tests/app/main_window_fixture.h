@@ -18,11 +18,12 @@
 
 namespace qv2 {
 
-inline QString programDir() { return QString::fromLocal8Bit(qgetenv("QV2_PROGRAM_DIR")); }
+inline QString programDir() {
+    return QString::fromLocal8Bit(qgetenv("QV2_PROGRAM_DIR"));
+}
 
 // The user picks list row `row` (nothing when -1) in the level picker and confirms.
-inline ScriptedModals::DialogScript pickRow(int row, bool gameplay = false)
-{
+inline ScriptedModals::DialogScript pickRow(int row, bool gameplay = false) {
     return [row, gameplay](QDialog &dialog) {
         auto *list = dialog.findChild<QListWidget *>(QStringLiteral("ListBox1"));
         auto *box = dialog.findChild<QCheckBox *>(QStringLiteral("CheckBox1"));
@@ -36,13 +37,11 @@ inline ScriptedModals::DialogScript pickRow(int row, bool gameplay = false)
     };
 }
 
-inline ScriptedModals::DialogScript cancelDialog()
-{
+inline ScriptedModals::DialogScript cancelDialog() {
     return [](QDialog &) { return false; };
 }
 
-inline Bytes levelWith(std::uint8_t startRoom, std::uint8_t levelType, std::uint8_t firstKind)
-{
+inline Bytes levelWith(std::uint8_t startRoom, std::uint8_t levelType, std::uint8_t firstKind) {
     LevelSketch sketch;
     sketch.startRoom = startRoom;
     sketch.levelType = levelType;
@@ -51,9 +50,8 @@ inline Bytes levelWith(std::uint8_t startRoom, std::uint8_t levelType, std::uint
 }
 
 class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ASSERT_FALSE(programDir().isEmpty()) << "QV2_PROGRAM_DIR must name the program folder";
         program = std::make_unique<Program>(modals, programDir());
         program->LoadStartupSettings();
@@ -73,32 +71,29 @@ protected:
     QString text(const char *key) { return state().texts.text(QString::fromLatin1(key)); }
 
     // As the user does: the Language menu lists the languages as it opens.
-    QMenu &openLanguageMenu()
-    {
+    QMenu &openLanguageMenu() {
         QMenu &menu = window().languageMenu();
         emit menu.aboutToShow();
         return menu;
     }
-    void chooseLanguage(const char *file)
-    {
-        openLanguageMenu().findChild<QAction *>(QStringLiteral("Language_") + QLatin1String(file))->trigger();
+    void chooseLanguage(const char *file) {
+        openLanguageMenu()
+            .findChild<QAction *>(QStringLiteral("Language_") + QLatin1String(file))
+            ->trigger();
     }
 
-    void open(const QString &path, ScriptedModals::DialogScript picker)
-    {
+    void open(const QString &path, ScriptedModals::DialogScript picker) {
         modals.fileAnswers.push_back(path);
         modals.dialogScripts.push_back(std::move(picker));
         window().action(MainWindow::ActionMegnyitas1)->trigger();
     }
     // Shown and active, so that focus and keys reach its controls as they reach the user's.
-    void showActive()
-    {
+    void showActive() {
         window().show();
         window().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     }
-    void save(const QString &path, ScriptedModals::DialogScript picker)
-    {
+    void save(const QString &path, ScriptedModals::DialogScript picker) {
         modals.fileAnswers.push_back(path);
         modals.dialogScripts.push_back(std::move(picker));
         window().action(MainWindow::ActionMentes1)->trigger();

@@ -6,8 +6,8 @@
 #include "view/room_copy.h"
 
 #include <QComboBox>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QUndoStack>
 
@@ -22,20 +22,17 @@ struct HistoryTest : MainWindowTest {
     PaintBox &view() { return Control<PaintBox>(window(), QStringLiteral("PaintBox1")); }
     void trigger(MainWindow::Action which) { window().action(which)->trigger(); }
     // The middle of a tile on the screen, inside the focus frame.
-    static QPoint tileCentre(int row, int column, int zoom = 1)
-    {
+    static QPoint tileCentre(int row, int column, int zoom = 1) {
         return QPoint(2 + (144 + 32 * column + 16) * zoom, 2 + (64 + 64 * row + 32) * zoom);
     }
-    void type(QLineEdit &field, const QString &text)
-    {
+    void type(QLineEdit &field, const QString &text) {
         field.setFocus();
         field.selectAll();
         QTest::keyClicks(&field, text);
         QTest::keyClick(&field, Qt::Key_Return);
     }
     // A dialog script that types into numbered fields Edit1.. and confirms.
-    static ScriptedModals::DialogScript fill(const QStringList &texts)
-    {
+    static ScriptedModals::DialogScript fill(const QStringList &texts) {
         return [texts](QDialog &dialog) {
             for (int i = 0; i < texts.size(); ++i)
                 Control<QLineEdit>(dialog, QStringLiteral("Edit%1").arg(i + 1)).setText(texts[i]);
@@ -47,8 +44,7 @@ struct HistoryTest : MainWindowTest {
 // A seeded user edits the sample level through every kind of command, undoing and redoing now
 // and then. A model of the history (the level after each step) says what every undo and redo
 // must give back; a command that changed no byte must add no step.
-TEST_F(HistoryTest, RandomEditsUndoToTheOpenedLevelAndRedoToTheEdited)
-{
+TEST_F(HistoryTest, RandomEditsUndoToTheOpenedLevelAndRedoToTheEdited) {
     open(programDir() + QStringLiteral("qasvar.dat"), pickRow(0));
     ASSERT_TRUE(state().levelOpen);
     showActive();
@@ -62,16 +58,23 @@ TEST_F(HistoryTest, RandomEditsUndoToTheOpenedLevelAndRedoToTheEdited)
     const std::vector<std::function<void()>> edits = {
         [&] { QTest::mouseClick(&view(), Qt::LeftButton, {}, tileCentre(below(3), below(10))); },
         [&] {
-            const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
+            const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,
+                                    Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
             view().setFocus();
             QTest::keyClick(&view(), keys[below(6)]);
         },
         [&] {
             view().setFocus();
-            QTest::keyClicks(&view(), QStringLiteral("%1").arg(below(0x2D), 2, 16, QLatin1Char('0')));
+            QTest::keyClicks(&view(),
+                             QStringLiteral("%1").arg(below(0x2D), 2, 16, QLatin1Char('0')));
         },
-        [&] { emit Control<QComboBox>(window(), QStringLiteral("ComboBox1")).activated(below(0x2D)); },
-        [&] { type(Control<QLineEdit>(window(), QStringLiteral("Edit%1").arg(1 + below(4))), number(260)); },
+        [&] {
+            emit Control<QComboBox>(window(), QStringLiteral("ComboBox1")).activated(below(0x2D));
+        },
+        [&] {
+            type(Control<QLineEdit>(window(), QStringLiteral("Edit%1").arg(1 + below(4))),
+                 number(260));
+        },
         [&] {
             if (auto *field = window().findChild<QLineEdit *>(QStringLiteral("dinEdit0")))
                 type(*field, number(4));
@@ -125,13 +128,13 @@ TEST_F(HistoryTest, RandomEditsUndoToTheOpenedLevelAndRedoToTheEdited)
     EXPECT_TRUE(state().level.bytes() == model.back()) << "redone to the edited level";
 }
 
-TEST_F(HistoryTest, ClosingExitAndOpenAskBeforeChangesAreLost)
-{
+TEST_F(HistoryTest, ClosingExitAndOpenAskBeforeChangesAreLost) {
     enum Way { CloseButton, Exit, Open };
     enum class Saving { None, Saved, Cancelled, Fails };
     struct Case {
         const char *name;
-        const char *change; // "kind" and "undone" through the toolbar; anything else typed into Edit1
+        const char
+            *change; // "kind" and "undone" through the toolbar; anything else typed into Edit1
         Way way;
         std::optional<UnsavedAnswer> answer; // none: no question
         Saving saving;
@@ -144,9 +147,11 @@ TEST_F(HistoryTest, ClosingExitAndOpenAskBeforeChangesAreLost)
         {"close, cancel", "kind", CloseButton, UnsavedAnswer::Cancel, Saving::None, false},
         {"close, discard", "kind", CloseButton, UnsavedAnswer::Discard, Saving::None, true},
         {"close, save", "kind", CloseButton, UnsavedAnswer::Save, Saving::Saved, true},
-        {"close, save cancelled", "kind", CloseButton, UnsavedAnswer::Save, Saving::Cancelled, false},
+        {"close, save cancelled", "kind", CloseButton, UnsavedAnswer::Save, Saving::Cancelled,
+         false},
         {"close, save fails", "kind", CloseButton, UnsavedAnswer::Save, Saving::Fails, false},
-        {"exit with a typed value, discard", "12", Exit, UnsavedAnswer::Discard, Saving::None, true},
+        {"exit with a typed value, discard", "12", Exit, UnsavedAnswer::Discard, Saving::None,
+         true},
         {"exit, save", "kind", Exit, UnsavedAnswer::Save, Saving::Saved, true},
         {"open, cancel", "kind", Open, UnsavedAnswer::Cancel, Saving::None, false},
         {"open, discard", "kind", Open, UnsavedAnswer::Discard, Saving::None, true},
@@ -197,7 +202,8 @@ TEST_F(HistoryTest, ClosingExitAndOpenAskBeforeChangesAreLost)
             trigger(c.way == Exit ? MainWindow::ActionKilepes1 : MainWindow::ActionMegnyitas1);
 
         EXPECT_EQ(modals.questions.size(), c.answer ? 1u : 0u);
-        const bool wentOn = c.way == Open ? state().level.byte(kStartRoomOffset) == 4 : !window().isVisible();
+        const bool wentOn =
+            c.way == Open ? state().level.byte(kStartRoomOffset) == 4 : !window().isVisible();
         EXPECT_EQ(wentOn, c.goesOn);
         const Bytes saved = *ReadFile(archive.toStdString());
         EXPECT_EQ(saved != original, c.saving == Saving::Saved);
@@ -212,20 +218,22 @@ TEST_F(HistoryTest, ClosingExitAndOpenAskBeforeChangesAreLost)
     }
 }
 
-TEST_F(HistoryTest, TheMenuNamesEachStepAndTheTitleMarksChanges)
-{
+TEST_F(HistoryTest, TheMenuNamesEachStepAndTheTitleMarksChanges) {
     chooseLanguage("english.ini");
     open(archive, pickRow(3));
     showActive();
-    EXPECT_EQ(window().windowTitle(), QString::fromUtf8("qasvar.dat \u2013 2003[*] \u2013 Qasvar 2 level editor"));
+    EXPECT_EQ(window().windowTitle(),
+              QString::fromUtf8("qasvar.dat \u2013 2003[*] \u2013 Qasvar 2 level editor"));
     const struct {
         const char *name;
         std::function<void()> edit;
         const char *undo;
     } cases[] = {
-        {"tile kind", [&] { emit Control<QComboBox>(window(), QStringLiteral("ComboBox1")).activated(0x14); },
+        {"tile kind",
+         [&] { emit Control<QComboBox>(window(), QStringLiteral("ComboBox1")).activated(0x14); },
          "Undo Tile kind"},
-        {"attribute field", [&] { type(Control<QLineEdit>(window(), QStringLiteral("Edit3")), QStringLiteral("7")); },
+        {"attribute field",
+         [&] { type(Control<QLineEdit>(window(), QStringLiteral("Edit3")), QStringLiteral("7")); },
          "Undo Attribute byte"},
         {"room deletion from the room view",
          [&] {
@@ -253,14 +261,15 @@ TEST_F(HistoryTest, TheMenuNamesEachStepAndTheTitleMarksChanges)
         EXPECT_EQ(undo.text(), QString::fromLatin1(c.undo));
         undo.trigger();
         EXPECT_FALSE(window().isWindowModified()) << "back at the opened level";
-        EXPECT_EQ(redo.text(), QString::fromLatin1(c.undo).replace(QStringLiteral("Undo"), QStringLiteral("Redo")));
+        EXPECT_EQ(redo.text(), QString::fromLatin1(c.undo).replace(QStringLiteral("Undo"),
+                                                                   QStringLiteral("Redo")));
     }
     EXPECT_EQ(undo.shortcuts(), QList<QKeySequence>{QKeySequence::Undo});
-    EXPECT_EQ(redo.shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))}));
+    EXPECT_EQ(redo.shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                                                     QKeySequence(QStringLiteral("Ctrl+Y"))}));
 }
 
-TEST_F(HistoryTest, DeleteEmptiesTheRoomOnlyFromTheRoomView)
-{
+TEST_F(HistoryTest, DeleteEmptiesTheRoomOnlyFromTheRoomView) {
     open(archive, pickRow(3));
     showActive();
     auto &field = Control<QLineEdit>(window(), QStringLiteral("Edit1"));
@@ -276,8 +285,7 @@ TEST_F(HistoryTest, DeleteEmptiesTheRoomOnlyFromTheRoomView)
     EXPECT_EQ(modals.questions.size(), 1u);
 }
 
-TEST_F(HistoryTest, ZoomedClicksSelectTheSameTilesAndTheZoomIsKept)
-{
+TEST_F(HistoryTest, ZoomedClicksSelectTheSameTilesAndTheZoomIsKept) {
     open(archive, pickRow(3));
     showActive();
     const struct {
@@ -285,13 +293,10 @@ TEST_F(HistoryTest, ZoomedClicksSelectTheSameTilesAndTheZoomIsKept)
         int zoom;
         int row, column;
     } cases[] = {
-        {MainWindow::ActionNagyitas1, 2, 2, 9},
-        {MainWindow::ActionNagyitas1, 3, 1, 4},
+        {MainWindow::ActionNagyitas1, 2, 2, 9},    {MainWindow::ActionNagyitas1, 3, 1, 4},
         {MainWindow::ActionNagyitas1, 3, 0, 0}, // no further than 3x
-        {MainWindow::ActionKicsinyites1, 2, 2, 0},
-        {MainWindow::ActionEredetiMeret1, 1, 0, 9},
-        {MainWindow::ActionKicsinyites1, 1, 1, 1},
-        {MainWindow::ActionNagyitas1, 2, 1, 2},
+        {MainWindow::ActionKicsinyites1, 2, 2, 0}, {MainWindow::ActionEredetiMeret1, 1, 0, 9},
+        {MainWindow::ActionKicsinyites1, 1, 1, 1}, {MainWindow::ActionNagyitas1, 2, 1, 2},
     };
     for (const auto &c : cases) {
         trigger(c.action);
@@ -305,8 +310,7 @@ TEST_F(HistoryTest, ZoomedClicksSelectTheSameTilesAndTheZoomIsKept)
     EXPECT_EQ(view().zoom(), 2) << "the next start keeps the zoom";
 }
 
-TEST_F(HistoryTest, PasteCarriesARoomIntoTheNextLevelAsOneStep)
-{
+TEST_F(HistoryTest, PasteCarriesARoomIntoTheNextLevelAsOneStep) {
     open(programDir() + QStringLiteral("qasvar.dat"), pickRow(0));
     const int copiedRoom = state().room;
     const RoomCopy copy = CopyRoom(state().level, copiedRoom);

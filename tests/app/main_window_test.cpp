@@ -21,13 +21,13 @@
 namespace qv2 {
 namespace {
 
-TEST_F(MainWindowTest, StartsWithOnlyOpenExitAndZoomAvailable)
-{
+TEST_F(MainWindowTest, StartsWithOnlyOpenExitAndZoomAvailable) {
     const std::set<int> available = {MainWindow::ActionMegnyitas1, MainWindow::ActionKilepes1,
-                                      MainWindow::ActionNagyitas1, MainWindow::ActionEredetiMeret1};
+                                     MainWindow::ActionNagyitas1, MainWindow::ActionEredetiMeret1};
     for (int i = 0; i < MainWindow::ActionCount; ++i) {
         QAction *action = window().action(static_cast<MainWindow::Action>(i));
-        EXPECT_EQ(action->isEnabled(), available.count(i) == 1) << action->objectName().toStdString();
+        EXPECT_EQ(action->isEnabled(), available.count(i) == 1)
+            << action->objectName().toStdString();
         EXPECT_FALSE(action->shortcut().isEmpty()) << action->objectName().toStdString();
         EXPECT_FALSE(action->text().isEmpty()) << action->objectName().toStdString();
     }
@@ -36,12 +36,13 @@ TEST_F(MainWindowTest, StartsWithOnlyOpenExitAndZoomAvailable)
         EXPECT_FALSE(window().findChild<QLineEdit *>(QString::fromLatin1(name))->isEnabled());
     EXPECT_EQ(window().findChild<QWidget *>(QStringLiteral("Panel1"))->width(), 185);
     EXPECT_EQ(window().findChild<QComboBox *>(QStringLiteral("ComboBox1"))->count(), 45);
-    EXPECT_EQ(window().action(MainWindow::ActionKezdohely1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
-    EXPECT_EQ(window().action(MainWindow::ActionPalyaTorlese1)->shortcut(), QKeySequence(Qt::Key_Delete));
+    EXPECT_EQ(window().action(MainWindow::ActionKezdohely1)->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+K")));
+    EXPECT_EQ(window().action(MainWindow::ActionPalyaTorlese1)->shortcut(),
+              QKeySequence(Qt::Key_Delete));
 }
 
-TEST_F(MainWindowTest, CancelledDialogsChangeNothing)
-{
+TEST_F(MainWindowTest, CancelledDialogsChangeNothing) {
     modals.fileAnswers.push_back(std::nullopt);
     window().action(MainWindow::ActionMegnyitas1)->trigger();
     open(archive, cancelDialog());
@@ -51,8 +52,7 @@ TEST_F(MainWindowTest, CancelledDialogsChangeNothing)
     EXPECT_EQ(modals.fileRequests.size(), 2u);
 }
 
-TEST_F(MainWindowTest, OpenShowsTheStartRoomAndEnablesEverything)
-{
+TEST_F(MainWindowTest, OpenShowsTheStartRoomAndEnablesEverything) {
     open(archive, pickRow(3));
     ASSERT_TRUE(state().levelOpen);
     EXPECT_TRUE(modals.messages.isEmpty()) << modals.messages.join(QLatin1Char('|')).toStdString();
@@ -64,17 +64,19 @@ TEST_F(MainWindowTest, OpenShowsTheStartRoomAndEnablesEverything)
     // All but those whose time has not come: nothing to undo or redo or paste, and no zooming out
     // from 1x.
     const std::set<int> waiting = {MainWindow::ActionVisszavonas1, MainWindow::ActionUjra1,
-                                   MainWindow::ActionPalyaBeillesztese1, MainWindow::ActionKicsinyites1};
+                                   MainWindow::ActionPalyaBeillesztese1,
+                                   MainWindow::ActionKicsinyites1};
     for (int i = 0; i < MainWindow::ActionCount; ++i)
-        EXPECT_EQ(window().action(static_cast<MainWindow::Action>(i))->isEnabled(), waiting.count(i) == 0) << i;
+        EXPECT_EQ(window().action(static_cast<MainWindow::Action>(i))->isEnabled(),
+                  waiting.count(i) == 0)
+            << i;
     EXPECT_TRUE(window().findChild<QComboBox *>(QStringLiteral("ComboBox1"))->isEnabled());
     // Level type 3: the cave's background list is loaded.
     EXPECT_FALSE(state().background.isEmpty());
     EXPECT_EQ(window().saveDialog().selectedFiles().value(0), archive);
 }
 
-TEST_F(MainWindowTest, PickerRowsAndGameplayChooseTheId)
-{
+TEST_F(MainWindowTest, PickerRowsAndGameplayChooseTheId) {
     open(archive, pickRow(-1)); // nothing selected asks for 1999
     ASSERT_TRUE(state().levelOpen);
     EXPECT_EQ(state().level.byte(0), 0x11);
@@ -83,8 +85,7 @@ TEST_F(MainWindowTest, PickerRowsAndGameplayChooseTheId)
     EXPECT_EQ(state().room, 7);
 }
 
-TEST_F(MainWindowTest, FailedLookupKeepsTheOpenLevelAndTheProposedPath)
-{
+TEST_F(MainWindowTest, FailedLookupKeepsTheOpenLevelAndTheProposedPath) {
     open(archive, pickRow(3));
     state().room = 9;
     state().row = 2;
@@ -111,8 +112,7 @@ TEST_F(MainWindowTest, FailedLookupKeepsTheOpenLevelAndTheProposedPath)
     EXPECT_EQ(window().saveDialog().selectedFiles().value(0), archive);
 }
 
-TEST_F(MainWindowTest, BadChecksumAndShortLevelsOpenAfterAWarning)
-{
+TEST_F(MainWindowTest, BadChecksumAndShortLevelsOpenAfterAWarning) {
     ArchiveBuilder builder;
     builder.addLevel(2000, levelWith(3, 1, 0x14), Checksum::Bad);
     builder.addLevel(2001, PatternBytes(500, 7));
@@ -126,12 +126,12 @@ TEST_F(MainWindowTest, BadChecksumAndShortLevelsOpenAfterAWarning)
     EXPECT_EQ(state().level.size(), 500u);
     ASSERT_EQ(modals.messages.size(), 2);
     EXPECT_EQ(modals.messages[0], text("checksum"));
-    EXPECT_TRUE(modals.messages[1].contains(QLatin1String("500"))) << modals.messages[1].toStdString();
+    EXPECT_TRUE(modals.messages[1].contains(QLatin1String("500")))
+        << modals.messages[1].toStdString();
     EXPECT_TRUE(modals.messages[1].contains(QLatin1String("11066")));
 }
 
-TEST_F(MainWindowTest, DamagedOrMissingArchivesAreReportedAndChangeNothing)
-{
+TEST_F(MainWindowTest, DamagedOrMissingArchivesAreReportedAndChangeNothing) {
     ArchiveBuilder builder;
     builder.addLevel(2000, levelWith(3, 1, 0x14));
     Bytes image = builder.build();
@@ -148,15 +148,15 @@ TEST_F(MainWindowTest, DamagedOrMissingArchivesAreReportedAndChangeNothing)
     EXPECT_TRUE(modals.messages[1].contains(missing)) << modals.messages[1].toStdString();
 }
 
-TEST_F(MainWindowTest, SaveIntoAnotherSlotChangesOnlyThatSlot)
-{
+TEST_F(MainWindowTest, SaveIntoAnotherSlotChangesOnlyThatSlot) {
     open(archive, pickRow(0));
     state().level.setByte(TileKindAt(4, 1, 1), 0x2C);
     const Bytes before = *ReadFile(archive.toStdString());
 
     save(archive, pickRow(3));
     EXPECT_TRUE(modals.messages.isEmpty()) << modals.messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(window().statusBar()->currentMessage(), FormatMessage(text("saved"), 2003, QStringLiteral("qasvar.dat")));
+    EXPECT_EQ(window().statusBar()->currentMessage(),
+              FormatMessage(text("saved"), 2003, QStringLiteral("qasvar.dat")));
     const Bytes after = *ReadFile(archive.toStdString());
     ASSERT_EQ(after.size(), before.size());
 
@@ -174,16 +174,14 @@ TEST_F(MainWindowTest, SaveIntoAnotherSlotChangesOnlyThatSlot)
     EXPECT_EQ(written.bytes(), state().level.bytes());
 }
 
-TEST_F(MainWindowTest, SaveUnchangedIntoItsOwnSlotKeepsTheFile)
-{
+TEST_F(MainWindowTest, SaveUnchangedIntoItsOwnSlotKeepsTheFile) {
     open(archive, pickRow(0));
     const Bytes before = *ReadFile(archive.toStdString());
     save(archive, pickRow(0));
     EXPECT_EQ(*ReadFile(archive.toStdString()), before);
 }
 
-TEST_F(MainWindowTest, SaveThatCannotFindItsSlotOrIsCancelledWritesNothing)
-{
+TEST_F(MainWindowTest, SaveThatCannotFindItsSlotOrIsCancelledWritesNothing) {
     open(archive, pickRow(0));
     state().level.setByte(0, 0x2B);
     const Bytes before = *ReadFile(archive.toStdString());
@@ -198,8 +196,7 @@ TEST_F(MainWindowTest, SaveThatCannotFindItsSlotOrIsCancelledWritesNothing)
     EXPECT_EQ(state().level.byte(0), 0x2B);
 }
 
-TEST_F(MainWindowTest, CommandLineOpenProposesThatFileForSave)
-{
+TEST_F(MainWindowTest, CommandLineOpenProposesThatFileForSave) {
     QCoreApplication::sendPostedEvents();
     window().openArchive(archive, 2000);
     ASSERT_TRUE(state().levelOpen);
@@ -211,15 +208,16 @@ TEST_F(MainWindowTest, CommandLineOpenProposesThatFileForSave)
     ASSERT_EQ(modals.fileRequests.size(), 1u);
     EXPECT_EQ(modals.fileRequests[0].proposed, archive);
     // Qt's retranslation, done by now, does not take the button's caption from the language file.
-    const IniFile language = IniFile::load(programDir() + QStringLiteral("texts/") + state().languageName);
-    EXPECT_EQ(modals.fileRequests[0].acceptLabel, language.value(QStringLiteral("main"), QStringLiteral("savebutton")));
+    const IniFile language =
+        IniFile::load(programDir() + QStringLiteral("texts/") + state().languageName);
+    EXPECT_EQ(modals.fileRequests[0].acceptLabel,
+              language.value(QStringLiteral("main"), QStringLiteral("savebutton")));
     EXPECT_FALSE(modals.fileRequests[0].acceptLabel.isEmpty());
 }
 
 // Whatever route opened a level, the picker stands on it, so that Save proposes the same slot,
 // and Save proposes the archive by its absolute path.
-TEST_F(MainWindowTest, OpenLeavesThePickerOnTheOpenedLevel)
-{
+TEST_F(MainWindowTest, OpenLeavesThePickerOnTheOpenedLevel) {
     const QString relative = QDir::current().relativeFilePath(archive);
     struct Case {
         const char *name;
@@ -248,14 +246,13 @@ TEST_F(MainWindowTest, OpenLeavesThePickerOnTheOpenedLevel)
 
 // A command run while a field still holds a typed value first stores it, or refuses it, exactly
 // as leaving the field would: what the field shows is what is saved.
-TEST_F(MainWindowTest, SaveStoresTheFocusedFieldsPendingEditFirst)
-{
+TEST_F(MainWindowTest, SaveStoresTheFocusedFieldsPendingEditFirst) {
     struct Case {
         const char *name;
         const char *field;
         const char *typed;
-        int attribute;  // the attribute byte the field edits
-        int saved;      // its value in the saved level
+        int attribute; // the attribute byte the field edits
+        int saved;     // its value in the saved level
         bool refused;
     };
     const Case cases[] = {
@@ -292,8 +289,7 @@ TEST_F(MainWindowTest, SaveStoresTheFocusedFieldsPendingEditFirst)
     }
 }
 
-TEST_F(MainWindowTest, StartRoomOutsideTheLevelShowsRoomOne)
-{
+TEST_F(MainWindowTest, StartRoomOutsideTheLevelShowsRoomOne) {
     ArchiveBuilder builder;
     builder.addLevel(2000, levelWith(0, 1, 0x14));
     builder.addLevel(2001, levelWith(40, 1, 0x14));

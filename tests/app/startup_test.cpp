@@ -12,8 +12,7 @@
 namespace qv2 {
 namespace {
 
-TEST(Startup, LevelCommandsOpenTheirDialogs)
-{
+TEST(Startup, LevelCommandsOpenTheirDialogs) {
     const QString programDir = QString::fromLocal8Bit(qgetenv("QV2_PROGRAM_DIR"));
     ScriptedModals modals;
     Program program(modals, programDir);
@@ -40,8 +39,7 @@ TEST(Startup, LevelCommandsOpenTheirDialogs)
 
 // Start-up and an archive opened from the command line make no file dialog; the first one made
 // shows the archive.
-TEST(Startup, FileDialogsAreMadeWhenFirstNeeded)
-{
+TEST(Startup, FileDialogsAreMadeWhenFirstNeeded) {
     const QString programDir = QString::fromLocal8Bit(qgetenv("QV2_PROGRAM_DIR"));
     ScriptedModals modals;
     Program program(modals, programDir);
@@ -49,7 +47,8 @@ TEST(Startup, FileDialogsAreMadeWhenFirstNeeded)
     const QString archive = programDir + QStringLiteral("qasvar.dat");
     program.mainWindow.openArchive(archive, 2003);
     EXPECT_TRUE(program.mainWindow.findChildren<QFileDialog *>().isEmpty());
-    EXPECT_EQ(program.mainWindow.openDialog().selectedFiles(), QStringList{QFileInfo(archive).absoluteFilePath()});
+    EXPECT_EQ(program.mainWindow.openDialog().selectedFiles(),
+              QStringList{QFileInfo(archive).absoluteFilePath()});
     EXPECT_EQ(program.mainWindow.findChildren<QFileDialog *>().size(), 1);
 }
 

@@ -15,8 +15,7 @@
 namespace qv2 {
 namespace {
 
-TEST(RecentLevels, NewestFirstWithoutRepeatsAtMostEight)
-{
+TEST(RecentLevels, NewestFirstWithoutRepeatsAtMostEight) {
     const auto levels = [](std::initializer_list<int> ids) {
         std::vector<RecentLevel> list;
         for (int id : ids)
@@ -30,12 +29,17 @@ TEST(RecentLevels, NewestFirstWithoutRepeatsAtMostEight)
         std::vector<RecentLevel> after;
     } cases[] = {
         {"first", {}, {QStringLiteral("a.dat"), 1}, levels({1})},
-        {"again moves to the front", levels({2, 1, 3}), {QStringLiteral("a.dat"), 1}, levels({1, 2, 3})},
+        {"again moves to the front",
+         levels({2, 1, 3}),
+         {QStringLiteral("a.dat"), 1},
+         levels({1, 2, 3})},
         {"the same id of another archive is another level",
          levels({1}),
          {QStringLiteral("b.dat"), 1},
          {{QStringLiteral("b.dat"), 1}, {QStringLiteral("a.dat"), 1}}},
-        {"the oldest drops out", levels({1, 2, 3, 4, 5, 6, 7, 8}), {QStringLiteral("a.dat"), 9},
+        {"the oldest drops out",
+         levels({1, 2, 3, 4, 5, 6, 7, 8}),
+         {QStringLiteral("a.dat"), 9},
          levels({9, 1, 2, 3, 4, 5, 6, 7})},
     };
     for (const auto &c : cases)
@@ -44,8 +48,7 @@ TEST(RecentLevels, NewestFirstWithoutRepeatsAtMostEight)
 
 using RecentLevelsMenuTest = MainWindowTest;
 
-TEST_F(RecentLevelsMenuTest, OpenedAndSavedLevelsAreOfferedAgain)
-{
+TEST_F(RecentLevelsMenuTest, OpenedAndSavedLevelsAreOfferedAgain) {
     open(archive, pickRow(3));
     save(archive, pickRow(0));
     const QString gone = QString::fromStdString(folder.file("gone.dat"));
@@ -71,7 +74,8 @@ TEST_F(RecentLevelsMenuTest, OpenedAndSavedLevelsAreOfferedAgain)
     for (const auto &e : entries) {
         QAction *entry = file.findChild<QAction *>(QString::fromLatin1(e.entry));
         ASSERT_TRUE(entry) << e.entry;
-        EXPECT_TRUE(entry->text().contains(QDir::toNativeSeparators(e.path)) && entry->text().endsWith(QString::number(e.id)))
+        EXPECT_TRUE(entry->text().contains(QDir::toNativeSeparators(e.path)) &&
+                    entry->text().endsWith(QString::number(e.id)))
             << e.entry << ": " << entry->text().toStdString();
         EXPECT_EQ(entry->isEnabled(), e.enabled) << e.entry;
     }
@@ -79,18 +83,18 @@ TEST_F(RecentLevelsMenuTest, OpenedAndSavedLevelsAreOfferedAgain)
 
     file.findChild<QAction *>(QStringLiteral("RecentLevel2"))->trigger();
     EXPECT_TRUE(state().levelOpen);
-    EXPECT_TRUE(window().windowTitle().contains(QStringLiteral("2000"))) << window().windowTitle().toStdString();
+    EXPECT_TRUE(window().windowTitle().contains(QStringLiteral("2000")))
+        << window().windowTitle().toStdString();
 }
 
 // Any change rewrites and flushes the whole settings file, so a value it already holds is not set
 // again; a rewrite gives the file a new inode.
-TEST_F(RecentLevelsMenuTest, SettingsAreWrittenOnlyWhenTheyChange)
-{
+TEST_F(RecentLevelsMenuTest, SettingsAreWrittenOnlyWhenTheyChange) {
     open(archive, pickRow(3));
-    const std::string settings =
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("qasvar2"), QStringLiteral("qv2leved"))
-            .fileName()
-            .toStdString();
+    const std::string settings = QSettings(QSettings::IniFormat, QSettings::UserScope,
+                                           QStringLiteral("qasvar2"), QStringLiteral("qv2leved"))
+                                     .fileName()
+                                     .toStdString();
     const auto inode = [&] {
         struct stat status {};
         return stat(settings.c_str(), &status) == 0 ? status.st_ino : 0;
@@ -100,10 +104,16 @@ TEST_F(RecentLevelsMenuTest, SettingsAreWrittenOnlyWhenTheyChange)
         std::function<void()> action;
         bool writes;
     } cases[] = {
-        {"start-up", [&] { program = std::make_unique<Program>(modals, programDir()); program->LoadStartupSettings(); }, false},
+        {"start-up",
+         [&] {
+             program = std::make_unique<Program>(modals, programDir());
+             program->LoadStartupSettings();
+         },
+         false},
         {"the same level opened again", [&] { open(archive, pickRow(3)); }, false},
         {"another level", [&] { open(archive, pickRow(0)); }, true},
-        {"the zoom in use", [&] { window().action(MainWindow::ActionEredetiMeret1)->trigger(); }, false},
+        {"the zoom in use", [&] { window().action(MainWindow::ActionEredetiMeret1)->trigger(); },
+         false},
         {"a zoom in", [&] { window().action(MainWindow::ActionNagyitas1)->trigger(); }, true},
         {"a language chosen", [&] { chooseLanguage("magyar.ini"); }, true},
         {"the same language chosen again", [&] { chooseLanguage("magyar.ini"); }, false},

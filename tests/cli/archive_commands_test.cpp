@@ -28,8 +28,7 @@ const Bytes kLevelOnTheHeader = {0x04, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00,
                                  0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00};
 
 // Levels 2000 (good), 2005 (bad checksum) and 2000 again, after a picture resource.
-ArchiveBuilder ThreeEntries()
-{
+ArchiveBuilder ThreeEntries() {
     ArchiveBuilder builder;
     builder.addResource(builder.addType(kPict), 2000, PatternBytes(9, 1));
     builder.addLevel(2000, PatternBytes(40, 2));
@@ -38,8 +37,7 @@ ArchiveBuilder ThreeEntries()
     return builder;
 }
 
-TEST(ListCommand, PrintsEveryEntryInTableOrder)
-{
+TEST(ListCommand, PrintsEveryEntryInTableOrder) {
     const ArchiveBuilder builder = ThreeEntries();
     const ArchiveOnDisk archive(builder);
     const CommandRun run = Call(ListLevels, {archive.path});
@@ -52,8 +50,7 @@ TEST(ListCommand, PrintsEveryEntryInTableOrder)
     EXPECT_EQ(run.out, expected.str());
 }
 
-TEST(ListCommand, Failures)
-{
+TEST(ListCommand, Failures) {
     const ArchiveBuilder builder = ThreeEntries();
     const ArchiveOnDisk archive(builder);
     ArchiveBuilder pictures;
@@ -92,8 +89,7 @@ TEST(ListCommand, Failures)
     }
 }
 
-TEST(ExtractCommand, WritesTheFirstMatchingLevelWithoutItsChecksumByte)
-{
+TEST(ExtractCommand, WritesTheFirstMatchingLevelWithoutItsChecksumByte) {
     const ArchiveBuilder builder = ThreeEntries();
     const ArchiveOnDisk archive(builder);
     const std::string file = archive.folder.file("level.bin");
@@ -108,8 +104,7 @@ TEST(ExtractCommand, WritesTheFirstMatchingLevelWithoutItsChecksumByte)
     EXPECT_EQ(ReadFile(file), PatternBytes(30, 3));
 }
 
-TEST(ExtractCommand, Failures)
-{
+TEST(ExtractCommand, Failures) {
     const ArchiveBuilder builder = ThreeEntries();
     const ArchiveOnDisk archive(builder);
     ArchiveBuilder pictures;
@@ -137,7 +132,9 @@ TEST(ExtractCommand, Failures)
         {"damaged archive", {damaged, "2000", out}, 2},
         {"no such id", {archive.path, "2001", out}, 1},
         {"no level table", {noTable, "2000", out}, 1},
-        {"folder of the output missing", {archive.path, "2000", archive.folder.file("no/out.bin")}, 2},
+        {"folder of the output missing",
+         {archive.path, "2000", archive.folder.file("no/out.bin")},
+         2},
     };
     for (const Case &c : cases) {
         const CommandRun run = Call(ExtractLevel, c.args);
@@ -147,8 +144,7 @@ TEST(ExtractCommand, Failures)
     }
 }
 
-TEST(InsertCommand, ChangesOnlyTheSlotAndGivesAGoodChecksum)
-{
+TEST(InsertCommand, ChangesOnlyTheSlotAndGivesAGoodChecksum) {
     const ArchiveBuilder builder = ThreeEntries();
     const ArchiveOnDisk archive(builder);
     const std::string file = archive.write("level.bin", Bytes(30, 0x5A));
@@ -164,8 +160,7 @@ TEST(InsertCommand, ChangesOnlyTheSlotAndGivesAGoodChecksum)
     EXPECT_EQ(ReadFile(archive.path), expected);
 }
 
-TEST(InsertCommand, FailuresLeaveTheArchiveUnchanged)
-{
+TEST(InsertCommand, FailuresLeaveTheArchiveUnchanged) {
     const ArchiveBuilder builder = ThreeEntries();
     const ArchiveOnDisk archive(builder);
     const std::string file = archive.write("level.bin", Bytes(30, 0x5A));
@@ -197,8 +192,7 @@ TEST(InsertCommand, FailuresLeaveTheArchiveUnchanged)
     EXPECT_EQ(ReadFile(onHeader), kLevelOnTheHeader);
 }
 
-TEST(InsertCommand, TakesALevelFileNoLongerThanTheSlot)
-{
+TEST(InsertCommand, TakesALevelFileNoLongerThanTheSlot) {
     struct Case {
         const char *name;
         std::size_t size;
@@ -228,8 +222,7 @@ TEST(InsertCommand, TakesALevelFileNoLongerThanTheSlot)
     }
 }
 
-TEST(ExtractCommand, WritesIntoPipesAndDevicesWithoutReplacingThem)
-{
+TEST(ExtractCommand, WritesIntoPipesAndDevicesWithoutReplacingThem) {
     const ArchiveBuilder builder = ThreeEntries();
     const ArchiveOnDisk archive(builder);
 
@@ -261,13 +254,13 @@ TEST(ExtractCommand, WritesIntoPipesAndDevicesWithoutReplacingThem)
 }
 
 // The program itself: dispatch on the first argument, output on stdout, status as exit code.
-TEST(Qv2levProgram, DispatchesOnTheCommandName)
-{
+TEST(Qv2levProgram, DispatchesOnTheCommandName) {
     const ArchiveBuilder builder = ThreeEntries();
     const ArchiveOnDisk archive(builder);
     const std::string out = archive.folder.file("stdout.txt");
     const auto run = [&](const std::string &arguments) {
-        const std::string line = std::string(QV2LEV_PATH) + " " + arguments + " >" + out + " 2>/dev/null";
+        const std::string line =
+            std::string(QV2LEV_PATH) + " " + arguments + " >" + out + " 2>/dev/null";
         const int status = std::system(line.c_str());
         return WEXITSTATUS(status);
     };
@@ -288,8 +281,7 @@ TEST(Qv2levProgram, DispatchesOnTheCommandName)
 
 // Input without end, or larger than any archive, is not read whole. The memory limit only makes a
 // program that would read on fail quickly instead of exhausting the machine.
-TEST(Qv2levProgram, ReadsNoMoreThanAnArchiveOrASlotCanHold)
-{
+TEST(Qv2levProgram, ReadsNoMoreThanAnArchiveOrASlotCanHold) {
     const ArchiveBuilder builder = ThreeEntries();
     const ArchiveOnDisk archive(builder);
     const std::string huge = archive.folder.file("huge.dat");

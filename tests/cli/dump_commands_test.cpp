@@ -18,15 +18,13 @@ namespace qv2 {
 namespace {
 
 // The build's program folder, with the shipped language files.
-std::string ShippedProgramDir()
-{
+std::string ShippedProgramDir() {
     return std::getenv("QV2_PROGRAM_DIR");
 }
 
 // dump --json of level `id` into a file, then undump of that file into the same slot.
 void DumpAndUndump(const std::string &archive, const std::string &id, const std::string &json,
-                   const std::string &programDir)
-{
+                   const std::string &programDir) {
     const CommandRun dump = Call(DumpLevel, {archive, id, "--json", "--program-dir", programDir});
     ASSERT_EQ(dump.status, 0) << id << dump.err;
     ASSERT_TRUE(WriteFile(json, Bytes(dump.out.begin(), dump.out.end())));
@@ -34,8 +32,7 @@ void DumpAndUndump(const std::string &archive, const std::string &id, const std:
     ASSERT_EQ(undump.status, 0) << id << undump.err;
 }
 
-TEST(DumpUndump, EverySampleLevelComesBackByteForByte)
-{
+TEST(DumpUndump, EverySampleLevelComesBackByteForByte) {
     const TempFolder folder;
     const std::string archive = folder.file("qasvar.dat");
     std::filesystem::copy_file(ShippedProgramDir() + "qasvar.dat", archive);
@@ -51,8 +48,7 @@ TEST(DumpUndump, EverySampleLevelComesBackByteForByte)
 // Random bytes everywhere, also unknown kinds and values and the bytes beyond the named fields; a
 // level shorter than the layout comes back too. The tile list names kind 1 twice, so neither
 // kind 1 nor kind 3 may be written by name.
-TEST(DumpUndump, RandomLevelsComeBackByteForByte)
-{
+TEST(DumpUndump, RandomLevelsComeBackByteForByte) {
     const TempFolder folder;
     const std::string programDir = folder.file("program");
     std::filesystem::create_directories(programDir + "/texts");
@@ -84,8 +80,7 @@ TEST(DumpUndump, RandomLevelsComeBackByteForByte)
 }
 
 // Sets the value at a path such as {"rooms", 3, "enemyCount"}; an undefined value removes it.
-QJsonValue With(const QJsonValue &root, const QVariantList &path, const QJsonValue &value)
-{
+QJsonValue With(const QJsonValue &root, const QVariantList &path, const QJsonValue &value) {
     if (path.isEmpty())
         return value;
     const QVariantList inner = path.mid(1);
@@ -109,8 +104,7 @@ struct Undump : ::testing::Test {
     QJsonObject level;
     Bytes image;
 
-    Undump()
-    {
+    Undump() {
         ArchiveBuilder builder;
         builder.addLevel(2000, MakeFullLevel());
         image = builder.build();
@@ -119,19 +113,16 @@ struct Undump : ::testing::Test {
             Call(DumpLevel, {archive, "2000", "--json", "--program-dir", ShippedProgramDir()});
         level = QJsonDocument::fromJson(QByteArray::fromStdString(dump.out)).object();
     }
-    CommandRun undump(const QByteArray &text)
-    {
+    CommandRun undump(const QByteArray &text) {
         EXPECT_TRUE(WriteFile(json, Bytes(text.begin(), text.end())));
         return Call(UndumpLevel, {archive, "2000", json, "--program-dir", ShippedProgramDir()});
     }
-    CommandRun undump(const QVariantList &path, const QJsonValue &value)
-    {
+    CommandRun undump(const QVariantList &path, const QJsonValue &value) {
         return undump(QJsonDocument(With(level, path, value).toObject()).toJson());
     }
 };
 
-TEST_F(Undump, WritesNamesAndNumbersIntoTheSlot)
-{
+TEST_F(Undump, WritesNamesAndNumbersIntoTheSlot) {
     const QJsonValue name = level["rooms"][0]["tiles"][0][0];
     ASSERT_TRUE(name.isString());
     level = With(level, {"rooms", 4, "tiles", 2, 3}, 200).toObject();
@@ -147,8 +138,7 @@ TEST_F(Undump, WritesNamesAndNumbersIntoTheSlot)
     EXPECT_EQ(saved.byte(TileKindAt(32, 2, 9)), 0);
 }
 
-TEST_F(Undump, BadFilesNameTheFieldAndChangeNothing)
-{
+TEST_F(Undump, BadFilesNameTheFieldAndChangeNothing) {
     struct Case {
         const char *name;
         QVariantList path;

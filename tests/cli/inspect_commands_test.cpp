@@ -23,8 +23,7 @@ struct InspectCommands : ::testing::Test {
     std::string programDir = folder.file("program");
     LevelStore level;
 
-    InspectCommands()
-    {
+    InspectCommands() {
         Bytes bytes = MakeFullLevel(LevelSketch{.startRoom = 1});
         bytes[NeighbourAt(1, SideRight)] = 2;
         bytes[NeighbourAt(2, SideLeft)] = 1;
@@ -41,8 +40,7 @@ struct InspectCommands : ::testing::Test {
         write("dot.txt", ".");
         write("x.txt", "x");
     }
-    void write(const std::string &name, const std::string &text)
-    {
+    void write(const std::string &name, const std::string &text) {
         EXPECT_TRUE(WriteFile(programDir + "/" + name, Bytes(text.begin(), text.end())));
     }
     struct Run {
@@ -50,8 +48,7 @@ struct InspectCommands : ::testing::Test {
         std::string out;
         std::string err;
     };
-    static Run call(CommandFunction command, const CommandArgs &args)
-    {
+    static Run call(CommandFunction command, const CommandArgs &args) {
         std::ostringstream out;
         std::ostringstream err;
         const int status = command(args, out, err);
@@ -59,8 +56,7 @@ struct InspectCommands : ::testing::Test {
     }
 };
 
-TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus)
-{
+TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus) {
     const std::string dirOption = "--program-dir";
     const std::string dot = programDir + "/dot.txt";
     const std::string x = programDir + "/x.txt";
@@ -71,10 +67,21 @@ TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus)
         std::string out;
         std::string err; // a part of the message on standard error
     } cases[] = {
-        {"reports", {archive, "2000", dirOption, programDir}, 1, "Wall in 2 at 4\nWall in 2 at 5\n", ""},
+        {"reports",
+         {archive, "2000", dirOption, programDir},
+         1,
+         "Wall in 2 at 4\nWall in 2 at 5\n",
+         ""},
         {"nothing found", {archive, "2000", "--rules", dot, dirOption, programDir}, 0, "", ""},
-        {"invalid script", {archive, "2000", dirOption, programDir, "--rules", x}, 2, "", "Bad byte 120"},
-        {"unreadable script", {archive, "2000", dirOption, programDir, "--rules", programDir}, 2, "",
+        {"invalid script",
+         {archive, "2000", dirOption, programDir, "--rules", x},
+         2,
+         "",
+         "Bad byte 120"},
+        {"unreadable script",
+         {archive, "2000", dirOption, programDir, "--rules", programDir},
+         2,
+         "",
          "Cannot read " + programDir},
         {"no such level", {archive, "2001", dirOption, programDir}, 2, "", "no level 2001"},
         {"no id", {archive, dirOption, programDir}, 2, "", "usage"},
@@ -90,8 +97,7 @@ TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus)
     }
 }
 
-TEST_F(InspectCommands, OverviewWritesTheWindowsPicture)
-{
+TEST_F(InspectCommands, OverviewWritesTheWindowsPicture) {
     const std::string png = folder.file("map.png");
     ASSERT_EQ(call(WriteOverview, {archive, "2000", png, "--program-dir", programDir}).status, 0);
     EXPECT_EQ(QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32),

@@ -11,8 +11,7 @@ namespace qv2 {
 namespace {
 
 // The program's own options: help on stdout with status 0, wrong usage on stderr with status 2.
-TEST(Qv2levProgram, HelpVersionAndUnknownOptions)
-{
+TEST(Qv2levProgram, HelpVersionAndUnknownOptions) {
     const TempFolder folder;
     struct Case {
         const char *arguments;

@@ -16,13 +16,14 @@ using viewtest::CommandFixture;
 
 constexpr int kRoom = 7;
 
-std::size_t PictureByte(int place) { return TileAttributeAt(kRoom, place / 10, place % 10, 2); }
+std::size_t PictureByte(int place) {
+    return TileAttributeAt(kRoom, place / 10, place % 10, 2);
+}
 
 struct BackgroundEditorTest : CommandFixture {
     BackgroundEditor dialog;
 
-    BackgroundEditorTest()
-    {
+    BackgroundEditorTest() {
         state.room = kRoom;
         state.background = viewtest::Ini({"[bg]", "c=bgnames", "0=1,1", "1=2,1"});
         state.texts.setLines({"bgnames=\"Sea shore\",Palm,Wave,Rock,Moss"});
@@ -34,8 +35,7 @@ struct BackgroundEditorTest : CommandFixture {
     QComboBox &names() { return *dialog.findChild<QComboBox *>("ComboBox1"); }
 
     // A click on the cell, then a choice in the list made with the keyboard.
-    void choose(int place, int name)
-    {
+    void choose(int place, int name) {
         QTest::mouseClick(&picture(), Qt::LeftButton, {},
                           QPoint(32 * (place % 10) + 5, 64 * (place / 10) + 5));
         names().setFocus();
@@ -47,8 +47,7 @@ struct BackgroundEditorTest : CommandFixture {
 };
 
 // Every user story ends with OK or not; only the tiles whose number differs at OK are written.
-TEST_F(BackgroundEditorTest, OkWritesOnlyTheChangedTilesPictureByte)
-{
+TEST_F(BackgroundEditorTest, OkWritesOnlyTheChangedTilesPictureByte) {
     struct Case {
         const char *name;
         std::function<void(BackgroundEditorTest &)> user;
@@ -56,9 +55,22 @@ TEST_F(BackgroundEditorTest, OkWritesOnlyTheChangedTilesPictureByte)
         std::map<int, std::uint8_t> written; // place -> picture number
     };
     const Case cases[] = {
-        {"TwoTiles", [](auto &t) { t.choose(12, 4); t.choose(0, 2); }, true, {{12, 4}, {0, 2}}},
-        {"ChangedAndBack", [](auto &t) { t.choose(3, 1); t.choose(3, 3); }, true, {}},
-        {"Keyboard", [](auto &t) {
+        {"TwoTiles",
+         [](auto &t) {
+             t.choose(12, 4);
+             t.choose(0, 2);
+         },
+         true,
+         {{12, 4}, {0, 2}}},
+        {"ChangedAndBack",
+         [](auto &t) {
+             t.choose(3, 1);
+             t.choose(3, 3);
+         },
+         true,
+         {}},
+        {"Keyboard",
+         [](auto &t) {
              t.picture().setFocus();
              QTest::keyClick(&t.picture(), Qt::Key_Right); // shows the selection on tile 0
              QTest::keyClick(&t.picture(), Qt::Key_Right);
@@ -66,11 +78,16 @@ TEST_F(BackgroundEditorTest, OkWritesOnlyTheChangedTilesPictureByte)
              EXPECT_EQ(t.names().currentIndex(), 11 % 7);
              t.names().setFocus();
              QTest::keyClick(&t.names(), Qt::Key_Up);
-         }, true, {{11, 3}}},
-        {"ListWithoutATile", [](auto &t) {
+         },
+         true,
+         {{11, 3}}},
+        {"ListWithoutATile",
+         [](auto &t) {
              t.names().setFocus();
              QTest::keyClick(&t.names(), Qt::Key_Down);
-         }, true, {}},
+         },
+         true,
+         {}},
         {"Cancel", [](auto &t) { t.choose(12, 4); }, false, {}},
     };
     for (const Case &c : cases) {
@@ -96,8 +113,7 @@ TEST_F(BackgroundEditorTest, OkWritesOnlyTheChangedTilesPictureByte)
 }
 
 // The window keeps its built-in captions only where the language file is silent.
-TEST_F(BackgroundEditorTest, CaptionsFollowTheLanguageFile)
-{
+TEST_F(BackgroundEditorTest, CaptionsFollowTheLanguageFile) {
     modals.dialogScripts.push_back([&](QDialog &) { return false; });
     editBackground(state, services, dialog);
     EXPECT_EQ(dialog.windowTitle(), "Form7");
@@ -108,8 +124,7 @@ TEST_F(BackgroundEditorTest, CaptionsFollowTheLanguageFile)
     EXPECT_EQ(dialog.findChild<QPushButton *>("Button2")->text(), "Cancel");
 }
 
-TEST_F(BackgroundEditorTest, NothingWithoutALevel)
-{
+TEST_F(BackgroundEditorTest, NothingWithoutALevel) {
     state.levelOpen = false;
     editBackground(state, services, dialog);
     EXPECT_TRUE(modals.dialogTitles.isEmpty());

@@ -15,10 +15,11 @@ using viewtest::CountColour;
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 
-IniFile Sizes() { return viewtest::Ini({"[bg]", "c=names", "1=1,1", "2=3,2", "3=1,3", "4=x,2", "5=3"}); }
+IniFile Sizes() {
+    return viewtest::Ini({"[bg]", "c=names", "1=1,1", "2=3,2", "3=1,3", "4=x,2", "5=3"});
+}
 
-TEST(BackgroundPicture, SizesComeFromTheFirstAndThirdCharacters)
-{
+TEST(BackgroundPicture, SizesComeFromTheFirstAndThirdCharacters) {
     const IniFile list = Sizes();
     const struct {
         int picture;
@@ -28,20 +29,18 @@ TEST(BackgroundPicture, SizesComeFromTheFirstAndThirdCharacters)
         EXPECT_EQ(BackgroundPictureSize(list, c.picture), c.size) << c.picture;
 }
 
-TEST(BackgroundPicture, PointsFallInTheirCells)
-{
+TEST(BackgroundPicture, PointsFallInTheirCells) {
     const struct {
         QPoint point;
         std::optional<int> place;
-    } cases[] = {{{0, 0}, 0},          {{31, 63}, 0},        {{32, 64}, 11},
-                 {{319, 191}, 29},     {{319, 192}, {}},     {{-1, 5}, {}}};
+    } cases[] = {{{0, 0}, 0},      {{31, 63}, 0},    {{32, 64}, 11},
+                 {{319, 191}, 29}, {{319, 192}, {}}, {{-1, 5}, {}}};
     for (const auto &c : cases)
         EXPECT_EQ(BackgroundPlaceAt(c.point), c.place) << c.point.x() << "," << c.point.y();
 }
 
 // Decisive pixels of one drawing each: the blue of an outline is found only where one belongs.
-TEST(BackgroundPicture, CellsOutlinesAndSelection)
-{
+TEST(BackgroundPicture, CellsOutlinesAndSelection) {
     struct Case {
         const char *name;
         int place;
@@ -50,8 +49,13 @@ TEST(BackgroundPicture, CellsOutlinesAndSelection)
         std::function<void(const QImage &)> check;
     };
     const Case cases[] = {
-        {"NumberInHex", 13, 0x1A, {}, [](const QImage &image) {
-             // 0x1A has no outline (flag set below); its cell is black with "1A" written at its centre.
+        {"NumberInHex",
+         13,
+         0x1A,
+         {},
+         [](const QImage &image) {
+             // 0x1A has no outline (flag set below); its cell is black with "1A" written at its
+             // centre.
              QImage expected(320, 200, QImage::Format_RGB32);
              expected.fill(Qt::black);
              QPainter painter(&expected);
@@ -64,7 +68,11 @@ TEST(BackgroundPicture, CellsOutlinesAndSelection)
              EXPECT_EQ(image.copy(cell), expected.copy(cell));
              EXPECT_GT(CountColour(image, cell, Qt::white), 0);
          }},
-        {"OneByOneOutline", 12, 1, {}, [](const QImage &image) {
+        {"OneByOneOutline",
+         12,
+         1,
+         {},
+         [](const QImage &image) {
              // Cell (2, 1): left edge x = 64, right edge 64 + 32 - 2, top 64, bottom 64 + 62.
              EXPECT_EQ(image.pixelColor(64, 64), kBlue);
              EXPECT_EQ(image.pixelColor(94, 126), kBlue);
@@ -72,17 +80,24 @@ TEST(BackgroundPicture, CellsOutlinesAndSelection)
              EXPECT_EQ(image.pixelColor(64, 127), Qt::black);
              EXPECT_EQ(CountColour(image, image.rect(), kBlue), 2 * 31 + 2 * 61);
          }},
-        {"TallOutlineClippedAbove", 2, 3, {}, [](const QImage &image) {
+        {"TallOutlineClippedAbove",
+         2,
+         3,
+         {},
+         [](const QImage &image) {
              // 1 x 3 from row 0: the frame's top lies 128 pixels above the picture.
              EXPECT_EQ(image.pixelColor(64, 0), kBlue);
              EXPECT_EQ(image.pixelColor(65, 0), Qt::black);
              EXPECT_EQ(image.pixelColor(94, 62), kBlue);
              EXPECT_EQ(CountColour(image, image.rect(), kBlue), 2 * 63 + 29);
          }},
-        {"MissingSizeDrawsNothing", 0, 9, {}, [](const QImage &image) {
-             EXPECT_EQ(CountColour(image, image.rect(), kBlue), 0);
-         }},
-        {"Selection", 0, 0x1A, 11, [](const QImage &image) {
+        {"MissingSizeDrawsNothing",
+         0,
+         9,
+         {},
+         [](const QImage &image) { EXPECT_EQ(CountColour(image, image.rect(), kBlue), 0); }},
+        {"Selection", 0, 0x1A, 11,
+         [](const QImage &image) {
              const QRect cell(32, 64, 32, 64);
              EXPECT_EQ(image.pixelColor(33, 65), Qt::black);
              EXPECT_EQ(image.pixelColor(34, 66), kRed);

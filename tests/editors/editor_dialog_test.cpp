@@ -31,35 +31,39 @@ struct EditorDialogTest : DialogFixture {
         std::function<void()> run;
         QStringList tabOrder; // from the field that has the focus at the opening
     };
-    std::vector<Command> commands()
-    {
+    std::vector<Command> commands() {
         return {
-            {"TForm3", [this] { editStartPosition(state, services, startPosition); },
+            {"TForm3",
+             [this] { editStartPosition(state, services, startPosition); },
              {"Edit1", "Edit2", "ComboBox1", "Button1", "Button2"}},
-            {"TForm4", [this] { editNeighbours(state, services, neighbours); },
+            {"TForm4",
+             [this] { editNeighbours(state, services, neighbours); },
              {"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Button2"}},
-            {"TForm6", [this] { editLinks(state, services, links); },
-             {"UpDown1", "Button3", "Button4", "Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Button1",
-              "Button2"}},
-            {"TForm8", [this] { editEnemies(state, services, enemies); },
+            {"TForm6",
+             [this] { editLinks(state, services, links); },
+             {"UpDown1", "Button3", "Button4", "Edit1", "Edit2", "Edit3", "Edit4", "Edit5",
+              "Button1", "Button2"}},
+            {"TForm8",
+             [this] { editEnemies(state, services, enemies); },
              {"UpDown1", "UpDown2", "Edit1", "Edit2", "ComboBox1", "Edit3", "Edit4", "ComboBox2",
               "ComboBox3", "Edit5", "ComboBox4", "Button1", "Button2"}},
-            {"TForm9", [this] { editLevelType(state, services, levelType); },
+            {"TForm9",
+             [this] { editLevelType(state, services, levelType); },
              {"ComboBox1", "Edit1", "CheckListBox1", "ComboBox2", "Button1", "Button2"}},
         };
     }
 };
 
 // A control is clipped when it is narrower than its text needs or reaches past the dialog.
-void ExpectNothingClipped(QDialog &dialog, const std::string &where)
-{
+void ExpectNothingClipped(QDialog &dialog, const std::string &where) {
     for (QWidget *widget : dialog.findChildren<QWidget *>()) {
         if (!widget->isVisible())
             continue;
         const std::string name = where + " " + widget->objectName().toStdString();
         if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
             // A button's hint asks for a style's usual width; its text needs less.
-            EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()) + 12) << name;
+            EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()) + 12)
+                << name;
         } else if (qobject_cast<QLabel *>(widget) || qobject_cast<QComboBox *>(widget)) {
             EXPECT_GE(widget->width(), widget->sizeHint().width()) << name;
         }
@@ -68,14 +72,15 @@ void ExpectNothingClipped(QDialog &dialog, const std::string &where)
     }
 }
 
-TEST_F(EditorDialogTest, ShippedTextsFitAndTheKeyboardWalksTheFields)
-{
+TEST_F(EditorDialogTest, ShippedTextsFitAndTheKeyboardWalksTheFields) {
     const QString programDir = QString::fromLocal8Bit(qgetenv("QV2_PROGRAM_DIR"));
     ASSERT_FALSE(programDir.isEmpty()) << "QV2_PROGRAM_DIR must name the program folder";
     for (const char *language : {"english.ini", "magyar.ini"}) {
-        const auto file = ReadLanguageFile(LanguageFilePath(programDir, QString::fromLatin1(language)));
+        const auto file =
+            ReadLanguageFile(LanguageFilePath(programDir, QString::fromLatin1(language)));
         ASSERT_TRUE(file) << language;
-        ApplyLanguageFile(*file, {&startPosition, &links, &neighbours, &enemies, &levelType}, state.texts);
+        ApplyLanguageFile(*file, {&startPosition, &links, &neighbours, &enemies, &levelType},
+                          state.texts);
         for (const Command &command : commands()) {
             const std::string where = std::string(language) + " " + command.form;
             modals.dialogScripts.push_back([&](QDialog &d) {
@@ -91,7 +96,8 @@ TEST_F(EditorDialogTest, ShippedTextsFitAndTheKeyboardWalksTheFields)
                         if (!edit && focus && qobject_cast<QSpinBox *>(focus))
                             edit = focus->findChild<QLineEdit *>();
                         if (edit) {
-                            EXPECT_EQ(edit->selectedText(), edit->text()) << where << ": selected at the opening";
+                            EXPECT_EQ(edit->selectedText(), edit->text())
+                                << where << ": selected at the opening";
                         }
                     }
                     QTest::keyClick(focus, Qt::Key_Tab);
@@ -106,8 +112,7 @@ TEST_F(EditorDialogTest, ShippedTextsFitAndTheKeyboardWalksTheFields)
     }
 }
 
-TEST_F(EditorDialogTest, NothingChangesWithoutOkOrWithoutALevel)
-{
+TEST_F(EditorDialogTest, NothingChangesWithoutOkOrWithoutALevel) {
     for (const Command &command : commands()) {
         // Typed values that would all be accepted, then Esc or Mégse.
         for (const bool escape : {true, false}) {

@@ -24,8 +24,7 @@ struct DialogFixture : ::testing::Test {
     int refreshes = 0;
     qv2::Services services{modals, [this] { ++refreshes; }};
 
-    DialogFixture()
-    {
+    DialogFixture() {
         state.level = qv2::LevelStore(viewtest::FilledLevelBytes());
         state.levelOpen = true;
         state.room = 5;
@@ -34,8 +33,8 @@ struct DialogFixture : ::testing::Test {
     }
 
     // The level as it should be: the patterned bytes with the given changes.
-    static qv2::Bytes Expected(std::initializer_list<std::pair<std::size_t, std::uint8_t>> changes)
-    {
+    static qv2::Bytes
+    Expected(std::initializer_list<std::pair<std::size_t, std::uint8_t>> changes) {
         qv2::Bytes bytes = viewtest::FilledLevelBytes();
         for (const auto &[offset, value] : changes)
             bytes[offset] = value;
@@ -44,8 +43,7 @@ struct DialogFixture : ::testing::Test {
 };
 
 // Focuses the field and types over its text; the focus stays in the field.
-inline void Type(QDialog &dialog, const char *name, const QString &text)
-{
+inline void Type(QDialog &dialog, const char *name, const QString &text) {
     auto &edit = Control<QLineEdit>(dialog, name);
     edit.setFocus(Qt::TabFocusReason);
     edit.selectAll();
@@ -56,11 +54,12 @@ inline void Type(QDialog &dialog, const char *name, const QString &text)
 }
 
 // Leaves the focused field with Tab.
-inline void Leave() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+inline void Leave() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+}
 
 // Picks an item as the user does; -1 leaves the list as it is.
-inline void Choose(QDialog &dialog, const char *name, int index)
-{
+inline void Choose(QDialog &dialog, const char *name, int index) {
     if (index < 0)
         return;
     auto &list = Control<QComboBox>(dialog, name);
@@ -68,6 +67,8 @@ inline void Choose(QDialog &dialog, const char *name, int index)
     emit list.activated(index);
 }
 
-inline QString Text(QDialog &dialog, const char *name) { return Control<QLineEdit>(dialog, name).text(); }
+inline QString Text(QDialog &dialog, const char *name) {
+    return Control<QLineEdit>(dialog, name).text();
+}
 
 } // namespace editortest

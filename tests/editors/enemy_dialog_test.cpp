@@ -11,18 +11,18 @@ namespace {
 
 using EnemyTest = DialogFixture;
 
-std::size_t RecordByte(int record, int byte) { return EnemyRecordAt(5, record) + static_cast<std::size_t>(byte); }
+std::size_t RecordByte(int record, int byte) {
+    return EnemyRecordAt(5, record) + static_cast<std::size_t>(byte);
+}
 
 // Switches records with the spinner's keys while the focus stays where it is.
-void ShowRecord(QDialog &dialog, int record)
-{
+void ShowRecord(QDialog &dialog, int record) {
     auto &spinner = Control<QSpinBox>(dialog, "UpDown2");
     while (spinner.value() != record)
         QTest::keyClick(&spinner, spinner.value() < record ? Qt::Key_Up : Qt::Key_Down);
 }
 
-TEST_F(EnemyTest, ListsShowTheirBytesAndAnUnknownByteSurvivesLeavingAField)
-{
+TEST_F(EnemyTest, ListsShowTheirBytesAndAnUnknownByteSurvivesLeavingAField) {
     struct Case {
         const char *name;
         int byte;
@@ -61,8 +61,7 @@ TEST_F(EnemyTest, ListsShowTheirBytesAndAnUnknownByteSurvivesLeavingAField)
     }
 }
 
-TEST_F(EnemyTest, OkWritesTheRoomsBlockWithEveryAcceptedField)
-{
+TEST_F(EnemyTest, OkWritesTheRoomsBlockWithEveryAcceptedField) {
     EnemyDialog dialog;
     modals.dialogScripts.push_back([&](QDialog &d) {
         // Record 4 lies beyond the count and is edited all the same; what was typed last is stored
@@ -85,21 +84,24 @@ TEST_F(EnemyTest, OkWritesTheRoomsBlockWithEveryAcceptedField)
         return true;
     });
     editEnemies(state, services, dialog);
-    EXPECT_EQ(state.level.bytes(),
-              Expected({{RecordByte(4, EnemyX), 0xFF}, {RecordByte(4, EnemyX + 1), 0xFF},
-                        {RecordByte(4, EnemyDirection), 0x00}, {RecordByte(4, EnemyStrength), 0},
-                        {RecordByte(4, EnemyRevival), 0xFF}, {RecordByte(4, EnemyRevivalPair), 0xFF},
-                        {RecordByte(1, EnemyDirection), 0x00}, {RecordByte(1, EnemyRevival), 0},
-                        {RecordByte(1, EnemyRevivalPair), 0}, {RecordByte(1, EnemyKind), 2},
-                        {RecordByte(1, EnemyFrame), 12}}))
+    EXPECT_EQ(state.level.bytes(), Expected({{RecordByte(4, EnemyX), 0xFF},
+                                             {RecordByte(4, EnemyX + 1), 0xFF},
+                                             {RecordByte(4, EnemyDirection), 0x00},
+                                             {RecordByte(4, EnemyStrength), 0},
+                                             {RecordByte(4, EnemyRevival), 0xFF},
+                                             {RecordByte(4, EnemyRevivalPair), 0xFF},
+                                             {RecordByte(1, EnemyDirection), 0x00},
+                                             {RecordByte(1, EnemyRevival), 0},
+                                             {RecordByte(1, EnemyRevivalPair), 0},
+                                             {RecordByte(1, EnemyKind), 2},
+                                             {RecordByte(1, EnemyFrame), 12}}))
         << "only room 5's block changes";
     const QString tile = "between 0 and 255", skill = "not a number", x = "between 0 and 65535";
     EXPECT_EQ(modals.messages, QStringList({tile, tile, skill, tile, x, skill, tile, x, skill}));
     EXPECT_EQ(refreshes, 1);
 }
 
-TEST_F(EnemyTest, TheCountIsKeptApartFromTheRecords)
-{
+TEST_F(EnemyTest, TheCountIsKeptApartFromTheRecords) {
     state.level.setByte(EnemyCountAt(5), 2);
     EnemyDialog dialog;
     modals.dialogScripts.push_back([&](QDialog &d) {

@@ -39,37 +39,44 @@ const GridCommand kCommands[] = {
      [](int k) { return k % 10; }},
 };
 
-QLineEdit &Box(QDialog &dialog, int k) { return Control<QLineEdit>(dialog, QStringLiteral("dinEdit%1").arg(k)); }
+QLineEdit &Box(QDialog &dialog, int k) {
+    return Control<QLineEdit>(dialog, QStringLiteral("dinEdit%1").arg(k));
+}
 
-QStringList Texts(const char *restartNames, const char *comingNames)
-{
-    return {"dinrestart=Restarts", "dincoming=Coming", "dinOK=OK", "dinCancel=Cancel",
-            "nguards=Guards:", "between=between %d and %d", "integer=not a number",
+QStringList Texts(const char *restartNames, const char *comingNames) {
+    return {"dinrestart=Restarts",
+            "dincoming=Coming",
+            "dinOK=OK",
+            "dinCancel=Cancel",
+            "nguards=Guards:",
+            "between=between %d and %d",
+            "integer=not a number",
             QStringLiteral("dinrestartdesc=") + restartNames,
             QStringLiteral("dincomingdesc=") + comingNames};
 }
 
 struct GridCommandsTest : CommandFixture {
-    GridCommandsTest()
-    {
+    GridCommandsTest() {
         state.room = kRoom;
         state.texts.setLines(Texts("Room,Place", "a,b,c,d,e,f,g,h,i,j"));
-        // Every byte distinct from its neighbours, so a box that shows or stores the wrong byte shows.
+        // Every byte distinct from its neighbours, so a box that shows or stores the wrong byte
+        // shows.
         for (std::size_t offset = 9959; offset < 11066; ++offset)
             state.level.setByte(offset, static_cast<std::uint8_t>(offset % 199));
         state.level.setByte(ComingGuardCountAt(kRoom), 1); // within the count box's range
     }
 };
 
-TEST_F(GridCommandsTest, BoxesShowTheirBytesInNumberedCells)
-{
+TEST_F(GridCommandsTest, BoxesShowTheirBytesInNumberedCells) {
     for (const GridCommand &grid : kCommands) {
         SCOPED_TRACE(grid.name);
         modals.dialogScripts.push_back([&](QDialog &dialog) {
             EXPECT_EQ(dialog.windowTitle(), grid.caption);
-            EXPECT_FALSE(dialog.findChild<QLineEdit *>(QStringLiteral("dinEdit%1").arg(grid.boxes)));
+            EXPECT_FALSE(
+                dialog.findChild<QLineEdit *>(QStringLiteral("dinEdit%1").arg(grid.boxes)));
             for (int k = 0; k < grid.boxes; ++k) {
-                EXPECT_EQ(Box(dialog, k).text(), QString::number(state.level.byte(grid.first + k))) << k;
+                EXPECT_EQ(Box(dialog, k).text(), QString::number(state.level.byte(grid.first + k)))
+                    << k;
                 const auto header = QStringLiteral("dinHeader%1").arg(grid.columnOf(k));
                 const auto rowLabel = QStringLiteral("dinRowLabel%1").arg(grid.rowOf(k));
                 EXPECT_EQ(Box(dialog, k).x(), Control<QLabel>(dialog, header).x()) << k;
@@ -81,8 +88,7 @@ TEST_F(GridCommandsTest, BoxesShowTheirBytesInNumberedCells)
     }
 }
 
-TEST_F(GridCommandsTest, LabelsNameColumnsAndRowsEvenWithoutEnoughNames)
-{
+TEST_F(GridCommandsTest, LabelsNameColumnsAndRowsEvenWithoutEnoughNames) {
     struct Case {
         const char *name;
         const char *restartNames;
@@ -115,8 +121,7 @@ TEST_F(GridCommandsTest, LabelsNameColumnsAndRowsEvenWithoutEnoughNames)
     }
 }
 
-TEST_F(GridCommandsTest, OkStoresEveryBoxAndKeepsTheBytesOfRefusedOnes)
-{
+TEST_F(GridCommandsTest, OkStoresEveryBoxAndKeepsTheBytesOfRefusedOnes) {
     for (const GridCommand &grid : kCommands) {
         SCOPED_TRACE(grid.name);
         modals.messages.clear();
@@ -138,8 +143,7 @@ TEST_F(GridCommandsTest, OkStoresEveryBoxAndKeepsTheBytesOfRefusedOnes)
     }
 }
 
-TEST_F(GridCommandsTest, CancelOrEscapeChangesNothingAndNoControlOutlivesTheCommand)
-{
+TEST_F(GridCommandsTest, CancelOrEscapeChangesNothingAndNoControlOutlivesTheCommand) {
     const int widgets = QApplication::allWidgets().size();
     for (const GridCommand &grid : kCommands) {
         for (const bool escape : {false, true}) {
@@ -166,8 +170,7 @@ TEST_F(GridCommandsTest, CancelOrEscapeChangesNothingAndNoControlOutlivesTheComm
 
 // The third record's last byte of one room is the next room's count; each room's dialog reaches it
 // through its own offset. The count box is first in the tab order and stays within 0..3.
-TEST_F(GridCommandsTest, CountSharesItsByteWithThePreviousRoomsLastRecordByte)
-{
+TEST_F(GridCommandsTest, CountSharesItsByteWithThePreviousRoomsLastRecordByte) {
     state.level.setByte(ComingGuardCountAt(kRoom), 1);
     state.room = kRoom - 1; // its last record byte is room 5's count
     modals.dialogScripts.push_back([](QDialog &dialog) {
@@ -195,8 +198,7 @@ TEST_F(GridCommandsTest, CountSharesItsByteWithThePreviousRoomsLastRecordByte)
     EXPECT_EQ(refreshes, 2);
 }
 
-TEST_F(GridCommandsTest, NothingWithoutALevel)
-{
+TEST_F(GridCommandsTest, NothingWithoutALevel) {
     state.levelOpen = false;
     for (const GridCommand &grid : kCommands)
         grid.command(state, services);

@@ -9,8 +9,7 @@ namespace {
 
 using LevelTypeTest = DialogFixture;
 
-TEST_F(LevelTypeTest, OkStoresTheSettingsAndLeavesUnknownListBytes)
-{
+TEST_F(LevelTypeTest, OkStoresTheSettingsAndLeavesUnknownListBytes) {
     struct Case {
         const char *name;
         std::uint8_t type, graphics; // stored before the opening
@@ -27,12 +26,35 @@ TEST_F(LevelTypeTest, OkStoresTheSettingsAndLeavesUnknownListBytes)
         {"unknown bytes show nothing and stay", 9, 3, -1, -1, -1, -1, nullptr, 9, 40, 3, {}},
         {"picked items are stored", 9, 3, -1, -1, 5, 4, "255", 6, 255, 0xFF, {}},
         {"smallest number", 1, 0, 0, 0, -1, -1, "0", 1, 0, 0, {}},
-        {"number too large", 1, 2, 0, 1, -1, -1, "256", 1, 40, 2, {"Szint sorszáma: between 0 and 255"}},
-        {"number not a number", 6, 5, 5, 2, -1, -1, "x", 6, 40, 5, {"Szint sorszáma: not a number"}},
+        {"number too large",
+         1,
+         2,
+         0,
+         1,
+         -1,
+         -1,
+         "256",
+         1,
+         40,
+         2,
+         {"Szint sorszáma: between 0 and 255"}},
+        {"number not a number",
+         6,
+         5,
+         5,
+         2,
+         -1,
+         -1,
+         "x",
+         6,
+         40,
+         5,
+         {"Szint sorszáma: not a number"}},
     };
     LevelTypeDialog dialog;
     for (const Case &c : cases) {
-        state.level = LevelStore(Expected({{kLevelTypeOffset, c.type}, {kLevelNumberOffset, 40},
+        state.level = LevelStore(Expected({{kLevelTypeOffset, c.type},
+                                           {kLevelNumberOffset, 40},
                                            {kEnemyGraphicsOffset, c.graphics}}));
         modals.messages.clear();
         modals.dialogScripts.push_back([&](QDialog &d) {
@@ -45,7 +67,8 @@ TEST_F(LevelTypeTest, OkStoresTheSettingsAndLeavesUnknownListBytes)
             return true;
         });
         editLevelType(state, services, dialog);
-        Bytes expected = Expected({{kLevelTypeOffset, c.typeAfter}, {kLevelNumberOffset, c.numberAfter},
+        Bytes expected = Expected({{kLevelTypeOffset, c.typeAfter},
+                                   {kLevelNumberOffset, c.numberAfter},
                                    {kEnemyGraphicsOffset, c.graphicsAfter}});
         for (int i = 0; i < kLevelFlagCount; ++i) {
             // Every patterned flag word is nonzero: ticked and written back as 1.

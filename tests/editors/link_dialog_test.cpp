@@ -12,17 +12,21 @@ namespace {
 
 using LinkTest = DialogFixture;
 
-std::size_t LinkByte(int entry, int field) { return LinkEntryAt(entry) + static_cast<std::size_t>(field); }
+std::size_t LinkByte(int entry, int field) {
+    return LinkEntryAt(entry) + static_cast<std::size_t>(field);
+}
 
-TEST_F(LinkTest, OpensOnTheSelectedPlatesEntry)
-{
+TEST_F(LinkTest, OpensOnTheSelectedPlatesEntry) {
     struct Case {
         const char *name;
         std::uint8_t kind;
         int entry;
     };
     const Case cases[] = {
-        {"opener", 0x05, 37}, {"closer", 0x06, 37}, {"opener-closer", 0x22, 37}, {"floor", 0x01, 0},
+        {"opener", 0x05, 37},
+        {"closer", 0x06, 37},
+        {"opener-closer", 0x22, 37},
+        {"floor", 0x01, 0},
     };
     state.row = 1;
     state.column = 4;
@@ -32,15 +36,15 @@ TEST_F(LinkTest, OpensOnTheSelectedPlatesEntry)
         state.level.setByte(TileAttributeAt(5, 1, 4, 0), 37);
         modals.dialogScripts.push_back([&](QDialog &d) {
             EXPECT_EQ(Control<QSpinBox>(d, "UpDown1").value(), c.entry) << c.name;
-            EXPECT_EQ(Text(d, "Edit5"), QString::number(state.level.byte(LinkByte(c.entry, 4)))) << c.name;
+            EXPECT_EQ(Text(d, "Edit5"), QString::number(state.level.byte(LinkByte(c.entry, 4))))
+                << c.name;
             return false;
         });
         editLinks(state, services, dialog);
     }
 }
 
-TEST_F(LinkTest, StepButtonsFollowTheChain)
-{
+TEST_F(LinkTest, StepButtonsFollowTheChain) {
     state.level.setByte(LinkByte(0, 4), 200);  // entry 0 -> 200
     state.level.setByte(LinkByte(200, 3), 17); // entry 200 <- 17
     state.level.setByte(LinkByte(17, 4), 17);  // entry 17 -> itself
@@ -61,8 +65,7 @@ TEST_F(LinkTest, StepButtonsFollowTheChain)
     editLinks(state, services, dialog);
 }
 
-TEST_F(LinkTest, OkWritesTheTableWithEveryAcceptedByte)
-{
+TEST_F(LinkTest, OkWritesTheTableWithEveryAcceptedByte) {
     LinkDialog dialog;
     modals.dialogScripts.push_back([&](QDialog &d) {
         // Entry 0: a refused value gives way to the stored one as soon as the box is left.
@@ -83,7 +86,8 @@ TEST_F(LinkTest, OkWritesTheTableWithEveryAcceptedByte)
         return true;
     });
     editLinks(state, services, dialog);
-    EXPECT_EQ(state.level.bytes(), Expected({{LinkByte(0, 2), 9}, {LinkByte(0, 0), 3}, {LinkByte(255, 4), 31}}));
+    EXPECT_EQ(state.level.bytes(),
+              Expected({{LinkByte(0, 2), 9}, {LinkByte(0, 0), 3}, {LinkByte(255, 4), 31}}));
     EXPECT_EQ(modals.messages, QStringList({"link: between 0 and 255"}));
     EXPECT_EQ(refreshes, 0) << "the room shows no links";
 }

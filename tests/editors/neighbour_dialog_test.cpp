@@ -11,8 +11,7 @@ namespace {
 
 using NeighbourTest = DialogFixture;
 
-TEST_F(NeighbourTest, OkStoresEachAcceptedSideInItsOrder)
-{
+TEST_F(NeighbourTest, OkStoresEachAcceptedSideInItsOrder) {
     struct Case {
         const char *name;
         const char *typed[4]; // left, right, up, down; nullptr leaves the field
@@ -20,12 +19,16 @@ TEST_F(NeighbourTest, OkStoresEachAcceptedSideInItsOrder)
         QStringList messages;
     };
     const std::uint8_t left = 1, right = 2, up = 3, down = 4;
-    const Bytes before = Expected({{NeighbourAt(5, SideLeft), left}, {NeighbourAt(5, SideRight), right},
-                                   {NeighbourAt(5, SideUp), up}, {NeighbourAt(5, SideDown), down}});
+    const Bytes before = Expected({{NeighbourAt(5, SideLeft), left},
+                                   {NeighbourAt(5, SideRight), right},
+                                   {NeighbourAt(5, SideUp), up},
+                                   {NeighbourAt(5, SideDown), down}});
     const Case cases[] = {
         {"unchanged", {}, {left, right, up, down}, {}},
         {"cleared, largest, itself", {"0", "32", "5", nullptr}, {0, 32, 5, down}, {}},
-        {"every side refused, reported in order", {"33", "x", "-1", "99"}, {left, right, up, down},
+        {"every side refused, reported in order",
+         {"33", "x", "-1", "99"},
+         {left, right, up, down},
          {"L: between 0 and 32", "R: not a number", "U: between 0 and 32", "D: between 0 and 32"}},
         {"one refused among accepted", {"1", "", "2", "3"}, {1, right, 2, 3}, {"R: not a number"}},
     };

@@ -9,8 +9,7 @@ namespace {
 
 using StartPositionTest = DialogFixture;
 
-TEST_F(StartPositionTest, OkStoresEachAcceptedValue)
-{
+TEST_F(StartPositionTest, OkStoresEachAcceptedValue) {
     struct Case {
         const char *name;
         const char *room;
@@ -24,14 +23,19 @@ TEST_F(StartPositionTest, OkStoresEachAcceptedValue)
         {"unchanged: a nonzero facing becomes 0xFF", nullptr, nullptr, -1, {5, 7, 0xFF}, {}},
         {"the largest values", "32", "29", 0, {32, 29, 0x00}, {}},
         {"the smallest values", "1", "0", 1, {1, 0, 0xFF}, {}},
-        {"both refused, the facing is stored", "0", "30", 0, {5, 7, 0x00},
+        {"both refused, the facing is stored",
+         "0",
+         "30",
+         0,
+         {5, 7, 0x00},
          {"Room: between 1 and 32", "Place: between 0 and 29"}},
         {"room refused, place stored", "33", "12", -1, {5, 12, 0xFF}, {"Room: between 1 and 32"}},
         {"room stored, place not a number", "$1F", "", -1, {31, 7, 0xFF}, {"Place: not a number"}},
     };
     StartPositionDialog dialog;
     for (const Case &c : cases) {
-        state.level = LevelStore(Expected({{kStartRoomOffset, 5}, {kStartTileOffset, 7}, {kStartDirectionOffset, 0x01}}));
+        state.level = LevelStore(Expected(
+            {{kStartRoomOffset, 5}, {kStartTileOffset, 7}, {kStartDirectionOffset, 0x01}}));
         modals.messages.clear();
         refreshes = 0;
         modals.dialogScripts.push_back([&](QDialog &d) {

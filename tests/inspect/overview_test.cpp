@@ -20,8 +20,7 @@ namespace {
 using Cells = std::map<std::pair<int, int>, std::uint32_t>; // (row, column) -> room
 using Links = std::map<int, std::array<std::uint8_t, 4>>;   // room -> left, right, up, down
 
-LevelStore Level(int startRoom, const Links &links)
-{
+LevelStore Level(int startRoom, const Links &links) {
     Bytes bytes = MakeFullLevel(LevelSketch{.startRoom = static_cast<std::uint8_t>(startRoom)});
     for (const auto &[room, sides] : links) {
         for (int side = 0; side < 4; ++side)
@@ -30,8 +29,7 @@ LevelStore Level(int startRoom, const Links &links)
     return LevelStore(std::move(bytes));
 }
 
-Cells Occupied(const OverviewMap &map)
-{
+Cells Occupied(const OverviewMap &map) {
     Cells cells;
     for (int y = 0; y < kOverviewCells; ++y) {
         for (int x = 0; x < kOverviewCells; ++x) {
@@ -42,12 +40,12 @@ Cells Occupied(const OverviewMap &map)
     return cells;
 }
 
-TEST(OverviewMap, LaysRoomsOutAlongTheirLinks)
-{
+TEST(OverviewMap, LaysRoomsOutAlongTheirLinks) {
     Links chain; // rooms 1..20, each the left neighbour's right neighbour
     Cells shownChain;
     for (int room = 1; room <= 20; ++room) {
-        chain[room] = {static_cast<std::uint8_t>(room + 1), static_cast<std::uint8_t>(room - 1), 0, 0};
+        chain[room] = {static_cast<std::uint8_t>(room + 1), static_cast<std::uint8_t>(room - 1), 0,
+                       0};
         if (room <= 17)
             shownChain[{16, 17 - room}] = static_cast<std::uint32_t>(room);
     }
@@ -64,26 +62,33 @@ TEST(OverviewMap, LaysRoomsOutAlongTheirLinks)
         // cell, and its upper side 0 clears room 2.
         {"the last write wins and a zero clears",
          1,
-         {{1, {0, 2, 0, 3}}, {2, {1, 0, 0, 4}}, {3, {0, 5, 1, 0}}, {4, {0, 0, 2, 0}}, {5, {3, 0, 0, 0}}},
+         {{1, {0, 2, 0, 3}},
+          {2, {1, 0, 0, 4}},
+          {3, {0, 5, 1, 0}},
+          {4, {0, 0, 2, 0}},
+          {5, {3, 0, 0, 0}}},
          {{{16, 16}, 1}, {{17, 16}, 3}, {{17, 17}, 5}}},
-        {"a number beyond the rooms is shown but not followed", 1, {{1, {40, 0, 0, 0}}},
+        {"a number beyond the rooms is shown but not followed",
+         1,
+         {{1, {40, 0, 0, 0}}},
          {{{16, 15}, 40}, {{16, 16}, 1}}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(Occupied(BuildOverviewMap(Level(c.startRoom, c.links))), c.expected) << c.name;
 }
 
-TEST(OverviewPicture, FramesEachRoomsCellAndWritesItsNumberInside)
-{
+TEST(OverviewPicture, FramesEachRoomsCellAndWritesItsNumberInside) {
     OverviewMap map{};
     map[16][16] = 7;
     const QImage picture = DrawOverview(map);
     ASSERT_EQ(picture.size(), QSize(1024, 640));
     const QColor black(Qt::black);
     const QColor white(Qt::white);
-    for (const QPoint corner : {QPoint(512, 320), QPoint(543, 320), QPoint(512, 339), QPoint(543, 339)})
+    for (const QPoint corner :
+         {QPoint(512, 320), QPoint(543, 320), QPoint(512, 339), QPoint(543, 339)})
         EXPECT_EQ(picture.pixelColor(corner), black) << corner.x() << "," << corner.y();
-    for (const QPoint outside : {QPoint(511, 320), QPoint(544, 320), QPoint(512, 340), QPoint(0, 0)})
+    for (const QPoint outside :
+         {QPoint(511, 320), QPoint(544, 320), QPoint(512, 340), QPoint(0, 0)})
         EXPECT_EQ(picture.pixelColor(outside), white) << outside.x() << "," << outside.y();
     int ink = 0;
     for (int y = 321; y < 339; ++y) {
@@ -93,8 +98,7 @@ TEST(OverviewPicture, FramesEachRoomsCellAndWritesItsNumberInside)
     EXPECT_GT(ink, 10) << "the number is written inside the frame";
 }
 
-TEST(OverviewWindow, ShowsTheMapOfTheOpenLevelAndChangesNothing)
-{
+TEST(OverviewWindow, ShowsTheMapOfTheOpenLevelAndChangesNothing) {
     EditorState state;
     state.level = Level(3, {{3, {0, 4, 0, 0}}});
     const Bytes before = state.level.bytes();
@@ -115,8 +119,10 @@ TEST(OverviewWindow, ShowsTheMapOfTheOpenLevelAndChangesNothing)
     });
     showLevelOverview(state, services, window);
     EXPECT_EQ(modals.dialogTitles.size(), 1);
-    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), DrawOverview(BuildOverviewMap(state.level)));
-    EXPECT_TRUE(window.findChild<QLabel *>("PaintBox1")->pixmap().isNull()) << "the picture is dropped";
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+              DrawOverview(BuildOverviewMap(state.level)));
+    EXPECT_TRUE(window.findChild<QLabel *>("PaintBox1")->pixmap().isNull())
+        << "the picture is dropped";
     EXPECT_TRUE(state.level.bytes() == before);
 }
 

@@ -12,9 +12,9 @@
 namespace qv2 {
 
 // Found by the test framework next to RuleReport, so that failures name the reports.
-void PrintTo(const RuleReport &report, std::ostream *out)
-{
-    *out << "room " << report.room << " place " << report.place << " \"" << report.messageKey << '"';
+void PrintTo(const RuleReport &report, std::ostream *out) {
+    *out << "room " << report.room << " place " << report.place << " \"" << report.messageKey
+         << '"';
 }
 
 namespace {
@@ -24,14 +24,16 @@ using Poke = std::pair<std::size_t, std::uint8_t>;
 // Rooms 1 - 2 side by side, 3 under 2; room 4 links to room 1 but nothing links to it. Every tile
 // is empty but room 2's wall at row 1, column 0 (place 10), room 3's lava at place 29 and room 4's
 // wall at place 0.
-LevelStore Level(const std::vector<Poke> &pokes)
-{
+LevelStore Level(const std::vector<Poke> &pokes) {
     Bytes bytes = MakeFullLevel(LevelSketch{.startRoom = 1, .levelType = 3});
-    for (const auto &[offset, value] :
-         std::vector<Poke>{{NeighbourAt(1, SideRight), 2}, {NeighbourAt(2, SideLeft), 1},
-                           {NeighbourAt(2, SideDown), 3}, {NeighbourAt(3, SideUp), 2},
-                           {NeighbourAt(4, SideRight), 1}, {TileKindAt(2, 1, 0), 0x14},
-                           {TileKindAt(3, 2, 9), 0x17}, {TileKindAt(4, 0, 0), 0x14}})
+    for (const auto &[offset, value] : std::vector<Poke>{{NeighbourAt(1, SideRight), 2},
+                                                         {NeighbourAt(2, SideLeft), 1},
+                                                         {NeighbourAt(2, SideDown), 3},
+                                                         {NeighbourAt(3, SideUp), 2},
+                                                         {NeighbourAt(4, SideRight), 1},
+                                                         {TileKindAt(2, 1, 0), 0x14},
+                                                         {TileKindAt(3, 2, 9), 0x17},
+                                                         {TileKindAt(4, 0, 0), 0x14}})
         bytes[offset] = value;
     for (const auto &[offset, value] : pokes)
         bytes[offset] = value;
@@ -48,25 +50,40 @@ struct Case {
     int faultValue = 0;
 };
 
-TEST(RuleEngine, RunsTheScriptOverEveryReachableTile)
-{
+TEST(RuleEngine, RunsTheScriptOverEveryReachableTile) {
     const Case cases[] = {
         {"a rule without tests stops at the 64th report", "ma ;.", {}, 64},
         {"'.' alone reports nothing", ".", {}},
         {"moving right crosses into the right neighbour", "r t14 ;", {{1, 19, ""}}},
-        {"no right neighbour: outside, not a wall", "r t14 ;", {{1, 18, ""}}, -1,
+        {"no right neighbour: outside, not a wall",
+         "r t14 ;",
+         {{1, 18, ""}},
+         -1,
          {{TileKindAt(1, 1, 9), 0x14}, {NeighbourAt(1, SideRight), 0}}},
-        {"a neighbour beyond 32 is no room", "t14 r nt0 ;", {{2, 9, ""}}, -1,
+        {"a neighbour beyond 32 is no room",
+         "t14 r nt0 ;",
+         {{2, 9, ""}},
+         -1,
          {{TileKindAt(2, 0, 9), 0x14}, {NeighbourAt(2, SideRight), 40}}},
-        {"negated test, in room order; room 4 is unreachable", "n t0 ;", {{2, 10, ""}, {3, 29, ""}}},
+        {"negated test, in room order; room 4 is unreachable",
+         "n t0 ;",
+         {{2, 10, ""}, {3, 29, ""}}},
         {"two negations cancel", "nnt17 ;", {{3, 29, ""}}},
         {"level type test", "t17 k3 ;", {{3, 29, ""}}},
         {"level type test fails for another type", "t17 k3 ;", {}, -1, {{kLevelTypeOffset, 4}}},
-        {"a failed move leaves the cursor in place", "l r t1 ;", {{1, 0, ""}, {1, 1, ""}}, -1,
+        {"a failed move leaves the cursor in place",
+         "l r t1 ;",
+         {{1, 0, ""}, {1, 1, ""}},
+         -1,
          {{TileKindAt(1, 0, 1), 0x01}}},
-        {"up and down cross rooms too", "md u t14 ;mu d t17 ;", {{2, 20, "d"}, {3, 0, "d"}, {3, 19, "u"}},
-         -1, {{TileKindAt(2, 2, 0), 0x14}}},
-        {"rules report in script order", "ma t14 ;mb nt0 ;", {{2, 10, "a"}, {2, 10, "b"}, {3, 29, "b"}}},
+        {"up and down cross rooms too",
+         "md u t14 ;mu d t17 ;",
+         {{2, 20, "d"}, {3, 0, "d"}, {3, 19, "u"}},
+         -1,
+         {{TileKindAt(2, 2, 0), 0x14}}},
+        {"rules report in script order",
+         "ma t14 ;mb nt0 ;",
+         {{2, 10, "a"}, {2, 10, "b"}, {3, 29, "b"}}},
         {"the key is carried from tile to tile", "t17 ;ma t14 ;", {{2, 10, "a"}, {3, 29, "a"}}},
         {"a key that runs to the end of the script is set", "t14 ;mz", {{2, 10, "z"}}},
         {"no '.' and a number that runs to the end", "t17 ;t17", {{3, 29, ""}}},

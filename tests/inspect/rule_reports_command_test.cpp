@@ -24,8 +24,7 @@ struct RuleReportsCommand : ::testing::Test {
     int refreshes = 0;
     Services services{modals, [this] { ++refreshes; }};
 
-    RuleReportsCommand()
-    {
+    RuleReportsCommand() {
         Bytes bytes = MakeFullLevel(LevelSketch{.startRoom = 1});
         bytes[NeighbourAt(1, SideRight)] = 2;
         bytes[NeighbourAt(2, SideDown)] = 3;
@@ -37,17 +36,17 @@ struct RuleReportsCommand : ::testing::Test {
         std::filesystem::create_directory(folder.file("texts"));
         state.programDir = QString::fromStdString(folder.path()) + "/";
         state.texts.setLines({"errors=Findings", "err=%s @%d/%d", "toomuch=Too many",
-                              "noerr=Nothing found", "invalid=Bad byte %d", "badnumber=Bad number at %d",
-                              "cantread=Cannot read %s (%s)", "wall=Wall", "lava=Lava"});
+                              "noerr=Nothing found", "invalid=Bad byte %d",
+                              "badnumber=Bad number at %d", "cantread=Cannot read %s (%s)",
+                              "wall=Wall", "lava=Lava"});
     }
-    void writeScript(const std::string &script)
-    {
-        ASSERT_TRUE(WriteFile(folder.file("texts/errors.txt"), Bytes(script.begin(), script.end())));
+    void writeScript(const std::string &script) {
+        ASSERT_TRUE(
+            WriteFile(folder.file("texts/errors.txt"), Bytes(script.begin(), script.end())));
     }
 };
 
-TEST_F(RuleReportsCommand, ListsTheReportsAndJumpsToTheChosenOne)
-{
+TEST_F(RuleReportsCommand, ListsTheReportsAndJumpsToTheChosenOne) {
     const struct {
         const char *name;
         std::optional<std::string> script; // nothing: no script file
@@ -61,8 +60,13 @@ TEST_F(RuleReportsCommand, ListsTheReportsAndJumpsToTheChosenOne)
         {"nothing found", ".", -2, {"Nothing found"}, 1, 0, 0},
         {"no command", "x", -2, {"Bad byte 120"}, 1, 0, 0},
         {"no number", "mwall ;t ;", -2, {"Bad number at 8"}, 1, 0, 0},
-        {"no script", std::nullopt, -2,
-         {"Cannot read " + state.programDir + "texts/errors.txt (No such file or directory)"}, 1, 0, 0},
+        {"no script",
+         std::nullopt,
+         -2,
+         {"Cannot read " + state.programDir + "texts/errors.txt (No such file or directory)"},
+         1,
+         0,
+         0},
     };
     for (const auto &c : cases) {
         state.room = 1, state.row = 0, state.column = 0, refreshes = 0;
@@ -83,7 +87,8 @@ TEST_F(RuleReportsCommand, ListsTheReportsAndJumpsToTheChosenOne)
         }
         showRuleReports(state, services);
         EXPECT_EQ(modals.messages, c.messages) << c.name;
-        EXPECT_EQ(std::tie(state.room, state.row, state.column), std::tie(c.room, c.row, c.column)) << c.name;
+        EXPECT_EQ(std::tie(state.room, state.row, state.column), std::tie(c.room, c.row, c.column))
+            << c.name;
         EXPECT_EQ(refreshes, c.room != 1 ? 1 : 0) << c.name;
         if (c.chosenLine == 1) {
             EXPECT_EQ(lines, QStringList({"Wall @2/4", "Lava @2/29"}));
@@ -95,8 +100,7 @@ TEST_F(RuleReportsCommand, ListsTheReportsAndJumpsToTheChosenOne)
     EXPECT_EQ(modals.dialogTitles.first(), "Findings");
 }
 
-TEST_F(RuleReportsCommand, NothingWithoutALevel)
-{
+TEST_F(RuleReportsCommand, NothingWithoutALevel) {
     state.levelOpen = false;
     writeScript("m ;");
     showRuleReports(state, services);

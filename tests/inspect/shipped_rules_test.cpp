@@ -18,8 +18,7 @@ namespace {
 const std::string kSource = QV2_SOURCE_DIR "/data/texts/";
 
 // The keys that the script's `m` commands name.
-std::set<std::string> MessageKeys(const Bytes &bytes)
-{
+std::set<std::string> MessageKeys(const Bytes &bytes) {
     const std::string script(bytes.begin(), bytes.end());
     std::set<std::string> keys;
     for (std::size_t m = script.find('m'); m != std::string::npos; m = script.find('m', m)) {
@@ -30,16 +29,17 @@ std::set<std::string> MessageKeys(const Bytes &bytes)
     return keys;
 }
 
-TEST(ShippedRules, NameMessagesOfBothLanguagesAndFindOnlyTheDeliberateFaults)
-{
+TEST(ShippedRules, NameMessagesOfBothLanguagesAndFindOnlyTheDeliberateFaults) {
     const Bytes script = ReadFile(kSource + "errors.txt").value();
     const std::set<std::string> keys = MessageKeys(script);
     EXPECT_GE(keys.size(), 7u);
     for (const char *language : {"magyar.ini", "english.ini"}) {
         MessageTexts texts;
-        texts.setLines(IniFile::load(QString::fromStdString(kSource + language)).sectionLines("texts"));
+        texts.setLines(
+            IniFile::load(QString::fromStdString(kSource + language)).sectionLines("texts"));
         for (const std::string &key : keys)
-            EXPECT_FALSE(texts.text(QString::fromStdString(key)).isEmpty()) << language << ": " << key;
+            EXPECT_FALSE(texts.text(QString::fromStdString(key)).isEmpty())
+                << language << ": " << key;
     }
 
     const Bytes archive = ReadFile(qgetenv("QV2_PROGRAM_DIR").toStdString() + "qasvar.dat").value();

@@ -20,8 +20,7 @@ namespace fs = std::filesystem;
 constexpr std::uint32_t kSnds = 0x53444E53;
 
 // A sound resource and three levels; the third has a bad checksum byte.
-ArchiveBuilder ThreeLevels()
-{
+ArchiveBuilder ThreeLevels() {
     ArchiveBuilder builder;
     builder.addResource(builder.addType(kSnds), 3, PatternBytes(64, 7));
     builder.addLevel(2000, MakeFullLevel({.startRoom = 5, .levelType = 2}));
@@ -30,8 +29,7 @@ ArchiveBuilder ThreeLevels()
     return builder;
 }
 
-TEST(OpenLevel, CopiesTheLevelAndTellsTheChecksum)
-{
+TEST(OpenLevel, CopiesTheLevelAndTellsTheChecksum) {
     const ArchiveBuilder builder = ThreeLevels();
     const ArchiveOnDisk archive(builder);
     LevelStore level;
@@ -46,8 +44,7 @@ TEST(OpenLevel, CopiesTheLevelAndTellsTheChecksum)
     EXPECT_EQ(level.bytes(), PatternBytes(300, 4)); // size follows the slot
 }
 
-TEST(OpenLevel, FailuresLeaveTheStoreAsItWas)
-{
+TEST(OpenLevel, FailuresLeaveTheStoreAsItWas) {
     const ArchiveBuilder builder = ThreeLevels();
     const ArchiveOnDisk archive(builder);
     ArchiveBuilder noLevels;
@@ -80,8 +77,7 @@ TEST(OpenLevel, FailuresLeaveTheStoreAsItWas)
     }
 }
 
-TEST(SaveLevel, UnchangedLevelLeavesTheFileByteForByte)
-{
+TEST(SaveLevel, UnchangedLevelLeavesTheFileByteForByte) {
     const ArchiveBuilder builder = ThreeLevels();
     const ArchiveOnDisk archive(builder);
     LevelStore level;
@@ -93,8 +89,7 @@ TEST(SaveLevel, UnchangedLevelLeavesTheFileByteForByte)
 
 // A save reads the archive only where its index, tables and slot are and copies the rest: in an
 // archive of megabytes the slot lies far from its table.
-TEST(SaveLevel, IntoAnotherSlotChangesOnlyThatSlot)
-{
+TEST(SaveLevel, IntoAnotherSlotChangesOnlyThatSlot) {
     ArchiveBuilder large = ThreeLevels();
     for (std::uint16_t id = 10; id < 50; ++id)
         large.addResource(0, id, PatternBytes(0xFFFF, static_cast<std::uint8_t>(id)));
@@ -124,13 +119,13 @@ TEST(SaveLevel, IntoAnotherSlotChangesOnlyThatSlot)
     }
 }
 
-TEST(SaveLevel, RefusedLookupsWriteNothing)
-{
+TEST(SaveLevel, RefusedLookupsWriteNothing) {
     const ArchiveBuilder builder = ThreeLevels();
     const ArchiveOnDisk archive(builder);
     const LevelStore level(MakeFullLevel());
     EXPECT_EQ(SaveLevelToArchive(archive.path, 2013, level).outcome, ArchiveOutcome::NoLevel);
-    const ArchiveResult missing = SaveLevelToArchive(archive.folder.file("gone/qasvar.dat"), 2000, level);
+    const ArchiveResult missing =
+        SaveLevelToArchive(archive.folder.file("gone/qasvar.dat"), 2000, level);
     EXPECT_EQ(missing.outcome, ArchiveOutcome::CantRead);
     EXPECT_FALSE(missing.systemError.empty());
     EXPECT_EQ(ReadFile(archive.path), archive.image);
@@ -139,8 +134,7 @@ TEST(SaveLevel, RefusedLookupsWriteNothing)
 
 #if defined(__unix__)
 // A file size limit makes the write fail half way, whatever the user's privileges.
-TEST(SaveLevel, WriteFailingHalfWayLeavesTheFileAndNoLeftovers)
-{
+TEST(SaveLevel, WriteFailingHalfWayLeavesTheFileAndNoLeftovers) {
     const ArchiveBuilder builder = ThreeLevels();
     const ArchiveOnDisk archive(builder);
     rlimit old{};
@@ -160,15 +154,16 @@ TEST(SaveLevel, WriteFailingHalfWayLeavesTheFileAndNoLeftovers)
     EXPECT_EQ(archive.names(), std::vector<std::string>{"qasvar.dat"});
 }
 
-TEST(SaveLevel, KeepsPermissionsAndWritesThroughALink)
-{
+TEST(SaveLevel, KeepsPermissionsAndWritesThroughALink) {
     const ArchiveBuilder builder = ThreeLevels();
     const ArchiveOnDisk archive(builder);
-    fs::permissions(archive.path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::permissions(archive.path,
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     const std::string link = archive.folder.file("link.dat");
     fs::create_symlink(archive.path, link);
 
-    ASSERT_EQ(SaveLevelToArchive(link, 2000, LevelStore(Bytes(3, 0x41))).outcome, ArchiveOutcome::Done);
+    ASSERT_EQ(SaveLevelToArchive(link, 2000, LevelStore(Bytes(3, 0x41))).outcome,
+              ArchiveOutcome::Done);
 
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(fs::status(archive.path).permissions(),

@@ -12,14 +12,12 @@ constexpr std::uint32_t kPict = 0x54434950; // "PICT" read as a little-endian ta
 constexpr std::uint32_t kSnds = 0x53444E53;
 
 // The bytes a located entry points at, checksum byte excluded.
-Bytes SlotBytes(const Bytes &image, const ResourceEntry &entry)
-{
+Bytes SlotBytes(const Bytes &image, const ResourceEntry &entry) {
     const auto first = image.begin() + entry.dataOffset + 1;
     return Bytes(first, first + entry.dataSize);
 }
 
-TEST(ArchiveWalk, FindsTheLevelTypeWhenItIsNotFirstInTheIndex)
-{
+TEST(ArchiveWalk, FindsTheLevelTypeWhenItIsNotFirstInTheIndex) {
     ArchiveBuilder b;
     const int pict = b.addType(kPict);
     b.addResource(pict, 2000, PatternBytes(20, 9)); // same id in another type must not be found
@@ -33,8 +31,7 @@ TEST(ArchiveWalk, FindsTheLevelTypeWhenItIsNotFirstInTheIndex)
     EXPECT_EQ(found.entry.dataSize, 40);
 }
 
-TEST(ArchiveWalk, UsesTheFirstOfTwoZeroTags)
-{
+TEST(ArchiveWalk, UsesTheFirstOfTwoZeroTags) {
     ArchiveBuilder b;
     const int first = b.addType(0);
     b.addResource(first, 2001, PatternBytes(10, 1));
@@ -46,8 +43,7 @@ TEST(ArchiveWalk, UsesTheFirstOfTwoZeroTags)
     EXPECT_EQ(LocateLevelResource(image, 2001).entry.dataOffset, b.dataOffsetOf(first, 0));
 }
 
-TEST(ArchiveWalk, FirstOfTwoEntriesWithTheSameIdIsReadAndWritten)
-{
+TEST(ArchiveWalk, FirstOfTwoEntriesWithTheSameIdIsReadAndWritten) {
     ArchiveBuilder b;
     b.addLevel(2000, PatternBytes(30, 1));
     b.addLevel(2000, PatternBytes(30, 2));
@@ -68,8 +64,7 @@ TEST(ArchiveWalk, FirstOfTwoEntriesWithTheSameIdIsReadAndWritten)
 
 // A table offset taken as absolute would land inside another resource's data; there we plant a
 // table that looks right but points elsewhere.
-TEST(ArchiveWalk, TableOffsetCountsFromTheIndex)
-{
+TEST(ArchiveWalk, TableOffsetCountsFromTheIndex) {
     ArchiveBuilder b;
     const int pict = b.addType(kPict);
     b.addResource(pict, 1, Bytes(200, 0));
@@ -89,8 +84,7 @@ TEST(ArchiveWalk, TableOffsetCountsFromTheIndex)
     EXPECT_EQ(found.entry.dataSize, 12);
 }
 
-TEST(ArchiveWalk, ReportsMissingIndexAndMissingLevel)
-{
+TEST(ArchiveWalk, ReportsMissingIndexAndMissingLevel) {
     ArchiveBuilder noZeroTag;
     noZeroTag.addResource(noZeroTag.addType(kPict), 2000, PatternBytes(5, 1));
     noZeroTag.addType(kSnds);
@@ -110,8 +104,7 @@ TEST(ArchiveWalk, ReportsMissingIndexAndMissingLevel)
     EXPECT_EQ(LocateLevelResource(otherIds.build(), 2000).status, ArchiveStatus::NoLevel);
 }
 
-TEST(ArchiveWalk, LevelTableListsEveryEntryInTableOrder)
-{
+TEST(ArchiveWalk, LevelTableListsEveryEntryInTableOrder) {
     ArchiveBuilder b;
     b.addResource(b.addType(kSnds), 5, PatternBytes(4, 1));
     b.addLevel(2013, PatternBytes(7, 2));
@@ -130,8 +123,7 @@ TEST(ArchiveWalk, LevelTableListsEveryEntryInTableOrder)
     }
 }
 
-TEST(LevelChecksum, IsTheByteThatMakesTheSumFF)
-{
+TEST(LevelChecksum, IsTheByteThatMakesTheSumFF) {
     EXPECT_EQ(ChecksumByteFor(nullptr, 0), 0xFF);
     const std::uint8_t wraps[] = {0xFF, 0x02}; // sum 0x101 wraps to 0x01
     EXPECT_EQ(ChecksumByteFor(wraps, 2), 0xFE);
@@ -139,8 +131,7 @@ TEST(LevelChecksum, IsTheByteThatMakesTheSumFF)
     EXPECT_EQ(ChecksumByteFor(full, 1), 0x00);
 }
 
-TEST(LevelChecksum, AChangedByteIsReportedButStillLoaded)
-{
+TEST(LevelChecksum, AChangedByteIsReportedButStillLoaded) {
     ArchiveBuilder b;
     b.addLevel(2000, PatternBytes(100, 5));
     Bytes image = b.build();
@@ -158,8 +149,7 @@ TEST(LevelChecksum, AChangedByteIsReportedButStillLoaded)
     EXPECT_EQ(ReadLevelResource(bad.build(), entry, level), ReadStatus::ChecksumBad);
 }
 
-TEST(LevelWrite, ReadThenWriteUnchangedIsByteIdentical)
-{
+TEST(LevelWrite, ReadThenWriteUnchangedIsByteIdentical) {
     ArchiveBuilder b;
     b.addResource(b.addType(kPict), 7, PatternBytes(33, 8));
     b.addLevel(2000, MakeFullLevel());
@@ -176,8 +166,7 @@ TEST(LevelWrite, ReadThenWriteUnchangedIsByteIdentical)
     }
 }
 
-TEST(LevelWrite, WritingAnotherSlotChangesOnlyThatSlot)
-{
+TEST(LevelWrite, WritingAnotherSlotChangesOnlyThatSlot) {
     ArchiveBuilder b;
     b.addLevel(2000, PatternBytes(60, 1));
     b.addResource(b.addType(kSnds), 2001, PatternBytes(60, 9));
@@ -204,14 +193,14 @@ TEST(LevelWrite, WritingAnotherSlotChangesOnlyThatSlot)
 
 // The slot keeps its size whatever the store holds: a shorter store leaves the slot's tail as it
 // was, a longer one is cut at the slot's end; either way the slot reads back with a good checksum.
-TEST(LevelWrite, StoreOfAnotherSizeFillsExactlyTheSlot)
-{
+TEST(LevelWrite, StoreOfAnotherSizeFillsExactlyTheSlot) {
     struct Case {
         const char *name;
         std::size_t slot;
         std::size_t store;
     };
-    for (const Case c : {Case{"shorter store", 50, 10}, Case{"longer store", 10, 40}, Case{"empty store", 20, 0}}) {
+    for (const Case c : {Case{"shorter store", 50, 10}, Case{"longer store", 10, 40},
+                         Case{"empty store", 20, 0}}) {
         ArchiveBuilder b;
         b.addLevel(2000, PatternBytes(c.slot, 4));
         b.addLevel(2001, PatternBytes(10, 5));
@@ -219,29 +208,30 @@ TEST(LevelWrite, StoreOfAnotherSizeFillsExactlyTheSlot)
         const Bytes before = image;
         const ResourceEntry entry = LocateLevelResource(image, 2000).entry;
 
-        ASSERT_EQ(WriteLevelResource(image, entry, LevelStore(Bytes(c.store, 0x77))), WriteStatus::Written);
+        ASSERT_EQ(WriteLevelResource(image, entry, LevelStore(Bytes(c.store, 0x77))),
+                  WriteStatus::Written);
 
         Bytes expected = PatternBytes(c.slot, 4);
         std::fill_n(expected.begin(), std::min(c.slot, c.store), 0x77);
         EXPECT_EQ(SlotBytes(image, entry), expected) << c.name;
         const std::size_t after = entry.dataOffset + 1 + entry.dataSize;
-        EXPECT_TRUE(std::equal(image.begin() + after, image.end(), before.begin() + after)) << c.name;
+        EXPECT_TRUE(std::equal(image.begin() + after, image.end(), before.begin() + after))
+            << c.name;
         LevelStore back;
         EXPECT_EQ(ReadLevelResource(image, entry, back), ReadStatus::ChecksumGood) << c.name;
     }
 }
 
-TEST(LevelData, EntriesOutsideTheImageTouchNothing)
-{
+TEST(LevelData, EntriesOutsideTheImageTouchNothing) {
     ArchiveBuilder b;
     b.addLevel(2000, PatternBytes(10, 4));
     Bytes image = b.build();
     const Bytes before = image;
     const LevelStore original(PatternBytes(3, 1));
 
-    for (const ResourceEntry entry : {ResourceEntry{2000, static_cast<std::uint32_t>(image.size()), 0},
-                                      ResourceEntry{2000, 4, 0xFFFF},
-                                      ResourceEntry{2000, 0xFFFFFFFF, 0xFFFF}}) {
+    for (const ResourceEntry entry :
+         {ResourceEntry{2000, static_cast<std::uint32_t>(image.size()), 0},
+          ResourceEntry{2000, 4, 0xFFFF}, ResourceEntry{2000, 0xFFFFFFFF, 0xFFFF}}) {
         LevelStore level = original;
         EXPECT_EQ(ReadLevelResource(image, entry, level), ReadStatus::Damaged);
         EXPECT_EQ(level.bytes(), original.bytes());
@@ -257,7 +247,9 @@ struct DamageCase {
     ArchiveStatus table;
 };
 
-void PrintTo(const DamageCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const DamageCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 const ArchiveBuilder kTwoLevelLayout = [] {
     ArchiveBuilder b;
@@ -267,29 +259,25 @@ const ArchiveBuilder kTwoLevelLayout = [] {
     return b;
 }();
 
-Bytes TwoLevels(const std::function<void(ArchiveBuilder &)> &breakIt)
-{
+Bytes TwoLevels(const std::function<void(ArchiveBuilder &)> &breakIt) {
     ArchiveBuilder b = kTwoLevelLayout;
     breakIt(b);
     return b.build();
 }
 
 // Level 2000 (20 bytes) pointed at another place of the same archive.
-Bytes Level2000At(std::uint32_t offset)
-{
+Bytes Level2000At(std::uint32_t offset) {
     return TwoLevels([&](ArchiveBuilder &b) { b.setDataOffset(1, 0, offset); });
 }
 
-Bytes Cut(Bytes image, std::size_t size)
-{
+Bytes Cut(Bytes image, std::size_t size) {
     image.resize(size);
     return image;
 }
 
 class ArchiveDamage : public testing::TestWithParam<DamageCase> {};
 
-TEST_P(ArchiveDamage, IsReportedWithoutReadingOutside)
-{
+TEST_P(ArchiveDamage, IsReportedWithoutReadingOutside) {
     const Bytes image = GetParam().make();
     EXPECT_EQ(LocateLevelResource(image, 2000).status, GetParam().locate);
     EXPECT_EQ(ReadLevelTable(image).status, GetParam().table);
@@ -300,13 +288,18 @@ INSTANTIATE_TEST_SUITE_P(
     Shapes, ArchiveDamage,
     testing::Values(
         DamageCase{"EmptyFile", [] { return Bytes{}; }, S::Damaged, S::Damaged},
-        DamageCase{"HeaderCut", [] { return Bytes{1, 2, 3}; }, S::Damaged, S::Damaged},
+        DamageCase{"HeaderCut",
+                   [] {
+                       return Bytes{1, 2, 3};
+                   },
+                   S::Damaged, S::Damaged},
         DamageCase{"IndexOffsetPastEnd",
                    [] { return TwoLevels([](ArchiveBuilder &b) { b.setIndexOffset(100000); }); },
                    S::Damaged, S::Damaged},
-        DamageCase{"IndexOffsetWrapsAround",
-                   [] { return TwoLevels([](ArchiveBuilder &b) { b.setIndexOffset(0xFFFFFFFF); }); },
-                   S::Damaged, S::Damaged},
+        DamageCase{
+            "IndexOffsetWrapsAround",
+            [] { return TwoLevels([](ArchiveBuilder &b) { b.setIndexOffset(0xFFFFFFFF); }); },
+            S::Damaged, S::Damaged},
         DamageCase{"TypeCountRunsPastTheEndWithoutZeroTag",
                    [] {
                        ArchiveBuilder b;
@@ -324,12 +317,14 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"ResourceCountBeyondTheTable",
                    [] { return TwoLevels([](ArchiveBuilder &b) { b.setResourceCount(1, 3); }); },
                    S::Found, S::Damaged},
-        DamageCase{"TableCutInsideTheFirstEntry",
-                   [] { return Cut(kTwoLevelLayout.build(), kTwoLevelLayout.tablePositionOf(1) + 12); },
-                   S::Damaged, S::Damaged},
-        DamageCase{"DataOffsetPastEnd",
-                   [] { return TwoLevels([](ArchiveBuilder &b) { b.setDataOffset(1, 0, 0x7FFFFFFF); }); },
-                   S::Damaged, S::Found},
+        DamageCase{
+            "TableCutInsideTheFirstEntry",
+            [] { return Cut(kTwoLevelLayout.build(), kTwoLevelLayout.tablePositionOf(1) + 12); },
+            S::Damaged, S::Damaged},
+        DamageCase{
+            "DataOffsetPastEnd",
+            [] { return TwoLevels([](ArchiveBuilder &b) { b.setDataOffset(1, 0, 0x7FFFFFFF); }); },
+            S::Damaged, S::Found},
         DamageCase{"DataSizeBeyondTheEnd",
                    [] { return TwoLevels([](ArchiveBuilder &b) { b.setDataSize(1, 0, 0xFFFF); }); },
                    S::Damaged, S::Found},
@@ -345,17 +340,17 @@ INSTANTIATE_TEST_SUITE_P(
                    S::Found, S::Found},
         DamageCase{"DataOnTheHeader", [] { return Level2000At(0); }, S::Damaged, S::Found},
         DamageCase{"DataOnTheMasterIndex",
-                   [] { return Level2000At(kTwoLevelLayout.indexOffset() - 20); },
-                   S::Damaged, S::Found},
+                   [] { return Level2000At(kTwoLevelLayout.indexOffset() - 20); }, S::Damaged,
+                   S::Found},
         DamageCase{"DataOnAnotherTypesTable",
-                   [] { return Level2000At(kTwoLevelLayout.tablePositionOf(0) + 5); },
-                   S::Damaged, S::Found},
+                   [] { return Level2000At(kTwoLevelLayout.tablePositionOf(0) + 5); }, S::Damaged,
+                   S::Found},
         DamageCase{"DataOnItsOwnTableEntry",
-                   [] { return Level2000At(kTwoLevelLayout.tablePositionOf(1) + 2); },
-                   S::Damaged, S::Found},
+                   [] { return Level2000At(kTwoLevelLayout.tablePositionOf(1) + 2); }, S::Damaged,
+                   S::Found},
         DamageCase{"DataEndingRightBeforeTheIndex",
-                   [] { return Level2000At(kTwoLevelLayout.indexOffset() - 21); },
-                   S::Found, S::Found},
+                   [] { return Level2000At(kTwoLevelLayout.indexOffset() - 21); }, S::Found,
+                   S::Found},
         DamageCase{"ZeroTagFoundBeforeTheIndexRunsOut",
                    [] {
                        ArchiveBuilder b;

@@ -21,8 +21,7 @@ namespace fs = std::filesystem;
 
 constexpr fs::perms kReadWrite = fs::perms::owner_read | fs::perms::owner_write;
 
-ArchiveBuilder TwoLevels()
-{
+ArchiveBuilder TwoLevels() {
     ArchiveBuilder builder;
     builder.addLevel(2000, MakeFullLevel({.firstTileKind = 1}));
     builder.addLevel(2001, MakeFullLevel({.firstTileKind = 2}));
@@ -31,20 +30,17 @@ ArchiveBuilder TwoLevels()
 
 const LevelStore kSaved(MakeFullLevel({.firstTileKind = 0x2A}));
 
-int SaveInto(const std::string &path)
-{
+int SaveInto(const std::string &path) {
     return static_cast<int>(SaveLevelToArchive(path, 2000, kSaved).outcome);
 }
 
-struct stat StatusOf(const std::string &path)
-{
+struct stat StatusOf(const std::string &path) {
     struct stat status {};
     stat(path.c_str(), &status);
     return status;
 }
 
-TEST(SaveKeepsTheFile, OwnerGroupModeLinksAndFolder)
-{
+TEST(SaveKeepsTheFile, OwnerGroupModeLinksAndFolder) {
     const bool root = geteuid() == 0;
     struct Case {
         const char *name;
@@ -96,8 +92,7 @@ TEST(SaveKeepsTheFile, OwnerGroupModeLinksAndFolder)
     }
 }
 
-TEST(SaveKeepsTheFile, NothingIsLeftBehindByAKilledSave)
-{
+TEST(SaveKeepsTheFile, NothingIsLeftBehindByAKilledSave) {
     const ArchiveOnDisk archive(TwoLevels());
     fs::permissions(archive.path, kReadWrite);
     // The file size limit kills the save half way through writing, as kill -9 would.
@@ -123,8 +118,7 @@ TEST(SaveKeepsTheFile, NothingIsLeftBehindByAKilledSave)
 
 // The copy a save makes of the archive: exactly the bytes asked for, and an error when the file
 // holds fewer (another program cut it short meanwhile).
-TEST(CopyFileStart, CopiesThePrefixOrFails)
-{
+TEST(CopyFileStart, CopiesThePrefixOrFails) {
     TempFolder folder;
     const Bytes source = PatternBytes(3 * 65536 + 5, 9);
     ASSERT_TRUE(WriteFile(folder.file("source"), source));
@@ -132,7 +126,9 @@ TEST(CopyFileStart, CopiesThePrefixOrFails)
         const char *name;
         std::size_t size;
         bool copied;
-    } cases[] = {{"whole", source.size(), true}, {"prefix", 70000, true}, {"beyond", source.size() + 1, false}};
+    } cases[] = {{"whole", source.size(), true},
+                 {"prefix", 70000, true},
+                 {"beyond", source.size() + 1, false}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const int from = open(folder.file("source").c_str(), O_RDONLY);
@@ -142,7 +138,8 @@ TEST(CopyFileStart, CopiesThePrefixOrFails)
         close(to);
         EXPECT_EQ(error.empty(), c.copied) << error;
         if (c.copied) {
-            EXPECT_EQ(ReadFile(folder.file(c.name)), Bytes(source.begin(), source.begin() + static_cast<std::ptrdiff_t>(c.size)));
+            EXPECT_EQ(ReadFile(folder.file(c.name)),
+                      Bytes(source.begin(), source.begin() + static_cast<std::ptrdiff_t>(c.size)));
         }
     }
 }

@@ -8,8 +8,7 @@
 namespace qv2 {
 namespace {
 
-TEST(LevelLayout, EdgeOffsets)
-{
+TEST(LevelLayout, EdgeOffsets) {
     struct Case {
         const char *name;
         std::size_t offset;
@@ -34,15 +33,16 @@ TEST(LevelLayout, EdgeOffsets)
         {"first restart", RestartPointAt(0), 9959},
         {"last restart place", RestartPointAt(8) + 1, 9976},
         {"first coming count", ComingGuardCountAt(1), 9977},
-        {"room 2 count is room 1's last record byte", ComingGuardRecordAt(1, 2) + 9, ComingGuardCountAt(2)},
-        {"last coming byte", ComingGuardRecordAt(32, 2) + kComingGuardRecordSize - 1, kFullLevelSize - 1},
+        {"room 2 count is room 1's last record byte", ComingGuardRecordAt(1, 2) + 9,
+         ComingGuardCountAt(2)},
+        {"last coming byte", ComingGuardRecordAt(32, 2) + kComingGuardRecordSize - 1,
+         kFullLevelSize - 1},
     };
     for (const Case &c : cases)
         EXPECT_EQ(c.offset, c.expected) << c.name;
 }
 
-TEST(LevelStoreSafety, AccessOutsideAShortLevelIsHarmless)
-{
+TEST(LevelStoreSafety, AccessOutsideAShortLevelIsHarmless) {
     LevelStore level(Bytes{0x11, 0x22, 0x33});
     EXPECT_EQ(level.byte(3), 0);
     EXPECT_EQ(level.byte(kStartRoomOffset), 0);

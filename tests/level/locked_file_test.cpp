@@ -13,28 +13,24 @@
 namespace qv2 {
 namespace {
 
-ArchiveBuilder TwoLevels()
-{
+ArchiveBuilder TwoLevels() {
     ArchiveBuilder builder;
     builder.addLevel(2000, MakeFullLevel({.firstTileKind = 1}));
     builder.addLevel(2001, MakeFullLevel({.firstTileKind = 2}));
     return builder;
 }
 
-LevelStore MarkedLevel(std::uint8_t mark)
-{
+LevelStore MarkedLevel(std::uint8_t mark) {
     return LevelStore(MakeFullLevel({.firstTileKind = mark}));
 }
 
-std::uint8_t MarkOf(const std::string &path, std::uint16_t id)
-{
+std::uint8_t MarkOf(const std::string &path, std::uint16_t id) {
     LevelStore level;
     OpenLevelFromArchive(path, id, level);
     return level.byte(0);
 }
 
-TEST(ArchiveLock, TwoSavesAtOnceBothLandOrTheLaterOneSaysBusy)
-{
+TEST(ArchiveLock, TwoSavesAtOnceBothLandOrTheLaterOneSaysBusy) {
     // A big archive keeps each save busy long enough for the two to overlap; the bytes behind the
     // tables belong to no resource.
     Bytes image = TwoLevels().build();
@@ -74,8 +70,7 @@ TEST(ArchiveLock, TwoSavesAtOnceBothLandOrTheLaterOneSaysBusy)
     EXPECT_EQ(ReadFile(path)->size(), image.size());
 }
 
-TEST(ArchiveLock, ASaveWaitsForOpensAndSavesAndAnOpenForSaves)
-{
+TEST(ArchiveLock, ASaveWaitsForOpensAndSavesAndAnOpenForSaves) {
     struct Case {
         const char *name;
         int heldLock; // what another program holds
@@ -100,8 +95,7 @@ TEST(ArchiveLock, ASaveWaitsForOpensAndSavesAndAnOpenForSaves)
     }
 }
 
-TEST(ArchiveLock, SaveRefusesWhatItMayNotChange)
-{
+TEST(ArchiveLock, SaveRefusesWhatItMayNotChange) {
     namespace fs = std::filesystem;
     struct Case {
         const char *name;

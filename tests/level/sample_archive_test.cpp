@@ -14,29 +14,25 @@ namespace {
 // The designed levels must be playable-looking data, not only a well-formed archive: these are
 // the promises the editor's windows and the rule script rely on when they open the sample.
 class SampleArchive : public testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
+  protected:
+    static void SetUpTestSuite() {
         s_folder = new TempFolder;
         const std::string path = s_folder->file("qasvar.dat");
         ASSERT_EQ(std::system((std::string(MAKE_SAMPLE_ARCHIVE_PATH) + " " + path).c_str()), 0);
         s_image = new Bytes(ReadFile(path).value());
     }
-    static void TearDownTestSuite()
-    {
+    static void TearDownTestSuite() {
         delete s_image;
         delete s_folder;
     }
 
-    static LevelStore Level(std::uint16_t id)
-    {
+    static LevelStore Level(std::uint16_t id) {
         LevelStore level;
         EXPECT_EQ(ReadLevelResource(*s_image, LocateLevelResource(*s_image, id).entry, level),
                   ReadStatus::ChecksumGood);
         return level;
     }
-    static std::vector<std::uint16_t> Ids()
-    {
+    static std::vector<std::uint16_t> Ids() {
         std::vector<std::uint16_t> ids;
         for (std::uint16_t id = 2000; id <= 2013; ++id)
             ids.push_back(id);
@@ -49,8 +45,7 @@ protected:
     static inline Bytes *s_image = nullptr;
 };
 
-TEST_F(SampleArchive, HoldsTheTwoSetsOfLevelsBehindOtherTypes)
-{
+TEST_F(SampleArchive, HoldsTheTwoSetsOfLevelsBehindOtherTypes) {
     const Bytes &image = *s_image;
     const std::uint32_t index = image[0] | image[1] << 8 | image[2] << 16 | image[3] << 24;
     ASSERT_LT(index + 8, image.size());
@@ -68,8 +63,7 @@ TEST_F(SampleArchive, HoldsTheTwoSetsOfLevelsBehindOtherTypes)
     EXPECT_EQ(ids, Ids());
 }
 
-TEST_F(SampleArchive, LevelsAreDifferentAndUseEveryLevelType)
-{
+TEST_F(SampleArchive, LevelsAreDifferentAndUseEveryLevelType) {
     std::vector<Bytes> levels;
     std::set<int> types;
     for (std::uint16_t id : Ids()) {
@@ -84,8 +78,7 @@ TEST_F(SampleArchive, LevelsAreDifferentAndUseEveryLevelType)
     EXPECT_EQ(types, (std::set<int>{1, 2, 3, 4, 5, 6}));
 }
 
-TEST_F(SampleArchive, RoomsAreJoinedBothWaysAndTheStartStandsOnFloor)
-{
+TEST_F(SampleArchive, RoomsAreJoinedBothWaysAndTheStartStandsOnFloor) {
     const int opposite[] = {SideRight, SideLeft, SideDown, SideUp};
     for (std::uint16_t id : Ids()) {
         const LevelStore level = Level(id);
@@ -96,7 +89,8 @@ TEST_F(SampleArchive, RoomsAreJoinedBothWaysAndTheStartStandsOnFloor)
                 if (other == 0)
                     continue;
                 ASSERT_LE(other, kRoomCount) << id;
-                EXPECT_EQ(level.byte(NeighbourAt(other, opposite[side])), room) << id << " room " << room;
+                EXPECT_EQ(level.byte(NeighbourAt(other, opposite[side])), room)
+                    << id << " room " << room;
                 joined.insert(room);
             }
         EXPECT_GE(joined.size(), 4u) << id;
@@ -111,8 +105,7 @@ TEST_F(SampleArchive, RoomsAreJoinedBothWaysAndTheStartStandsOnFloor)
     }
 }
 
-TEST_F(SampleArchive, PlatesNameGatesThroughTheirLinkEntries)
-{
+TEST_F(SampleArchive, PlatesNameGatesThroughTheirLinkEntries) {
     int plates = 0;
     for (std::uint16_t id : Ids()) {
         const LevelStore level = Level(id);
@@ -122,10 +115,12 @@ TEST_F(SampleArchive, PlatesNameGatesThroughTheirLinkEntries)
                 if (kind != 0x05 && kind != 0x06 && kind != 0x22)
                     continue;
                 ++plates;
-                const std::size_t link = LinkEntryAt(level.byte(TileAttributeAt(room, place / 10, place % 10, 0)));
+                const std::size_t link =
+                    LinkEntryAt(level.byte(TileAttributeAt(room, place / 10, place % 10, 0)));
                 const int gateRoom = level.byte(link);
                 const int gatePlace = level.byte(link + 1);
-                ASSERT_TRUE(gateRoom >= 1 && gateRoom <= kRoomCount && gatePlace < kTilesPerRoom) << id;
+                ASSERT_TRUE(gateRoom >= 1 && gateRoom <= kRoomCount && gatePlace < kTilesPerRoom)
+                    << id;
                 EXPECT_EQ(level.byte(TileKindAt(gateRoom, gatePlace / 10, gatePlace % 10)), 0x04)
                     << id << " room " << room << " place " << place;
             }
@@ -133,8 +128,7 @@ TEST_F(SampleArchive, PlatesNameGatesThroughTheirLinkEntries)
     EXPECT_GE(plates, 10);
 }
 
-TEST_F(SampleArchive, EnemiesComingGuardsAndRestartsFollowTheConventions)
-{
+TEST_F(SampleArchive, EnemiesComingGuardsAndRestartsFollowTheConventions) {
     int enemies = 0;
     int coming = 0;
     for (std::uint16_t id : Ids()) {

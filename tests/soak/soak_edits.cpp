@@ -24,24 +24,23 @@ namespace {
 
 using namespace qv2;
 
-std::string Text(const QString &text) { return '"' + text.toStdString() + '"'; }
+std::string Text(const QString &text) {
+    return '"' + text.toStdString() + '"';
+}
 
-std::string Where(const EditorState &s)
-{
+std::string Where(const EditorState &s) {
     return " at room " + std::to_string(s.room) + " place " + std::to_string(s.tilePlace());
 }
 
 // A number typed into a field: stored when accepted, else one message.
-void Expect(Outcome &outcome, std::size_t offset, const std::optional<int> &value)
-{
+void Expect(Outcome &outcome, std::size_t offset, const std::optional<int> &value) {
     if (value)
         outcome.writes[offset] = static_cast<std::uint8_t>(*value);
     else
         ++outcome.messages;
 }
 
-Outcome ClickTile(Session &s)
-{
+Outcome ClickTile(Session &s) {
     const int row = s.below(kRows);
     const int column = s.below(kColumns);
     const QPoint point(144 + 32 * column + s.below(32), 64 + 64 * row + s.below(64));
@@ -50,8 +49,7 @@ Outcome ClickTile(Session &s)
     return {"click on place " + std::to_string(row * kColumns + column)};
 }
 
-Outcome ClickArrow(Session &s)
-{
+Outcome ClickArrow(Session &s) {
     const QPoint arrows[] = {{90, 150}, {500, 150}, {310, 10}, {310, 300}}; // left, right, up, down
     const int side = s.below(4);
     const int from = s.state.room;
@@ -61,8 +59,7 @@ Outcome ClickArrow(Session &s)
     return {"arrow " + std::to_string(side) + " from room " + std::to_string(from)};
 }
 
-Outcome SetTileKind(Session &s)
-{
+Outcome SetTileKind(Session &s) {
     const int kind = s.chance(90) ? s.below(0x2D) : s.below(256);
     Outcome outcome{"tile kind " + std::to_string(kind) + Where(s.state)};
     outcome.writes[TileKindAt(s.state.room, s.state.row, s.state.column)] =
@@ -71,8 +68,7 @@ Outcome SetTileKind(Session &s)
     return outcome;
 }
 
-Outcome StoreAttributeField(Session &s)
-{
+Outcome StoreAttributeField(Session &s) {
     const int tag = s.below(4);
     std::optional<int> value;
     const QString text = s.typedNumber(0, 255, value);
@@ -84,8 +80,7 @@ Outcome StoreAttributeField(Session &s)
 }
 
 // A field or list of the property panel as the last refresh built it; only its bits change.
-Outcome StorePanelField(Session &s)
-{
+Outcome StorePanelField(Session &s) {
     QList<QWidget *> controls;
     for (QWidget *control : s.panel1.findChildren<QWidget *>()) {
         const QString name = control->objectName();
@@ -121,8 +116,7 @@ Outcome StorePanelField(Session &s)
     return outcome;
 }
 
-Outcome JumpToRoom(Session &s)
-{
+Outcome JumpToRoom(Session &s) {
     const int from = s.state.room;
     std::optional<int> room;
     std::optional<QString> answer;
@@ -136,8 +130,7 @@ Outcome JumpToRoom(Session &s)
     return outcome;
 }
 
-Outcome DeleteRoom(Session &s)
-{
+Outcome DeleteRoom(Session &s) {
     const bool yes = s.chance(50);
     const int room = s.state.room;
     Outcome outcome{"delete room " + std::to_string(room) + (yes ? " yes" : " no")};
@@ -158,8 +151,7 @@ Outcome DeleteRoom(Session &s)
 // Runs a dialog command. `user` acts in the dialog and notes what OK must store; the user then
 // presses OK or cancels, and a cancel stores nothing.
 Outcome WithDialog(Session &s, std::string what, const std::function<void()> &command,
-                   const std::function<void(QDialog &, Outcome &)> &user)
-{
+                   const std::function<void(QDialog &, Outcome &)> &user) {
     Outcome outcome(std::move(what));
     s.modals.dialogScripts.push_back([&](QDialog &dialog) {
         user(dialog, outcome);
@@ -177,8 +169,7 @@ Outcome WithDialog(Session &s, std::string what, const std::function<void()> &co
 
 // Types a number of lo..hi, or a text the number entry refuses, into the dialog's field `name`.
 void TypeInto(Session &s, QDialog &dialog, const QString &name, int lo, int hi,
-              std::optional<int> &value, Outcome &outcome)
-{
+              std::optional<int> &value, Outcome &outcome) {
     const QString text = s.typedNumber(lo, hi, value);
     outcome.what += " " + name.toStdString() + "=" + Text(text);
     auto &edit = Control<QLineEdit>(dialog, name);
@@ -189,9 +180,8 @@ void TypeInto(Session &s, QDialog &dialog, const QString &name, int lo, int hi,
 }
 
 // A field whose accepted number OK stores at `offset`; a refused one costs a message.
-void TypeField(Session &s, QDialog &dialog, const QString &name, int lo, int hi,
-               std::size_t offset, Outcome &outcome)
-{
+void TypeField(Session &s, QDialog &dialog, const QString &name, int lo, int hi, std::size_t offset,
+               Outcome &outcome) {
     std::optional<int> value;
     TypeInto(s, dialog, name, lo, hi, value, outcome);
     Expect(outcome, offset, value);
@@ -199,8 +189,7 @@ void TypeField(Session &s, QDialog &dialog, const QString &name, int lo, int hi,
 
 // Picks an item of a choice list, or none; OK stores the code the item stands for, if any.
 void ChooseItem(Session &s, QDialog &dialog, const QString &name, ChoiceValues codes,
-                std::size_t offset, Outcome &outcome)
-{
+                std::size_t offset, Outcome &outcome) {
     auto &list = Control<QComboBox>(dialog, name);
     const int index = s.below(list.count() + 1) - 1;
     list.setCurrentIndex(index);
@@ -210,8 +199,7 @@ void ChooseItem(Session &s, QDialog &dialog, const QString &name, ChoiceValues c
 }
 
 // Types into a few of a grid dialog's boxes; box k holds level byte first + k.
-void TypeIntoGrid(Session &s, QDialog &dialog, int boxes, std::size_t first, Outcome &outcome)
-{
+void TypeIntoGrid(Session &s, QDialog &dialog, int boxes, std::size_t first, Outcome &outcome) {
     std::map<int, std::optional<int>> typed;
     for (int n = s.below(4); n > 0; --n) {
         const int box = s.below(boxes);
@@ -221,17 +209,15 @@ void TypeIntoGrid(Session &s, QDialog &dialog, int boxes, std::size_t first, Out
         Expect(outcome, first + static_cast<std::size_t>(box), value);
 }
 
-Outcome EditRestartPoints(Session &s)
-{
-    return WithDialog(s, "restart points", [&] { editRestartPoints(s.state, s.services); },
-                      [&](QDialog &dialog, Outcome &outcome) {
-                          TypeIntoGrid(s, dialog, 2 * kRestartPointCount, RestartPointAt(0),
-                                       outcome);
-                      });
+Outcome EditRestartPoints(Session &s) {
+    return WithDialog(
+        s, "restart points", [&] { editRestartPoints(s.state, s.services); },
+        [&](QDialog &dialog, Outcome &outcome) {
+            TypeIntoGrid(s, dialog, 2 * kRestartPointCount, RestartPointAt(0), outcome);
+        });
 }
 
-Outcome EditComingGuards(Session &s)
-{
+Outcome EditComingGuards(Session &s) {
     const int room = s.state.room;
     return WithDialog(
         s, "coming guards of room " + std::to_string(room),
@@ -246,8 +232,7 @@ Outcome EditComingGuards(Session &s)
         });
 }
 
-Outcome EditBackground(Session &s)
-{
+Outcome EditBackground(Session &s) {
     const int room = s.state.room;
     return WithDialog(
         s, "background of room " + std::to_string(room),
@@ -269,56 +254,50 @@ Outcome EditBackground(Session &s)
         });
 }
 
-Outcome EditStartPosition(Session &s)
-{
-    return WithDialog(s, "start position",
-                      [&] { editStartPosition(s.state, s.services, s.startPosition); },
-                      [&](QDialog &dialog, Outcome &outcome) {
-                          TypeField(s, dialog, "Edit1", 1, kRoomCount, kStartRoomOffset, outcome);
-                          TypeField(s, dialog, "Edit2", 0, kTilesPerRoom - 1, kStartTileOffset,
-                                    outcome);
-                          ChooseItem(s, dialog, "ComboBox1", kDirectionCodes,
-                                     kStartDirectionOffset, outcome);
-                      });
+Outcome EditStartPosition(Session &s) {
+    return WithDialog(
+        s, "start position", [&] { editStartPosition(s.state, s.services, s.startPosition); },
+        [&](QDialog &dialog, Outcome &outcome) {
+            TypeField(s, dialog, "Edit1", 1, kRoomCount, kStartRoomOffset, outcome);
+            TypeField(s, dialog, "Edit2", 0, kTilesPerRoom - 1, kStartTileOffset, outcome);
+            ChooseItem(s, dialog, "ComboBox1", kDirectionCodes, kStartDirectionOffset, outcome);
+        });
 }
 
-Outcome EditNeighbours(Session &s)
-{
+Outcome EditNeighbours(Session &s) {
     const int room = s.state.room;
-    return WithDialog(s, "neighbours of room " + std::to_string(room),
-                      [&] { editNeighbours(s.state, s.services, s.neighbours); },
-                      [&](QDialog &dialog, Outcome &outcome) {
-                          for (int side = 0; side < 4; ++side)
-                              TypeField(s, dialog, QStringLiteral("Edit%1").arg(side + 1), 0,
-                                        kRoomCount, NeighbourAt(room, side), outcome);
-                      });
+    return WithDialog(
+        s, "neighbours of room " + std::to_string(room),
+        [&] { editNeighbours(s.state, s.services, s.neighbours); },
+        [&](QDialog &dialog, Outcome &outcome) {
+            for (int side = 0; side < 4; ++side)
+                TypeField(s, dialog, QStringLiteral("Edit%1").arg(side + 1), 0, kRoomCount,
+                          NeighbourAt(room, side), outcome);
+        });
 }
 
-Outcome EditLevelType(Session &s)
-{
-    return WithDialog(s, "level type", [&] { editLevelType(s.state, s.services, s.levelType); },
-                      [&](QDialog &dialog, Outcome &outcome) {
-                          ChooseItem(s, dialog, "ComboBox1", kLevelTypeCodes, kLevelTypeOffset,
-                                     outcome);
-                          TypeField(s, dialog, "Edit1", 0, 255, kLevelNumberOffset, outcome);
-                          auto &flags = Control<QListWidget>(dialog, "CheckListBox1");
-                          for (int i = 0; i < kLevelFlagCount && i < flags.count(); ++i) {
-                              const bool on = s.chance(50);
-                              flags.item(i)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
-                              outcome.writes[LevelFlagAt(i)] = on ? 1 : 0;
-                              outcome.writes[LevelFlagAt(i) + 1] = 0;
-                              outcome.what += on ? "+" : "-";
-                          }
-                          ChooseItem(s, dialog, "ComboBox2", kEnemyGraphicsCodes,
-                                     kEnemyGraphicsOffset, outcome);
-                      });
+Outcome EditLevelType(Session &s) {
+    return WithDialog(
+        s, "level type", [&] { editLevelType(s.state, s.services, s.levelType); },
+        [&](QDialog &dialog, Outcome &outcome) {
+            ChooseItem(s, dialog, "ComboBox1", kLevelTypeCodes, kLevelTypeOffset, outcome);
+            TypeField(s, dialog, "Edit1", 0, 255, kLevelNumberOffset, outcome);
+            auto &flags = Control<QListWidget>(dialog, "CheckListBox1");
+            for (int i = 0; i < kLevelFlagCount && i < flags.count(); ++i) {
+                const bool on = s.chance(50);
+                flags.item(i)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+                outcome.writes[LevelFlagAt(i)] = on ? 1 : 0;
+                outcome.writes[LevelFlagAt(i) + 1] = 0;
+                outcome.what += on ? "+" : "-";
+            }
+            ChooseItem(s, dialog, "ComboBox2", kEnemyGraphicsCodes, kEnemyGraphicsOffset, outcome);
+        });
 }
 
 // Enemies of the shown room: the count, perhaps one list picked (which stores the record shown),
 // then one number typed. OK stores the whole of record 0 as the controls show it: a list that
 // shows no item leaves its byte, and the revival state sets its companion byte.
-Outcome EditEnemies(Session &s)
-{
+Outcome EditEnemies(Session &s) {
     const int room = s.state.room;
     return WithDialog(
         s, "enemies of room " + std::to_string(room),
@@ -373,24 +352,22 @@ Outcome EditEnemies(Session &s)
 }
 
 // The link table: perhaps another entry chosen, then one of its five bytes typed.
-Outcome EditLinks(Session &s)
-{
-    return WithDialog(s, "links", [&] { editLinks(s.state, s.services, s.links); },
-                      [&](QDialog &dialog, Outcome &outcome) {
-                          auto &entry = Control<QSpinBox>(dialog, "UpDown1");
-                          if (s.chance(50))
-                              entry.setValue(s.below(kLinkEntryCount));
-                          const int field = s.below(kLinkEntrySize);
-                          outcome.what += " entry " + std::to_string(entry.value());
-                          TypeField(s, dialog, QStringLiteral("Edit%1").arg(field + 1), 0, 255,
-                                    kLinkTableOffset + entry.value() * kLinkEntrySize + field,
-                                    outcome);
-                      });
+Outcome EditLinks(Session &s) {
+    return WithDialog(
+        s, "links", [&] { editLinks(s.state, s.services, s.links); },
+        [&](QDialog &dialog, Outcome &outcome) {
+            auto &entry = Control<QSpinBox>(dialog, "UpDown1");
+            if (s.chance(50))
+                entry.setValue(s.below(kLinkEntryCount));
+            const int field = s.below(kLinkEntrySize);
+            outcome.what += " entry " + std::to_string(entry.value());
+            TypeField(s, dialog, QStringLiteral("Edit%1").arg(field + 1), 0, 255,
+                      kLinkTableOffset + entry.value() * kLinkEntrySize + field, outcome);
+        });
 }
 
 // The bytes a room holds of its own, in the order a room copy keeps them.
-std::vector<std::size_t> RoomBytes(int room)
-{
+std::vector<std::size_t> RoomBytes(int room) {
     std::vector<std::size_t> offsets;
     for (int place = 0; place < kTilesPerRoom; ++place)
         offsets.push_back(TileKindAt(room, place / kColumns, place % kColumns));
@@ -405,14 +382,12 @@ std::vector<std::size_t> RoomBytes(int room)
     return offsets;
 }
 
-Outcome CopyShownRoom(Session &s)
-{
+Outcome CopyShownRoom(Session &s) {
     s.copiedRoom = CopyRoom(s.state.level, s.state.room);
     return {"copy room " + std::to_string(s.state.room)};
 }
 
-Outcome PasteOverShownRoom(Session &s)
-{
+Outcome PasteOverShownRoom(Session &s) {
     Outcome outcome{"paste over room " + std::to_string(s.state.room)};
     if (!s.copiedRoom)
         return outcome;
@@ -425,8 +400,7 @@ Outcome PasteOverShownRoom(Session &s)
 }
 
 // Undo or redo: the level becomes the image the model keeps for it, which moves to the other side.
-Outcome Travel(Session &s, std::vector<Bytes> &from, std::vector<Bytes> &to, bool undo)
-{
+Outcome Travel(Session &s, std::vector<Bytes> &from, std::vector<Bytes> &to, bool undo) {
     Outcome outcome{undo ? "undo" : "redo"};
     const Bytes now = s.state.level.bytes();
     if (!from.empty()) {
@@ -442,13 +416,16 @@ Outcome Travel(Session &s, std::vector<Bytes> &from, std::vector<Bytes> &to, boo
     return outcome;
 }
 
-Outcome Undo(Session &s) { return Travel(s, s.undoImages, s.redoImages, true); }
-Outcome Redo(Session &s) { return Travel(s, s.redoImages, s.undoImages, false); }
+Outcome Undo(Session &s) {
+    return Travel(s, s.undoImages, s.redoImages, true);
+}
+Outcome Redo(Session &s) {
+    return Travel(s, s.redoImages, s.undoImages, false);
+}
 
 } // namespace
 
-const std::vector<Edit> &Edits()
-{
+const std::vector<Edit> &Edits() {
     static const std::vector<Edit> edits = {
         {"ClickTile", 20, ClickTile},
         {"ClickArrow", 6, ClickArrow},

@@ -14,16 +14,14 @@ namespace soak {
 Session::Session(std::uint32_t seed, const QString &programDir, qv2::LevelStore level)
     : services{modals, [this] { qv2::RefreshRoom(state, m_widgets); }, &history},
       history(state, [this] { services.refreshRoom(); }),
-      panel(panel1, state, services),
-      m_widgets{m_picture,
-                m_paintBox,
-                m_tileKinds,
-                {&m_attributeFields[0], &m_attributeFields[1], &m_attributeFields[2],
-                 &m_attributeFields[3]},
-                m_statusBar,
-                panel},
-      m_random(seed)
-{
+      panel(panel1, state, services), m_widgets{m_picture,
+                                                m_paintBox,
+                                                m_tileKinds,
+                                                {&m_attributeFields[0], &m_attributeFields[1],
+                                                 &m_attributeFields[2], &m_attributeFields[3]},
+                                                m_statusBar,
+                                                panel},
+      m_random(seed) {
     // The state after opening the level, in the English texts.
     const qv2::LanguageFile language(qv2::IniFile::load(programDir + "texts/english.ini"));
     state.texts.setLines(language.sectionLines(QStringLiteral("texts")));
@@ -36,8 +34,7 @@ Session::Session(std::uint32_t seed, const QString &programDir, qv2::LevelStore 
     services.refreshRoom();
 }
 
-QString Session::typedNumber(int lo, int hi, std::optional<int> &value)
-{
+QString Session::typedNumber(int lo, int hi, std::optional<int> &value) {
     value.reset();
     if (chance(85)) {
         const int number = lo + below(hi - lo + 1);
@@ -45,25 +42,26 @@ QString Session::typedNumber(int lo, int hi, std::optional<int> &value)
         const QString blanks(below(3), u' ');
         const QString hex = QString::number(number, 16);
         switch (below(5)) {
-        case 0: return blanks + u'$' + hex;
-        case 1: return blanks + QStringLiteral("0X") + hex.toUpper();
-        case 2: return blanks + u'x' + hex;
-        case 3: return blanks + u'+' + QString::number(number);
-        default: return blanks + QString::number(number);
+        case 0:
+            return blanks + u'$' + hex;
+        case 1:
+            return blanks + QStringLiteral("0X") + hex.toUpper();
+        case 2:
+            return blanks + u'x' + hex;
+        case 3:
+            return blanks + u'+' + QString::number(number);
+        default:
+            return blanks + QString::number(number);
         }
     }
-    const QString refused[] = {QString::number(hi + 1), QString::number(lo - 1),
-                               QString(),
-                               QStringLiteral("12 "),
-                               QStringLiteral("1 2"),
-                               QStringLiteral("0x"),
-                               QStringLiteral("-$5"),
-                               QStringLiteral("99999999999")};
+    const QString refused[] = {
+        QString::number(hi + 1), QString::number(lo - 1),      QString(),
+        QStringLiteral("12 "),   QStringLiteral("1 2"),        QStringLiteral("0x"),
+        QStringLiteral("-$5"),   QStringLiteral("99999999999")};
     return refused[below(static_cast<int>(std::size(refused)))];
 }
 
-void Session::deleteReplacedControls()
-{
+void Session::deleteReplacedControls() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -37,13 +37,13 @@ namespace soak {
 struct Outcome {
     Outcome(std::string action = {}) : what(std::move(action)) {}
 
-    std::string what;                            // the user's action, for the replay log
-    std::map<std::size_t, std::uint8_t> writes;  // level bytes it sets; all others stay
-    int messages = 0;                            // messages it shows
+    std::string what;                           // the user's action, for the replay log
+    std::map<std::size_t, std::uint8_t> writes; // level bytes it sets; all others stay
+    int messages = 0;                           // messages it shows
 };
 
 class Session {
-public:
+  public:
     Session(std::uint32_t seed, const QString &programDir, qv2::LevelStore level);
 
     // The random user: a number below n, and true in `percent` of the cases.
@@ -76,7 +76,7 @@ public:
     QWidget panel1;
     qv2::PropertyPanel panel;
 
-private:
+  private:
     QImage m_picture;
     qv2::PaintBox m_paintBox;
     QComboBox m_tileKinds;

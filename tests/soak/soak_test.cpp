@@ -21,15 +21,13 @@ namespace {
 
 using namespace qv2;
 
-std::uint32_t EnvNumber(const char *name, std::uint32_t fallback)
-{
+std::uint32_t EnvNumber(const char *name, std::uint32_t fallback) {
     bool ok = false;
     const std::uint32_t value = qEnvironmentVariable(name).toUInt(&ok);
     return ok ? value : fallback;
 }
 
-const Edit &PickEdit(Session &s)
-{
+const Edit &PickEdit(Session &s) {
     const auto &edits = Edits();
     int pick = s.below(std::accumulate(edits.begin(), edits.end(), 0,
                                        [](int sum, const Edit &e) { return sum + e.weight; }));
@@ -42,8 +40,7 @@ const Edit &PickEdit(Session &s)
 
 // Every byte is what the edit said it sets, or what it was; the messages are counted; every
 // answer the edit prepared was asked for.
-void CheckStep(const Bytes &before, const Session &s, const Outcome &outcome)
-{
+void CheckStep(const Bytes &before, const Session &s, const Outcome &outcome) {
     const Bytes &after = s.state.level.bytes();
     ASSERT_EQ(after.size(), before.size());
     int wrong = 0;
@@ -66,10 +63,9 @@ void CheckStep(const Bytes &before, const Session &s, const Outcome &outcome)
 // The bytes that some edit of the soak can set: tile kinds and attributes, the link table, the
 // rooms' enemy and coming-guard blocks (whole, by paste), the neighbours, the start position, the
 // level type, number, flags and enemy graphics, and the restart points.
-std::set<std::size_t> ReachableBytes()
-{
-    std::set<std::size_t> reachable{kStartRoomOffset,  kStartTileOffset,   kStartDirectionOffset,
-                                    kLevelTypeOffset,  kLevelNumberOffset, kEnemyGraphicsOffset};
+std::set<std::size_t> ReachableBytes() {
+    std::set<std::size_t> reachable{kStartRoomOffset, kStartTileOffset,   kStartDirectionOffset,
+                                    kLevelTypeOffset, kLevelNumberOffset, kEnemyGraphicsOffset};
     for (std::size_t offset = 0; offset < kLinkTableOffset + kLinkTableSize; ++offset)
         reachable.insert(offset);
     for (int i = 0; i < kLevelFlagCount; ++i) {
@@ -91,8 +87,7 @@ std::set<std::size_t> ReachableBytes()
     return reachable;
 }
 
-TEST(Soak, RandomEditsSaveAndReopenWithNothingElseChanged)
-{
+TEST(Soak, RandomEditsSaveAndReopenWithNothingElseChanged) {
     const std::uint32_t seed = EnvNumber("QV2_SOAK_SEED", 2003);
     const std::uint32_t steps = EnvNumber("QV2_SOAK_EDITS", 10000);
     SCOPED_TRACE("replay with QV2_SOAK_SEED=" + std::to_string(seed));

@@ -38,7 +38,7 @@ std::optional<Bytes> ReadFile(const std::string &path);
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder &) = delete;
@@ -47,13 +47,13 @@ public:
     const std::string &path() const { return m_path; }
     std::string file(const std::string &name) const { return m_path + "/" + name; }
 
-private:
+  private:
     std::string m_path;
 };
 
 // An archive written into a fresh temporary folder, for tests that open and save real files.
 class ArchiveOnDisk {
-public:
+  public:
     explicit ArchiveOnDisk(const ArchiveBuilder &builder, const std::string &name = "qasvar.dat");
 
     TempFolder folder;

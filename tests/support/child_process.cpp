@@ -7,16 +7,14 @@
 
 namespace qv2 {
 
-pid_t StartChild(const std::function<int()> &work)
-{
+pid_t StartChild(const std::function<int()> &work) {
     const pid_t child = fork();
     if (child == 0)
         _exit(work()); // no test framework clean-up in the child
     return child;
 }
 
-ChildEnd WaitForChild(pid_t child)
-{
+ChildEnd WaitForChild(pid_t child) {
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child)
         return {};
@@ -25,8 +23,7 @@ ChildEnd WaitForChild(pid_t child)
     return {WEXITSTATUS(status), 0};
 }
 
-bool GiveToOrdinaryUser(const TempFolder &folder)
-{
+bool GiveToOrdinaryUser(const TempFolder &folder) {
     if (geteuid() != 0)
         return true;
     bool given = lchown(folder.path().c_str(), kNobody, kNogroup) == 0;
@@ -35,8 +32,7 @@ bool GiveToOrdinaryUser(const TempFolder &folder)
     return given;
 }
 
-ChildEnd RunAsOrdinaryUser(const std::function<int()> &work)
-{
+ChildEnd RunAsOrdinaryUser(const std::function<int()> &work) {
     const bool root = geteuid() == 0;
     return WaitForChild(StartChild([&] {
         if (root && (setgroups(0, nullptr) != 0 || setgid(kNogroup) != 0 || setuid(kNobody) != 0))

@@ -14,8 +14,7 @@ struct CommandRun {
     std::string err;
 };
 
-inline CommandRun Call(CommandFunction command, const CommandArgs &args)
-{
+inline CommandRun Call(CommandFunction command, const CommandArgs &args) {
     std::ostringstream out;
     std::ostringstream err;
     const int status = command(args, out, err);

@@ -10,8 +10,7 @@ namespace {
 
 // Built in place from the queue's front: copying an optional QString out and then popping makes
 // g++ 12 at -O3 warn that the copy may be uninitialised.
-std::optional<QString> takeFront(std::deque<std::optional<QString>> &answers)
-{
+std::optional<QString> takeFront(std::deque<std::optional<QString>> &answers) {
     std::optional<QString> answer;
     if (answers.front())
         answer.emplace(std::move(*answers.front()));
@@ -21,22 +20,20 @@ std::optional<QString> takeFront(std::deque<std::optional<QString>> &answers)
 
 } // namespace
 
-ScriptedModals::~ScriptedModals()
-{
+ScriptedModals::~ScriptedModals() {
     EXPECT_TRUE(yesNoAnswers.empty()) << yesNoAnswers.size() << " yes/no answer(s) never asked for";
-    EXPECT_TRUE(unsavedAnswers.empty()) << unsavedAnswers.size() << " save question answer(s) never asked for";
+    EXPECT_TRUE(unsavedAnswers.empty())
+        << unsavedAnswers.size() << " save question answer(s) never asked for";
     EXPECT_TRUE(inputAnswers.empty()) << inputAnswers.size() << " input answer(s) never asked for";
     EXPECT_TRUE(fileAnswers.empty()) << fileAnswers.size() << " file answer(s) never asked for";
     EXPECT_TRUE(dialogScripts.empty()) << dialogScripts.size() << " dialog script(s) never run";
 }
 
-void ScriptedModals::message(const QString &text)
-{
+void ScriptedModals::message(const QString &text) {
     messages.append(text);
 }
 
-bool ScriptedModals::askYesNo(const QString &caption, const QString &text)
-{
+bool ScriptedModals::askYesNo(const QString &caption, const QString &text) {
     questions.push_back({caption, text});
     if (yesNoAnswers.empty()) {
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
@@ -47,8 +44,7 @@ bool ScriptedModals::askYesNo(const QString &caption, const QString &text)
     return answer;
 }
 
-qv2::UnsavedAnswer ScriptedModals::askUnsaved(const QString &caption, const QString &text)
-{
+qv2::UnsavedAnswer ScriptedModals::askUnsaved(const QString &caption, const QString &text) {
     questions.push_back({caption, text});
     if (unsavedAnswers.empty()) {
         ADD_FAILURE() << "unexpected save question: " << text.toStdString();
@@ -60,8 +56,7 @@ qv2::UnsavedAnswer ScriptedModals::askUnsaved(const QString &caption, const QStr
 }
 
 std::optional<QString> ScriptedModals::inputLine(const QString &caption, const QString &prompt,
-                                                 const QString &preset)
-{
+                                                 const QString &preset) {
     prompts.push_back({caption, prompt, preset});
     if (inputAnswers.empty()) {
         ADD_FAILURE() << "unexpected input prompt: " << caption.toStdString();
@@ -70,11 +65,10 @@ std::optional<QString> ScriptedModals::inputLine(const QString &caption, const Q
     return takeFront(inputAnswers);
 }
 
-std::optional<QString> ScriptedModals::chooseFile(QFileDialog &dialog)
-{
-    fileRequests.push_back(
-        {dialog.windowTitle(), dialog.nameFilters(), dialog.selectedFiles().value(0),
-         dialog.labelText(QFileDialog::Accept)});
+std::optional<QString> ScriptedModals::chooseFile(QFileDialog &dialog) {
+    fileRequests.push_back({dialog.windowTitle(), dialog.nameFilters(),
+                            dialog.selectedFiles().value(0),
+                            dialog.labelText(QFileDialog::Accept)});
     if (fileAnswers.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << dialog.windowTitle().toStdString();
         return std::nullopt;
@@ -82,8 +76,7 @@ std::optional<QString> ScriptedModals::chooseFile(QFileDialog &dialog)
     return takeFront(fileAnswers);
 }
 
-bool ScriptedModals::run(QDialog &dialog)
-{
+bool ScriptedModals::run(QDialog &dialog) {
     dialogTitles.append(dialog.windowTitle());
     if (dialogScripts.empty()) {
         ADD_FAILURE() << "unexpected dialog: " << dialog.windowTitle().toStdString();

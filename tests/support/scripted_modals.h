@@ -14,7 +14,7 @@
 // from queues the test fills beforehand. A call whose queue is empty is a test failure and answers
 // as a cancel; answers left unused when the object dies are a failure too.
 class ScriptedModals : public qv2::Modals {
-public:
+  public:
     // Finds the dialog's controls by object name, types into them and says whether OK was pressed.
     using DialogScript = std::function<bool(QDialog &)>;
 

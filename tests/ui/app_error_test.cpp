@@ -13,13 +13,14 @@ namespace qv2 {
 namespace {
 
 class RecordingModals : public Modals {
-public:
+  public:
     QStringList messages;
     void message(const QString &text) override { messages.append(text); }
     bool askYesNo(const QString &, const QString &) override { return false; }
-    UnsavedAnswer askUnsaved(const QString &, const QString &) override { return UnsavedAnswer::Cancel; }
-    std::optional<QString> inputLine(const QString &, const QString &, const QString &) override
-    {
+    UnsavedAnswer askUnsaved(const QString &, const QString &) override {
+        return UnsavedAnswer::Cancel;
+    }
+    std::optional<QString> inputLine(const QString &, const QString &, const QString &) override {
         return std::nullopt;
     }
     std::optional<QString> chooseFile(QFileDialog &) override { return std::nullopt; }
@@ -28,18 +29,16 @@ public:
 
 // A receiver whose event handler does whatever the test asks, as a command would.
 class Thrower : public QObject {
-public:
+  public:
     std::function<void()> action;
-    bool event(QEvent *) override
-    {
+    bool event(QEvent *) override {
         action();
         return true;
     }
 };
 
 // This test owns the one application object of its process (it does not use the GUI test main).
-TEST(EditorApplication, ErrorsStopAtTheEventBoundaryAndAreShown)
-{
+TEST(EditorApplication, ErrorsStopAtTheEventBoundaryAndAreShown) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "app_error_test";

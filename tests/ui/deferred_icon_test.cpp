@@ -11,8 +11,7 @@
 namespace qv2 {
 namespace {
 
-QImage Painted(const QIcon &icon, int size)
-{
+QImage Painted(const QIcon &icon, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -22,8 +21,7 @@ QImage Painted(const QIcon &icon, int size)
 
 // The overflow arrows are read later, but they are the base style's pictures in every size and
 // however they are drawn; every other icon is the base style's as it stands.
-TEST(DeferredIconStyle, GivesTheBaseStylesIcons)
-{
+TEST(DeferredIconStyle, GivesTheBaseStylesIcons) {
     DeferredIconStyle style;
     for (const QStyle::StandardPixmap which :
          {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
@@ -34,16 +32,17 @@ TEST(DeferredIconStyle, GivesTheBaseStylesIcons)
         EXPECT_FALSE(icon.isNull()) << which;
         EXPECT_EQ(icon.availableSizes(), expected.availableSizes()) << which;
         for (int size : {8, 16, 32}) {
-            EXPECT_EQ(icon.actualSize(QSize(size, size)), expected.actualSize(QSize(size, size))) << which;
-            EXPECT_EQ(icon.pixmap(size).toImage(), expected.pixmap(size).toImage()) << which << " " << size;
+            EXPECT_EQ(icon.actualSize(QSize(size, size)), expected.actualSize(QSize(size, size)))
+                << which;
+            EXPECT_EQ(icon.pixmap(size).toImage(), expected.pixmap(size).toImage())
+                << which << " " << size;
             EXPECT_EQ(Painted(icon, size), Painted(expected, size)) << which << " " << size;
         }
     }
 }
 
 // Made once, by whichever copy is first drawn or measured, and not before.
-TEST(DeferredIcon, IsMadeOnceWhenFirstNeeded)
-{
+TEST(DeferredIcon, IsMadeOnceWhenFirstNeeded) {
     int made = 0;
     const QIcon icon = DeferredIcon([&made] {
         ++made;

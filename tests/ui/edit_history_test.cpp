@@ -14,21 +14,18 @@ struct Fixture {
     EditorState state;
     int refreshes = 0;
     EditHistory history{state, [this] { ++refreshes; }};
-    Fixture()
-    {
+    Fixture() {
         state.level = LevelStore(Bytes(100, 0));
         state.levelOpen = true;
     }
-    void show(int room, int row, int column)
-    {
+    void show(int room, int row, int column) {
         state.room = room;
         state.row = row;
         state.column = column;
     }
 };
 
-TEST(EditHistory, RecordsOnlyChangesAsOneStepEach)
-{
+TEST(EditHistory, RecordsOnlyChangesAsOneStepEach) {
     const struct {
         const char *name;
         std::function<void(Fixture &)> change;
@@ -36,7 +33,12 @@ TEST(EditHistory, RecordsOnlyChangesAsOneStepEach)
     } cases[] = {
         {"no byte changed", [](Fixture &f) { f.show(3, 1, 1); }, 0},
         {"a byte written with its own value", [](Fixture &f) { f.state.level.setByte(5, 0); }, 0},
-        {"two far apart bytes", [](Fixture &f) { f.state.level.setByte(1, 7); f.state.level.setByte(90, 8); }, 1},
+        {"two far apart bytes",
+         [](Fixture &f) {
+             f.state.level.setByte(1, 7);
+             f.state.level.setByte(90, 8);
+         },
+         1},
         {"a change inside a change",
          [](Fixture &f) {
              f.state.level.setByte(1, 7);
@@ -49,12 +51,12 @@ TEST(EditHistory, RecordsOnlyChangesAsOneStepEach)
         f.history.record(QStringLiteral("outer"), [&] { c.change(f); });
         EXPECT_EQ(f.history.stack().count(), c.steps) << c.name;
         EXPECT_EQ(f.history.isModified(), c.steps > 0) << c.name;
-        EXPECT_EQ(f.history.stack().undoText(), c.steps > 0 ? QStringLiteral("outer") : QString()) << c.name;
+        EXPECT_EQ(f.history.stack().undoText(), c.steps > 0 ? QStringLiteral("outer") : QString())
+            << c.name;
     }
 }
 
-TEST(EditHistory, UndoAndRedoRestoreBytesAndShowWhereTheChangeWas)
-{
+TEST(EditHistory, UndoAndRedoRestoreBytesAndShowWhereTheChangeWas) {
     Fixture f;
     f.show(4, 2, 9);
     f.history.record(QStringLiteral("set"), [&] {
@@ -81,8 +83,7 @@ TEST(EditHistory, UndoAndRedoRestoreBytesAndShowWhereTheChangeWas)
     EXPECT_EQ(f.refreshes, 2);
 }
 
-TEST(EditHistory, AChangeEndingInAnErrorStaysUndoable)
-{
+TEST(EditHistory, AChangeEndingInAnErrorStaysUndoable) {
     Fixture f;
     EXPECT_THROW(f.history.record(QStringLiteral("failing"),
                                   [&] {

@@ -10,8 +10,7 @@ namespace {
 
 // Leaving the field stores its value; a menu, a popup or another program taking the focus for a
 // while does not.
-TEST(ExitLineEdit, ExitsOnlyWhenTheUserLeavesTheField)
-{
+TEST(ExitLineEdit, ExitsOnlyWhenTheUserLeavesTheField) {
     struct Case {
         const char *name;
         Qt::FocusReason reason;

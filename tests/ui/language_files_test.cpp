@@ -18,15 +18,13 @@ namespace {
 
 const QString kTexts = QStringLiteral(QV2_SOURCE_DIR "/data/texts/");
 
-QByteArray readBytes(const QString &name)
-{
+QByteArray readBytes(const QString &name) {
     QFile file(kTexts + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Section name -> key names, both lower-cased, as the file states them.
-std::map<QString, std::set<QString>> keysOf(const QString &name)
-{
+std::map<QString, std::set<QString>> keysOf(const QString &name) {
     std::map<QString, std::set<QString>> keys;
     QString section;
     for (const QString &line : ReadTextFileLines(kTexts + name)) {
@@ -43,9 +41,9 @@ std::map<QString, std::set<QString>> keysOf(const QString &name)
 
 const std::map<QString, QStringList> kWindowKeys = {
     {"main",
-     {"title", "file", "level", "room", "open", "exit", "start", "guards", "save", "coming",
-      "restart", "link", "neighbor", "jump", "all", "error", "kind", "delete", "filter",
-      "titleopen", "titlesave", "savebutton", "tiles", "back"}},
+     {"title", "file",   "level",   "room",      "open",      "exit",       "start", "guards",
+      "save",  "coming", "restart", "link",      "neighbor",  "jump",       "all",   "error",
+      "kind",  "delete", "filter",  "titleopen", "titlesave", "savebutton", "tiles", "back"}},
     {"language", {"locale"}},
     {"all", {"title"}},
     {"start", {"title", "room", "tile", "direction", "directions", "ok", "cancel"}},
@@ -63,29 +61,29 @@ const std::map<QString, QStringList> kWindowKeys = {
 // Messages shown as they stand (captions, labels, field names). The rule messages are checked
 // against the rule script that names them.
 const QStringList kPlainMessages = {
-    "noindex", "nolevel", "checksum", "damaged", "integer", "room", "tile", "jump", "question",
-    "reallydel", "left", "right", "up", "down", "dincoming", "dinrestart", "errors", "dinOK",
-    "dinCancel", "dinback", "yes", "no", "nguards", "toomuch", "noerr", "pback", "pbackflag", "pspikes", "pgate", "plink",
-    "ppotion", "ploose", "pdoor", "ptorch"};
+    "noindex",   "nolevel",    "checksum",  "damaged", "integer",   "room",      "tile",
+    "jump",      "question",   "reallydel", "left",    "right",     "up",        "down",
+    "dincoming", "dinrestart", "errors",    "dinOK",   "dinCancel", "dinback",   "yes",
+    "no",        "nguards",    "toomuch",   "noerr",   "pback",     "pbackflag", "pspikes",
+    "pgate",     "plink",      "ppotion",   "ploose",  "pdoor",     "ptorch"};
 
 // List messages and list keys of the windows, with the number of items each must hold.
 const std::map<QString, int> kMessageLists = {
-    {"dincomingdesc", 10}, {"dinrestartdesc", 2}, {"pspikesl", 2}, {"pgates", 2}, {"ppotions", 8},
-    {"plooses", 2},        {"pdoors", 2},         {"ptorches", 2}};
+    {"dincomingdesc", 10}, {"dinrestartdesc", 2}, {"pspikesl", 2}, {"pgates", 2},
+    {"ppotions", 8},       {"plooses", 2},        {"pdoors", 2},   {"ptorches", 2}};
 struct WindowList {
     const char *section, *key;
     int items;
 };
-const WindowList kWindowLists[] = {
-    {"main", "tiles", 45},     {"select", "levels", 14},     {"start", "directions", 2},
-    {"guards", "directions", 2}, {"guards", "subkinds", 4},  {"guards", "kinds", 9},
-    {"guards", "cometolifes", 3}, {"kind", "kinds", 6},      {"kind", "enable", 12},
-    {"kind", "guardkinds", 5}};
+const WindowList kWindowLists[] = {{"main", "tiles", 45},        {"select", "levels", 14},
+                                   {"start", "directions", 2},   {"guards", "directions", 2},
+                                   {"guards", "subkinds", 4},    {"guards", "kinds", 9},
+                                   {"guards", "cometolifes", 3}, {"kind", "kinds", 6},
+                                   {"kind", "enable", 12},       {"kind", "guardkinds", 5}};
 
 class LanguageFiles : public testing::TestWithParam<const char *> {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ini = IniFile::load(kTexts + GetParam());
         ASSERT_FALSE(ini.isEmpty()) << "cannot read " << GetParam();
         texts.setLines(ini.sectionLines("texts"));
@@ -94,8 +92,7 @@ protected:
     MessageTexts texts;
 };
 
-TEST_P(LanguageFiles, HoldEveryKeyTheWindowsRead)
-{
+TEST_P(LanguageFiles, HoldEveryKeyTheWindowsRead) {
     const auto keys = keysOf(GetParam());
     for (const auto &[section, names] : kWindowKeys) {
         for (const QString &name : names) {
@@ -109,8 +106,7 @@ TEST_P(LanguageFiles, HoldEveryKeyTheWindowsRead)
     EXPECT_TRUE(texts.text("tile").endsWith(": "));
 }
 
-TEST_P(LanguageFiles, ListsHoldTheirItems)
-{
+TEST_P(LanguageFiles, ListsHoldTheirItems) {
     for (const WindowList &list : kWindowLists) {
         EXPECT_EQ(SplitCommaText(ini.value(list.section, list.key)).size(), list.items)
             << "[" << list.section << "] " << list.key;
@@ -126,8 +122,7 @@ TEST_P(LanguageFiles, ListsHoldTheirItems)
 
 // Each format is applied with exactly the arguments the program passes; fmt refuses a mismatch,
 // and a format that dropped an argument would not show its value.
-TEST_P(LanguageFiles, FormatsTakeTheirArguments)
-{
+TEST_P(LanguageFiles, FormatsTakeTheirArguments) {
     struct Case {
         const char *key;
         QString result;
@@ -146,7 +141,9 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments)
         {"nopicture",
          FormatMessage(texts.text("nopicture"), QString("images/left.bmp")),
          {"images/left.bmp"}},
-        {"saved", FormatMessage(texts.text("saved"), 2004, QString("qasvar.dat")), {"2004", "qasvar.dat"}},
+        {"saved",
+         FormatMessage(texts.text("saved"), 2004, QString("qasvar.dat")),
+         {"2004", "qasvar.dat"}},
         {"between", FormatMessage(texts.text("between"), 1, 32), {"1", "32"}},
         {"err",
          FormatMessage(texts.text("err"), QString("Gate blocks"), 23, 14),
@@ -162,11 +159,11 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments)
 }
 
 // Qt's own texts are shown in the file's language, from the translations Qt ships.
-TEST_P(LanguageFiles, NameALocaleThatQtHasTranslationsFor)
-{
+TEST_P(LanguageFiles, NameALocaleThatQtHasTranslationsFor) {
     const QString locale = ini.value("language", "locale");
     QTranslator translator;
-    EXPECT_TRUE(translator.load("qtbase_" + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    EXPECT_TRUE(
+        translator.load("qtbase_" + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         << "locale=" << locale.toStdString() << "; is qt6-translations-l10n installed?";
 }
 
@@ -175,16 +172,14 @@ INSTANTIATE_TEST_SUITE_P(Shipped, LanguageFiles, testing::Values("magyar.ini", "
                              return QString(info.param).section('.', 0, 0).toStdString();
                          });
 
-TEST(ShippedLanguageFiles, HaveTheSameSectionsAndKeys)
-{
+TEST(ShippedLanguageFiles, HaveTheSameSectionsAndKeys) {
     const auto magyar = keysOf("magyar.ini");
     const auto english = keysOf("english.ini");
     EXPECT_FALSE(magyar.empty());
     EXPECT_EQ(magyar, english);
 }
 
-TEST(ShippedLanguageFiles, MagyarIsWindows1250AndRestatesTheBuiltInTexts)
-{
+TEST(ShippedLanguageFiles, MagyarIsWindows1250AndRestatesTheBuiltInTexts) {
     const QByteArray bytes = readBytes("magyar.ini");
     for (const char unassigned : {'\x81', '\x83', '\x88', '\x90', '\x98'})
         EXPECT_FALSE(bytes.contains(unassigned)) << int(static_cast<unsigned char>(unassigned));
@@ -206,16 +201,14 @@ TEST(ShippedLanguageFiles, MagyarIsWindows1250AndRestatesTheBuiltInTexts)
               QStringLiteral("255: Nincs"));
 }
 
-TEST(ShippedLanguageFiles, EnglishIsPlainAscii)
-{
+TEST(ShippedLanguageFiles, EnglishIsPlainAscii) {
     const QByteArray bytes = readBytes("english.ini");
     ASSERT_FALSE(bytes.isEmpty());
     for (const char c : bytes)
         EXPECT_LT(static_cast<unsigned char>(c), 0x80);
 }
 
-TEST(ShippedLanguageFiles, StartUpFileNamesTheHungarianFile)
-{
+TEST(ShippedLanguageFiles, StartUpFileNamesTheHungarianFile) {
     EXPECT_EQ(ReadLanguageName(QStringLiteral(QV2_SOURCE_DIR "/data/")), "magyar.ini");
 }
 

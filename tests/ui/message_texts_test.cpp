@@ -5,8 +5,7 @@
 namespace qv2 {
 namespace {
 
-TEST(MessageTexts, LooksUpByNameWithoutCaseFirstLineWins)
-{
+TEST(MessageTexts, LooksUpByNameWithoutCaseFirstLineWins) {
     MessageTexts texts;
     texts.setLines({"jump=Go to room", "Room=Room: ", "room=second", "between=a=b %d", "comment"});
     EXPECT_EQ(texts.text("JUMP"), "Go to room");
@@ -16,8 +15,7 @@ TEST(MessageTexts, LooksUpByNameWithoutCaseFirstLineWins)
     EXPECT_EQ(texts.text("missing"), "");
 }
 
-TEST(FormatMessage, FillsMatchingArguments)
-{
+TEST(FormatMessage, FillsMatchingArguments) {
     EXPECT_EQ(FormatMessage(QStringLiteral("Pálya: %d  Hely: %d"), 5, 29),
               QStringLiteral("Pálya: 5  Hely: 29"));
     EXPECT_EQ(FormatMessage(QStringLiteral("%s (%d, %d)"), QStringLiteral("Láva"), 3, 12),
@@ -28,14 +26,12 @@ TEST(FormatMessage, FillsMatchingArguments)
               QString(99, QLatin1Char(' ')) + "7|abc"); // the widest width still applies
 }
 
-TEST(FormatMessage, SurplusArgumentsAreIgnored)
-{
+TEST(FormatMessage, SurplusArgumentsAreIgnored) {
     EXPECT_EQ(FormatMessage(QStringLiteral("between %d"), 1, 32), "between 1");
     EXPECT_EQ(FormatMessage(QStringLiteral("plain"), 1, 32), "plain");
 }
 
-TEST(FormatMessage, BadFormatShowsTheTextAsItStands)
-{
+TEST(FormatMessage, BadFormatShowsTheTextAsItStands) {
     struct Case {
         const char *name;
         QString format;

@@ -23,8 +23,7 @@ namespace qv2 {
 namespace {
 
 // Acts on the modal window once it is up: the real dialogs block in exec() until answered.
-template <class Window> void whenShown(std::function<void(Window &)> answer, int attempts = 200)
-{
+template <class Window> void whenShown(std::function<void(Window &)> answer, int attempts = 200) {
     QTimer::singleShot(10, [answer, attempts] {
         if (auto *window = qobject_cast<Window *>(QApplication::activeModalWidget())) {
             answer(*window);
@@ -37,8 +36,7 @@ template <class Window> void whenShown(std::function<void(Window &)> answer, int
     });
 }
 
-TEST(WidgetModals, MessageIsAPlainBoxWithOk)
-{
+TEST(WidgetModals, MessageIsAPlainBoxWithOk) {
     WidgetModals modals;
     QString shown;
     whenShown<QMessageBox>([&](QMessageBox &box) {
@@ -51,8 +49,7 @@ TEST(WidgetModals, MessageIsAPlainBoxWithOk)
     EXPECT_EQ(shown, QStringLiteral("Hibás szám"));
 }
 
-TEST(WidgetModals, QuestionAnswersYesOnlyForYes)
-{
+TEST(WidgetModals, QuestionAnswersYesOnlyForYes) {
     WidgetModals modals;
     for (const auto button : {QMessageBox::Yes, QMessageBox::No}) {
         whenShown<QMessageBox>([button](QMessageBox &box) {
@@ -68,8 +65,7 @@ TEST(WidgetModals, QuestionAnswersYesOnlyForYes)
     EXPECT_FALSE(modals.askYesNo("Question", "Empty the room?"));
 }
 
-TEST(WidgetModals, InputLineShowsThePresetAndReturnsNothingOnCancel)
-{
+TEST(WidgetModals, InputLineShowsThePresetAndReturnsNothingOnCancel) {
     WidgetModals modals;
     whenShown<QInputDialog>([](QInputDialog &dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Jump");
@@ -84,9 +80,9 @@ TEST(WidgetModals, InputLineShowsThePresetAndReturnsNothingOnCancel)
     EXPECT_EQ(modals.inputLine("Jump", "Room: ", "5"), std::nullopt);
 }
 
-// The standard buttons speak the language file's language; Qt's own captions stay where it has none.
-TEST(WidgetModals, ButtonsTakeTheirCaptionsFromTheMessageTexts)
-{
+// The standard buttons speak the language file's language; Qt's own captions stay where it has
+// none.
+TEST(WidgetModals, ButtonsTakeTheirCaptionsFromTheMessageTexts) {
     MessageTexts texts;
     texts.setLines({"dinOK=Rendben", "dinCancel=Mégse", "yes=Igen", "no="});
     WidgetModals modals;
@@ -116,8 +112,7 @@ TEST(WidgetModals, ButtonsTakeTheirCaptionsFromTheMessageTexts)
     EXPECT_EQ(modals.inputLine("Ugrás", "Pálya: ", "1"), std::nullopt);
 }
 
-TEST(WidgetModals, ChooseFileReturnsTheSelectedFile)
-{
+TEST(WidgetModals, ChooseFileReturnsTheSelectedFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("qasvar.dat");
@@ -137,8 +132,7 @@ TEST(WidgetModals, ChooseFileReturnsTheSelectedFile)
     EXPECT_EQ(modals.chooseFile(dialog), std::nullopt);
 }
 
-TEST(WidgetModals, RunTellsOkFromCancel)
-{
+TEST(WidgetModals, RunTellsOkFromCancel) {
     WidgetModals modals;
     QDialog dialog;
     whenShown<QDialog>([](QDialog &d) { d.accept(); });
@@ -147,8 +141,7 @@ TEST(WidgetModals, RunTellsOkFromCancel)
     EXPECT_FALSE(modals.run(dialog));
 }
 
-TEST(ScriptedModals, RecordsWhatWasAskedAndAnswersInOrder)
-{
+TEST(ScriptedModals, RecordsWhatWasAskedAndAnswersInOrder) {
     ScriptedModals modals;
     modals.yesNoAnswers = {true, false};
     modals.inputAnswers = {QString("7"), std::nullopt};
@@ -167,8 +160,7 @@ TEST(ScriptedModals, RecordsWhatWasAskedAndAnswersInOrder)
     EXPECT_EQ(modals.prompts[1].preset, "4");
 }
 
-TEST(ScriptedModals, FileRequestsRecordTitleFiltersAndProposedFile)
-{
+TEST(ScriptedModals, FileRequestsRecordTitleFiltersAndProposedFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("qasvar.dat");
@@ -184,8 +176,7 @@ TEST(ScriptedModals, FileRequestsRecordTitleFiltersAndProposedFile)
     EXPECT_EQ(modals.fileRequests[0].proposed, path);
 }
 
-TEST(ScriptedModals, DialogScriptTypesIntoAShownDialogAndDecides)
-{
+TEST(ScriptedModals, DialogScriptTypesIntoAShownDialogAndDecides) {
     ScriptedModals modals;
     QDialog dialog;
     dialog.setWindowTitle("Start position");
@@ -207,8 +198,7 @@ TEST(ScriptedModals, DialogScriptTypesIntoAShownDialogAndDecides)
     EXPECT_EQ(modals.dialogTitles, QStringList({"Start position", "Start position"}));
 }
 
-TEST(ScriptedModals, UnexpectedCallsFailAndCancel)
-{
+TEST(ScriptedModals, UnexpectedCallsFailAndCancel) {
     ScriptedModals modals;
     QDialog dialog;
     QFileDialog files;
@@ -220,8 +210,7 @@ TEST(ScriptedModals, UnexpectedCallsFailAndCancel)
     EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(modals.run(dialog)), "unexpected dialog");
 }
 
-TEST(ScriptedModals, UnusedAnswersFailWhenTheTestEnds)
-{
+TEST(ScriptedModals, UnusedAnswersFailWhenTheTestEnds) {
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedModals modals;

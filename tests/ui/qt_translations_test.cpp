@@ -9,8 +9,7 @@
 namespace qv2 {
 namespace {
 
-TEST(QtTranslations, UsesQtsTranslationOfAPlainLocaleOnly)
-{
+TEST(QtTranslations, UsesQtsTranslationOfAPlainLocaleOnly) {
     const char *lookIn = "Look in:";
     struct Case {
         const char *locale;
@@ -18,22 +17,23 @@ TEST(QtTranslations, UsesQtsTranslationOfAPlainLocaleOnly)
         bool translated;
     };
     const Case cases[] = {
-        {"hu", true, true},  {"en", true, false},       {"", false, false},
-        {"xx", false, false}, {"../hu", false, false}, {"hu", true, true},
-        {"hu_HU", true, true}, {"_hu", false, false}, {"hu_", false, false}, {"hu_HU_x", false, false},
+        {"hu", true, true},        {"en", true, false},     {"", false, false},
+        {"xx", false, false},      {"../hu", false, false}, {"hu", true, true},
+        {"hu_HU", true, true},     {"_hu", false, false},   {"hu_", false, false},
+        {"hu_HU_x", false, false},
     };
     QtTranslations translations;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.locale);
         EXPECT_EQ(translations.use(QString::fromLatin1(c.locale)), c.used);
-        EXPECT_EQ(QCoreApplication::translate("QFileDialog", lookIn) != QLatin1String(lookIn), c.translated);
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog", lookIn) != QLatin1String(lookIn),
+                  c.translated);
     }
 }
 
 // Qt's buttons take their translated captions back when the language-change event reaches them;
 // a caption set right after switching must survive it.
-TEST(QtTranslations, CaptionsSetAfterASwitchStay)
-{
+TEST(QtTranslations, CaptionsSetAfterASwitchStay) {
     QDialogButtonBox box(QDialogButtonBox::Ok);
     QtTranslations translations;
     translations.use(QStringLiteral("hu"));

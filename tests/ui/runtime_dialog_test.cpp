@@ -17,28 +17,24 @@
 namespace qv2 {
 namespace {
 
-MessageTexts Texts()
-{
+MessageTexts Texts() {
     MessageTexts texts;
     texts.setLines({"caption=Grid", "dinOK=Okay", "dinCancel=Back"});
     return texts;
 }
 
-QStringList Numbered(const char *prefix, int count)
-{
+QStringList Numbered(const char *prefix, int count) {
     QStringList names;
     for (int i = 0; i < count; ++i)
         names << QString::fromLatin1(prefix) + QString::number(i);
     return names;
 }
 
-QLineEdit &Box(QWidget &dialog, int k)
-{
+QLineEdit &Box(QWidget &dialog, int k) {
     return Control<QLineEdit>(dialog, QStringLiteral("dinEdit%1").arg(k));
 }
 
-QWidget &Label(QWidget &dialog, const char *prefix, int i)
-{
+QWidget &Label(QWidget &dialog, const char *prefix, int i) {
     return Control<QWidget>(dialog, QString::fromLatin1(prefix) + QString::number(i));
 }
 
@@ -53,15 +49,25 @@ struct GridCase {
 };
 const GridCase kGrids[] = {
     {"RowByRow", Numbered("h", 2), Numbered("r", 9),
-     [](int k) { return GridDialog::Cell{k % 2, k / 2}; }, true},
+     [](int k) {
+         return GridDialog::Cell{k % 2, k / 2};
+     },
+     true},
     {"ColumnByColumn", Numbered("h", 3), Numbered("r", 10),
-     [](int k) { return GridDialog::Cell{k / 10, k % 10}; }, true},
-    {"WideLabels", {"A rather wide header:", "Another one:"}, QStringList{"A row label wider than 110:"} + Numbered("r", 8),
-     [](int k) { return GridDialog::Cell{k % 2, k / 2}; }, false},
+     [](int k) {
+         return GridDialog::Cell{k / 10, k % 10};
+     },
+     true},
+    {"WideLabels",
+     {"A rather wide header:", "Another one:"},
+     QStringList{"A row label wider than 110:"} + Numbered("r", 8),
+     [](int k) {
+         return GridDialog::Cell{k % 2, k / 2};
+     },
+     false},
 };
 
-TEST(GridDialog, BoxesStandInTheirCellsAndTabFollowsTheNumbering)
-{
+TEST(GridDialog, BoxesStandInTheirCellsAndTabFollowsTheNumbering) {
     const MessageTexts texts = Texts();
     for (const GridCase &grid : kGrids) {
         SCOPED_TRACE(grid.name);
@@ -74,9 +80,11 @@ TEST(GridDialog, BoxesStandInTheirCellsAndTabFollowsTheNumbering)
             EXPECT_EQ(Box(dialog, k).x(), Label(dialog, "dinHeader", cell.column).x()) << k;
             EXPECT_EQ(Box(dialog, k).y(), Label(dialog, "dinRowLabel", cell.row).y()) << k;
             EXPECT_EQ(Box(dialog, k).width(), 32);
-            EXPECT_GT(Box(dialog, k).x(), Label(dialog, "dinRowLabel", cell.row).geometry().right());
+            EXPECT_GT(Box(dialog, k).x(),
+                      Label(dialog, "dinRowLabel", cell.row).geometry().right());
         }
-        EXPECT_GT(Label(dialog, "dinHeader", 1).x(), Label(dialog, "dinHeader", 0).geometry().right());
+        EXPECT_GT(Label(dialog, "dinHeader", 1).x(),
+                  Label(dialog, "dinHeader", 0).geometry().right());
         EXPECT_EQ(Label(dialog, "dinRowLabel", 1).pos(), QPoint(10, 72));
         if (grid.fixedPlaces) {
             EXPECT_EQ(Label(dialog, "dinHeader", 0).pos(), QPoint(120, 10));
@@ -118,8 +126,7 @@ struct ListCase {
     std::optional<int> chosen;
 };
 
-TEST(ListDialog, GivesTheLineChosenWithOk)
-{
+TEST(ListDialog, GivesTheLineChosenWithOk) {
     const MessageTexts texts = Texts();
     const QStringList three{"first", "second", "third"};
     auto list = [](QDialog &dialog) -> QListWidget & {
@@ -163,7 +170,8 @@ TEST(ListDialog, GivesTheLineChosenWithOk)
             return c.user(dialog);
         });
         const int widgets = QApplication::allWidgets().size();
-        EXPECT_EQ(ChooseLine(texts, QStringLiteral("caption"), c.lines, modals), c.chosen) << c.name;
+        EXPECT_EQ(ChooseLine(texts, QStringLiteral("caption"), c.lines, modals), c.chosen)
+            << c.name;
         EXPECT_EQ(QApplication::allWidgets().size(), widgets) << c.name << ": controls left behind";
         EXPECT_EQ(modals.dialogTitles, QStringList{"Grid"});
     }

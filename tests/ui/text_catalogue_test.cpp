@@ -14,10 +14,9 @@ namespace {
 
 // Stands for a window: keeps what it was given, and the order in which windows were served.
 class RecordingTarget : public TextTarget {
-public:
+  public:
     RecordingTarget(QStringList &order, QString name) : m_order(order), m_name(std::move(name)) {}
-    void applyTexts(const LanguageFile &language) override
-    {
+    void applyTexts(const LanguageFile &language) override {
         m_order.append(m_name);
         title = language.text("main", "title");
         open = language.text("main", "open");
@@ -26,27 +25,24 @@ public:
     QString title = "built-in", open = "built-in";
     QStringList levels{"built-in"};
 
-private:
+  private:
     QStringList &m_order;
     QString m_name;
 };
 
 class TextCatalogue : public testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         programDir = dir.path() + "/";
         ASSERT_TRUE(QDir(dir.path()).mkdir("texts"));
     }
-    void write(const QString &name, const QString &text)
-    {
+    void write(const QString &name, const QString &text) {
         QFile file(programDir + "texts/" + name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(EncodeWindows1250(text));
     }
-    void apply(const QString &languageName)
-    {
+    void apply(const QString &languageName) {
         const auto language = ReadLanguageFile(LanguageFilePath(programDir, languageName));
         ASSERT_TRUE(language) << languageName.toStdString();
         ApplyLanguageFile(*language, {&first, &second}, texts);
@@ -58,8 +54,7 @@ protected:
     MessageTexts texts;
 };
 
-TEST_F(TextCatalogue, OnlyATitleLeavesEverythingElseEmpty)
-{
+TEST_F(TextCatalogue, OnlyATitleLeavesEverythingElseEmpty) {
     write("only.ini", "[main]\ntitle=Csak cím\n");
     texts.setLines({"old=line"});
     apply("only.ini");
@@ -70,8 +65,7 @@ TEST_F(TextCatalogue, OnlyATitleLeavesEverythingElseEmpty)
     EXPECT_TRUE(texts.lines().isEmpty());
 }
 
-TEST_F(TextCatalogue, MessageListHoldsExactlyTheTextsSectionAndIsReplaced)
-{
+TEST_F(TextCatalogue, MessageListHoldsExactlyTheTextsSectionAndIsReplaced) {
     write("a.ini", "[texts]\r\nstatus=Room %d\r\n\r\n;note\r\njump=Jump\r\n[select]\r\nlevels=\"01 "
                    "- A\",\"02 - B\"\r\n");
     write("b.ini", "[TEXTS]\nroom=Room: \n");
@@ -83,16 +77,14 @@ TEST_F(TextCatalogue, MessageListHoldsExactlyTheTextsSectionAndIsReplaced)
     EXPECT_EQ(texts.text("status"), "");
 }
 
-TEST_F(TextCatalogue, AMissingFileOrTheFolderIsNoLanguageFile)
-{
+TEST_F(TextCatalogue, AMissingFileOrTheFolderIsNoLanguageFile) {
     write("empty.ini", "");
     EXPECT_TRUE(ReadLanguageFile(LanguageFilePath(programDir, "empty.ini")));
     EXPECT_FALSE(ReadLanguageFile(LanguageFilePath(programDir, "nothere.ini")));
     EXPECT_FALSE(ReadLanguageFile(LanguageFilePath(programDir, "")));
 }
 
-TEST_F(TextCatalogue, LanguageNameIsUsedExactlyAsWritten)
-{
+TEST_F(TextCatalogue, LanguageNameIsUsedExactlyAsWritten) {
     write("Qv2LevEd.ini", "[settings]\r\nLANG=english\r\n");
     write("english", "[main]\ntitle=No extension\n");
     write("english.ini", "[main]\ntitle=With extension\n");
@@ -106,15 +98,13 @@ TEST_F(TextCatalogue, LanguageNameIsUsedExactlyAsWritten)
     EXPECT_EQ(first.title, "With extension");
 }
 
-TEST_F(TextCatalogue, StartUpFileIsPlainLinesNotSections)
-{
+TEST_F(TextCatalogue, StartUpFileIsPlainLinesNotSections) {
     // A lang line before any header still counts, and the first one wins.
     write("Qv2LevEd.ini", "lang=first.ini\n[x]\nlang=second.ini\n");
     EXPECT_EQ(ReadLanguageName(programDir), "first.ini");
 }
 
-TEST_F(TextCatalogue, MissingStartUpFileOrKeyGivesAnEmptyName)
-{
+TEST_F(TextCatalogue, MissingStartUpFileOrKeyGivesAnEmptyName) {
     EXPECT_EQ(ReadLanguageName(programDir), "");
     write("Qv2LevEd.ini", "[settings]\nlanguage=magyar.ini\n");
     EXPECT_EQ(ReadLanguageName(programDir), "");

@@ -15,8 +15,7 @@ struct CommandFixture : ::testing::Test {
     int refreshes = 0;
     qv2::Services services{modals, [this] { ++refreshes; }};
 
-    CommandFixture()
-    {
+    CommandFixture() {
         state.level = EmptyLevel();
         state.levelOpen = true;
     }

@@ -9,8 +9,7 @@ using namespace qv2;
 
 namespace {
 
-TEST(PaintBox, ShowsThePictureOnlyOnceOneIsSet)
-{
+TEST(PaintBox, ShowsThePictureOnlyOnceOneIsSet) {
     PaintBox box;
     box.setFixedSize(40, 30);
     QImage picture(40, 30, QImage::Format_RGB32);
@@ -21,8 +20,7 @@ TEST(PaintBox, ShowsThePictureOnlyOnceOneIsSet)
     EXPECT_EQ(box.grab().toImage().pixelColor(5, 5), QColor(Qt::red));
 }
 
-TEST(PaintBox, ReportsPressesOfAnyButtonAndTakesNoFocus)
-{
+TEST(PaintBox, ReportsPressesOfAnyButtonAndTakesNoFocus) {
     PaintBox box;
     box.resize(608, 328);
     EXPECT_EQ(box.objectName(), "PaintBox1");
@@ -35,12 +33,11 @@ TEST(PaintBox, ReportsPressesOfAnyButtonAndTakesNoFocus)
     EXPECT_EQ(spy[1][0].toPoint(), QPoint(80, 128));
 }
 
-TEST(PaintBox, ZoomedPressesLandOnThePicturePixelUnderTheMouse)
-{
+TEST(PaintBox, ZoomedPressesLandOnThePicturePixelUnderTheMouse) {
     const struct {
         const char *name;
         int zoom;
-        QPoint pressed; // in the box
+        QPoint pressed;  // in the box
         QPoint expected; // in the picture
     } cases[] = {
         {"1x, first picture pixel", 1, {2, 2}, {0, 0}},
@@ -62,8 +59,7 @@ TEST(PaintBox, ZoomedPressesLandOnThePicturePixelUnderTheMouse)
     }
 }
 
-TEST(PaintBox, ZoomShowsSharpSquares)
-{
+TEST(PaintBox, ZoomShowsSharpSquares) {
     PaintBox box;
     QImage picture(4, 2, QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -74,7 +70,9 @@ TEST(PaintBox, ZoomShowsSharpSquares)
     const QImage shown = box.grab().toImage();
     for (int y = 0; y < 6; ++y) {
         for (int x = 0; x < 12; ++x)
-            EXPECT_EQ(shown.pixelColor(x, y), x / 3 == 1 && y / 3 == 0 ? QColor(Qt::black) : QColor(Qt::white)) << x << "," << y;
+            EXPECT_EQ(shown.pixelColor(x, y),
+                      x / 3 == 1 && y / 3 == 0 ? QColor(Qt::black) : QColor(Qt::white))
+                << x << "," << y;
     }
 }
 

@@ -5,8 +5,7 @@
 namespace qv2 {
 namespace {
 
-TEST(FitPanelLayout, MovesTheDesignedPlacesOnlyAsFarAsLabelsAndControlsNeed)
-{
+TEST(FitPanelLayout, MovesTheDesignedPlacesOnlyAsFarAsLabelsAndControlsNeed) {
     struct Case {
         const char *name;
         int widestLabel, controlHeight;

@@ -5,8 +5,8 @@
 #include "view/tile_picture_name.h"
 #include "view_test_support.h"
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,17 +21,15 @@ using namespace viewtest;
 namespace {
 
 const QStringList kBackground = {
-    "[1A]", "n=2", "1=213pflipping", "2=101pside",
-    "[*]", "n=1", "1=208pback",
-    "[pflipping]", "c=lflipping", "k=edit",
-    "[pside]", "c=lside", "k=list", "t=lsides",
-    "[pback]", "c=lback", "k=edit",
+    "[1A]",       "n=2",         "1=213pflipping", "2=101pside", "[*]",     "n=1",
+    "1=208pback", "[pflipping]", "c=lflipping",    "k=edit",     "[pside]", "c=lside",
+    "k=list",     "t=lsides",    "[pback]",        "c=lback",    "k=edit",
 };
-const QStringList kTexts = {"lflipping=Flipping", "lside=Side", "lsides=Left,Right",
-                            "lback=Background", "between=between %d and %d", "integer=not a number"};
+const QStringList kTexts = {"lflipping=Flipping",        "lside=Side",
+                            "lsides=Left,Right",         "lback=Background",
+                            "between=between %d and %d", "integer=not a number"};
 
-TEST(DescribePanelRows, OwnRowsFirstThenTheSharedOnes)
-{
+TEST(DescribePanelRows, OwnRowsFirstThenTheSharedOnes) {
     const auto rows = DescribePanelRows(Ini(kBackground), Texts(kTexts), 0x1A, {0, 0x01, 0x0E, 0});
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].label, "Flipping");
@@ -46,10 +44,10 @@ TEST(DescribePanelRows, OwnRowsFirstThenTheSharedOnes)
     EXPECT_EQ(rows[2].value, 0x0E);
 }
 
-TEST(DescribePanelRows, RejectedAndOddEntries)
-{
+TEST(DescribePanelRows, RejectedAndOddEntries) {
     const IniFile background = Ini({
-        "[01]", "n=7",
+        "[01]",
+        "n=7",
         "1=21",          // too short
         "2=2x3pplain",   // not digits
         "3=413pplain",   // no attribute byte 4
@@ -57,10 +55,15 @@ TEST(DescribePanelRows, RejectedAndOddEntries)
         "5=000pplain",   // a field without bits
         "6=011pcheck",   // neither edit nor list: a label only
         "7=011pmissing", // no description section: an empty label only
-        "[pplain]", "c=lplain", "k=edit",
-        "[pcheck]", "c=lcheck", "k=check",
+        "[pplain]",
+        "c=lplain",
+        "k=edit",
+        "[pcheck]",
+        "c=lcheck",
+        "k=check",
     });
-    const auto rows = DescribePanelRows(background, Texts({"lplain=Plain", "lcheck=Check"}), 0x01, {});
+    const auto rows =
+        DescribePanelRows(background, Texts({"lplain=Plain", "lcheck=Check"}), 0x01, {});
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].label, "Check");
     EXPECT_EQ(rows[0].control, PanelControl::None);
@@ -68,12 +71,16 @@ TEST(DescribePanelRows, RejectedAndOddEntries)
     EXPECT_EQ(rows[1].control, PanelControl::None);
 }
 
-TEST(DescribePanelRows, AtMostTenRowsAndCountsBeyondTheSection)
-{
+TEST(DescribePanelRows, AtMostTenRowsAndCountsBeyondTheSection) {
     QStringList lines = {"[01]", "n=12"};
     for (int j = 1; j <= 12; ++j)
         lines << QStringLiteral("%1=011pplain").arg(j);
-    lines << "[*]" << "n=1" << "1=011pplain" << "[pplain]" << "c=lplain" << "k=edit";
+    lines << "[*]"
+          << "n=1"
+          << "1=011pplain"
+          << "[pplain]"
+          << "c=lplain"
+          << "k=edit";
     const auto rows = DescribePanelRows(Ini(lines), Texts({}), 0x01, {});
     ASSERT_EQ(rows.size(), 10u);
 
@@ -83,11 +90,11 @@ TEST(DescribePanelRows, AtMostTenRowsAndCountsBeyondTheSection)
     EXPECT_TRUE(DescribePanelRows(Ini({}), Texts({}), 0x01, {}).empty());
 }
 
-TEST(EveryPanelRow, HoldsEverySectionInFull)
-{
+TEST(EveryPanelRow, HoldsEverySectionInFull) {
     // Kind 01 fills the panel by itself; the rows of 1A and "*" still count for the layout.
     QStringList lines = kBackground;
-    lines << "[01]" << "n=10";
+    lines << "[01]"
+          << "n=10";
     for (int j = 1; j <= 10; ++j)
         lines << QStringLiteral("%1=011pback").arg(j);
     const auto rows = EveryPanelRow(Ini(lines), Texts(kTexts));
@@ -107,8 +114,7 @@ struct PanelTest : ::testing::Test {
     QWidget panel1;
     PropertyPanel panel{panel1, state, services};
 
-    PanelTest()
-    {
+    PanelTest() {
         state.level = EmptyLevel();
         state.levelOpen = true;
         state.background = Ini(kBackground);
@@ -123,8 +129,7 @@ struct PanelTest : ::testing::Test {
     template <class T> T *control(const QString &name) { return panel1.findChild<T *>(name); }
     std::uint8_t byte2() const { return state.level.byte(TileAttributeAt(1, 0, 0, 2)); }
     // Types into the number field and leaves it, as the user does.
-    void typeAndLeave(QLineEdit &edit, const QString &text)
-    {
+    void typeAndLeave(QLineEdit &edit, const QString &text) {
         edit.setFocus();
         edit.selectAll();
         QTest::keyClicks(&edit, text);
@@ -132,8 +137,7 @@ struct PanelTest : ::testing::Test {
     }
 };
 
-TEST_F(PanelTest, ControlsInTheirRowsWithTheirFields)
-{
+TEST_F(PanelTest, ControlsInTheirRowsWithTheirFields) {
     // A label far longer than the designed column leaves room for.
     state.texts = Texts(QStringList{"lback=A background picture label"} + kTexts);
     panel.RebuildPropertyPanel();
@@ -177,8 +181,7 @@ TEST_F(PanelTest, ControlsInTheirRowsWithTheirFields)
     }
 }
 
-TEST_F(PanelTest, StoringANumberChangesOnlyTheFieldsBits)
-{
+TEST_F(PanelTest, StoringANumberChangesOnlyTheFieldsBits) {
     panel.RebuildPropertyPanel();
     auto *edit = control<QLineEdit>("dinEdit0");
     ASSERT_TRUE(edit);
@@ -192,8 +195,7 @@ TEST_F(PanelTest, StoringANumberChangesOnlyTheFieldsBits)
     EXPECT_TRUE(modals.messages.isEmpty());
 }
 
-TEST_F(PanelTest, ReturnStoresTheFieldAsTheToolbarFieldsDo)
-{
+TEST_F(PanelTest, ReturnStoresTheFieldAsTheToolbarFieldsDo) {
     panel.RebuildPropertyPanel();
     auto *edit = control<QLineEdit>("dinEdit0");
     ASSERT_TRUE(edit);
@@ -204,8 +206,7 @@ TEST_F(PanelTest, ReturnStoresTheFieldAsTheToolbarFieldsDo)
     EXPECT_EQ(byte2(), 0x0A);
 }
 
-TEST_F(PanelTest, ARefusedNumberKeepsTheByteAndTheTypedText)
-{
+TEST_F(PanelTest, ARefusedNumberKeepsTheByteAndTheTypedText) {
     panel.RebuildPropertyPanel();
     auto *edit = control<QLineEdit>("dinEdit0");
     ASSERT_TRUE(edit);
@@ -215,8 +216,7 @@ TEST_F(PanelTest, ARefusedNumberKeepsTheByteAndTheTypedText)
     EXPECT_EQ(edit->text(), "8");
 }
 
-TEST_F(PanelTest, LeavingAnUntouchedFieldStoresNothing)
-{
+TEST_F(PanelTest, LeavingAnUntouchedFieldStoresNothing) {
     panel.RebuildPropertyPanel();
     auto *edit = control<QLineEdit>("dinEdit0");
     ASSERT_TRUE(edit);
@@ -227,8 +227,7 @@ TEST_F(PanelTest, LeavingAnUntouchedFieldStoresNothing)
     EXPECT_FALSE(state.panelEditPending);
 }
 
-TEST_F(PanelTest, ListChoicesAreMaskedToTheField)
-{
+TEST_F(PanelTest, ListChoicesAreMaskedToTheField) {
     state.texts = Texts(QStringList{"lsides=Left,Right,Up,Down"} + kTexts);
     state.level.setByte(TileAttributeAt(1, 0, 0, 1), 0xF0);
     panel.RebuildPropertyPanel();
@@ -240,8 +239,7 @@ TEST_F(PanelTest, ListChoicesAreMaskedToTheField)
     EXPECT_EQ(state.level.byte(TileAttributeAt(1, 0, 0, 1)), 0xF0);
 }
 
-TEST_F(PanelTest, AValueBeyondTheListShowsNoSelection)
-{
+TEST_F(PanelTest, AValueBeyondTheListShowsNoSelection) {
     state.texts = Texts(QStringList{"lsides=Left"} + kTexts);
     state.level.setByte(TileAttributeAt(1, 0, 0, 1), 0x01);
     panel.RebuildPropertyPanel();
@@ -251,8 +249,7 @@ TEST_F(PanelTest, AValueBeyondTheListShowsNoSelection)
     EXPECT_EQ(list->currentIndex(), -1);
 }
 
-TEST_F(PanelTest, RebuildReplacesTheControls)
-{
+TEST_F(PanelTest, RebuildReplacesTheControls) {
     panel.RebuildPropertyPanel();
     QPointer<QWidget> old = control<QWidget>("dinEdit0");
     state.column = 1; // kind 00, which has only the shared row
@@ -266,8 +263,7 @@ TEST_F(PanelTest, RebuildReplacesTheControls)
 
 // A command that moves the selection while a panel field still holds the focus: the field's exit
 // during the rebuild must not store its text into the newly selected tile.
-TEST_F(PanelTest, AFieldLeftByTheRebuildStoresNothing)
-{
+TEST_F(PanelTest, AFieldLeftByTheRebuildStoresNothing) {
     panel.RebuildPropertyPanel();
     auto *edit = control<QLineEdit>("dinEdit0");
     ASSERT_TRUE(edit);
@@ -282,8 +278,7 @@ TEST_F(PanelTest, AFieldLeftByTheRebuildStoresNothing)
 
 // Clicking into a panel field while a toolbar field holds a typed value: the toolbar's exit
 // handler refreshes the room, which rebuilds the panel inside the clicked field's own press.
-TEST_F(PanelTest, RebuildDuringAPressOnAPanelField)
-{
+TEST_F(PanelTest, RebuildDuringAPressOnAPanelField) {
     ExitLineEdit toolbarField(&panel1);
     toolbarField.move(0, 250);
     toolbarField.show();
@@ -299,18 +294,21 @@ TEST_F(PanelTest, RebuildDuringAPressOnAPanelField)
 
 // What a panel shows, slot by slot: each control's class, name, place, text, items, selection and
 // field.
-QStringList Shown(const QWidget &panel1)
-{
+QStringList Shown(const QWidget &panel1) {
     QStringList shown;
     for (const QWidget *control : panel1.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (!control->isVisible())
             continue;
         QString line = QStringLiteral("%1 %2 %3,%4 %5x%6 tag %7")
                            .arg(control->metaObject()->className(), control->objectName())
-                           .arg(control->x()).arg(control->y()).arg(control->width()).arg(control->height())
+                           .arg(control->x())
+                           .arg(control->y())
+                           .arg(control->width())
+                           .arg(control->height())
                            .arg(control->property("Tag").toInt());
         if (const auto *label = qobject_cast<const QLabel *>(control))
-            line += " " + label->text() + " for " + (label->buddy() ? label->buddy()->objectName() : "");
+            line += " " + label->text() + " for " +
+                    (label->buddy() ? label->buddy()->objectName() : "");
         if (const auto *edit = qobject_cast<const QLineEdit *>(control))
             line += " " + edit->text();
         if (const auto *list = qobject_cast<const QComboBox *>(control)) {
@@ -326,12 +324,16 @@ QStringList Shown(const QWidget &panel1)
 
 // A refresh to a tile whose rows need the same controls keeps them; whether kept or not, the panel
 // shows exactly what a panel built afresh for that tile shows.
-TEST_F(PanelTest, RefreshKeepsControlsThatFitAndShowsWhatANewPanelWould)
-{
+TEST_F(PanelTest, RefreshKeepsControlsThatFitAndShowsWhatANewPanelWould) {
     state.background = Ini(kBackground + QStringList{
-        "[1B]", "n=2", "1=011pother", "2=112pside",
-        "[pother]", "c=lother", "k=edit",
-    });
+                                             "[1B]",
+                                             "n=2",
+                                             "1=011pother",
+                                             "2=112pside",
+                                             "[pother]",
+                                             "c=lother",
+                                             "k=edit",
+                                         });
     state.texts = Texts(kTexts + QStringList{"lother=Other"});
     state.level.setByte(TileKindAt(2, 0, 0), 0x1A);
     state.level.setByte(TileAttributeAt(2, 0, 0, 1), 0x01);

@@ -27,8 +27,7 @@ struct RenderTest : ::testing::Test {
     std::string output = folder.file("room.png");
     Bytes levelBytes = MakeFullLevel(LevelSketch{.startRoom = 3});
 
-    RenderTest()
-    {
+    RenderTest() {
         levelBytes[TileAttributeAt(3, 0, 0, 2)] = 0x0E;
         levelBytes[TileKindAt(3, 0, 0)] = 0x1A;
         ArchiveBuilder builder;
@@ -42,8 +41,7 @@ struct RenderTest : ::testing::Test {
         EXPECT_TRUE(back.open(QIODevice::WriteOnly));
         back.write("[1A]\r\naff=213\r\n");
     }
-    static PictureMap pictures()
-    {
+    static PictureMap pictures() {
         PictureMap map = Arrows();
         map["00"] = Solid(Qt::darkGray);
         map["1A_07"] = Solid(Qt::green);
@@ -54,22 +52,19 @@ struct RenderTest : ::testing::Test {
         int status;
         std::string err;
     };
-    Run render(const CommandArgs &args)
-    {
+    Run render(const CommandArgs &args) {
         std::ostringstream out;
         std::ostringstream err;
         const int status = RenderRoom(args, out, err);
         EXPECT_EQ(out.str(), "");
         return {status, err.str()};
     }
-    CommandArgs usual(const std::string &room = "3")
-    {
+    CommandArgs usual(const std::string &room = "3") {
         return {archive, "2000", room, output, "--program-dir", programDir};
     }
 };
 
-TEST_F(RenderTest, WritesTheComposedRoom)
-{
+TEST_F(RenderTest, WritesTheComposedRoom) {
     ASSERT_EQ(render(usual()).status, 0);
     const QImage written(QString::fromStdString(output));
     ASSERT_FALSE(written.isNull());
@@ -80,8 +75,7 @@ TEST_F(RenderTest, WritesTheComposedRoom)
     EXPECT_EQ(written.pixelColor(144, 64), QColor(Qt::red)) << "row 0, column 0 selected";
 }
 
-TEST_F(RenderTest, RefusesWrongUsage)
-{
+TEST_F(RenderTest, RefusesWrongUsage) {
     const struct {
         const char *name;
         CommandArgs args;
@@ -101,11 +95,13 @@ TEST_F(RenderTest, RefusesWrongUsage)
     }
 }
 
-TEST_F(RenderTest, ExitStatusesOfFailures)
-{
+TEST_F(RenderTest, ExitStatusesOfFailures) {
     EXPECT_EQ(render({archive, "2001", "3", output, "--program-dir", programDir}).status, 1);
-    EXPECT_EQ(render({folder.file("none.dat"), "2000", "3", output, "--program-dir", programDir}).status, 2);
-    EXPECT_EQ(render({archive, "2000", "3", folder.file("no/such/folder.png"), "--program-dir", programDir})
+    EXPECT_EQ(
+        render({folder.file("none.dat"), "2000", "3", output, "--program-dir", programDir}).status,
+        2);
+    EXPECT_EQ(render({archive, "2000", "3", folder.file("no/such/folder.png"), "--program-dir",
+                      programDir})
                   .status,
               2);
     ASSERT_TRUE(QFile::remove(QString::fromStdString(programDir + "/images/right.bmp")));
@@ -116,11 +112,10 @@ TEST_F(RenderTest, ExitStatusesOfFailures)
 }
 
 // The program itself makes its own application on the offscreen platform.
-TEST_F(RenderTest, RunsWithoutADisplay)
-{
+TEST_F(RenderTest, RunsWithoutADisplay) {
     const std::string command = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " +
-                                std::string(QV2LEV_PATH) + " render " + archive + " 2000 3 " + output +
-                                " --program-dir " + programDir + " 2>/dev/null";
+                                std::string(QV2LEV_PATH) + " render " + archive + " 2000 3 " +
+                                output + " --program-dir " + programDir + " 2>/dev/null";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);

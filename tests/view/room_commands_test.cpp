@@ -10,8 +10,7 @@ using namespace viewtest;
 namespace {
 
 struct RoomCommandsTest : CommandFixture {
-    RoomCommandsTest()
-    {
+    RoomCommandsTest() {
         state.room = 5;
         state.row = 2;
         state.column = 9;
@@ -20,8 +19,7 @@ struct RoomCommandsTest : CommandFixture {
     }
 };
 
-TEST_F(RoomCommandsTest, JumpAsksWithTheCurrentRoomAndKeepsTheTile)
-{
+TEST_F(RoomCommandsTest, JumpAsksWithTheCurrentRoomAndKeepsTheTile) {
     modals.inputAnswers.push_back(QStringLiteral("7"));
     jumpToRoom(state, services);
     ASSERT_EQ(modals.prompts.size(), 1u);
@@ -34,8 +32,7 @@ TEST_F(RoomCommandsTest, JumpAsksWithTheCurrentRoomAndKeepsTheTile)
     EXPECT_EQ(refreshes, 1);
 }
 
-TEST_F(RoomCommandsTest, JumpOutsideTheRoomsStays)
-{
+TEST_F(RoomCommandsTest, JumpOutsideTheRoomsStays) {
     const struct {
         const char *typed;
         const char *message;
@@ -55,16 +52,14 @@ TEST_F(RoomCommandsTest, JumpOutsideTheRoomsStays)
     }
 }
 
-TEST_F(RoomCommandsTest, CancelledJumpDoesNothing)
-{
+TEST_F(RoomCommandsTest, CancelledJumpDoesNothing) {
     modals.inputAnswers.push_back(std::nullopt);
     jumpToRoom(state, services);
     EXPECT_EQ(state.room, 5);
     EXPECT_EQ(refreshes, 0);
 }
 
-TEST_F(RoomCommandsTest, DeletionZeroesExactlyTheRoomsTilesAndCounts)
-{
+TEST_F(RoomCommandsTest, DeletionZeroesExactlyTheRoomsTilesAndCounts) {
     for (const int room : {1, 5, 32}) {
         state.room = room;
         state.level = LevelStore(viewtest::FilledLevelBytes());
@@ -86,8 +81,7 @@ TEST_F(RoomCommandsTest, DeletionZeroesExactlyTheRoomsTilesAndCounts)
     EXPECT_EQ(refreshes, 3);
 }
 
-TEST_F(RoomCommandsTest, DeletionAnsweredNoChangesNothing)
-{
+TEST_F(RoomCommandsTest, DeletionAnsweredNoChangesNothing) {
     state.level = LevelStore(viewtest::FilledLevelBytes());
     modals.yesNoAnswers.push_back(false);
     deleteRoom(state, services);
@@ -95,8 +89,7 @@ TEST_F(RoomCommandsTest, DeletionAnsweredNoChangesNothing)
     EXPECT_EQ(refreshes, 0);
 }
 
-TEST_F(RoomCommandsTest, NothingWithoutALevel)
-{
+TEST_F(RoomCommandsTest, NothingWithoutALevel) {
     state.levelOpen = false;
     jumpToRoom(state, services);
     deleteRoom(state, services);

@@ -14,8 +14,7 @@ using namespace qv2;
 namespace {
 
 // The bytes that belong to room r of its own.
-std::set<std::size_t> RoomBytes(int r)
-{
+std::set<std::size_t> RoomBytes(int r) {
     std::set<std::size_t> bytes;
     for (int t = 0; t < kTilesPerRoom; ++t) {
         bytes.insert(TileKindAt(r, 0, t));
@@ -29,8 +28,7 @@ std::set<std::size_t> RoomBytes(int r)
     return bytes;
 }
 
-TEST(RoomCopy, PasteWritesTheRoomsOwnBytesOnly)
-{
+TEST(RoomCopy, PasteWritesTheRoomsOwnBytesOnly) {
     const struct {
         const char *name;
         int from;
@@ -66,11 +64,13 @@ TEST(RoomCopy, PasteWritesTheRoomsOwnBytesOnly)
         LevelStore level = before;
         PasteRoom(level, pair.to, CopyRoom(source, pair.from));
         for (const auto &spot : spots)
-            EXPECT_EQ(level.byte(spot.at(pair.to)), source.byte(spot.at(pair.from))) << pair.name << ", " << spot.name;
+            EXPECT_EQ(level.byte(spot.at(pair.to)), source.byte(spot.at(pair.from)))
+                << pair.name << ", " << spot.name;
         const std::set<std::size_t> own = RoomBytes(pair.to);
         for (std::size_t offset = 0; offset < kFullLevelSize; ++offset) {
             if (!own.count(offset)) {
-                ASSERT_EQ(level.byte(offset), before.byte(offset)) << pair.name << ", offset " << offset;
+                ASSERT_EQ(level.byte(offset), before.byte(offset))
+                    << pair.name << ", offset " << offset;
             }
         }
     }

@@ -19,8 +19,7 @@ struct RoomKeyboardTest : CommandFixture {
     QComboBox tileKinds;
     RoomKeyboard keyboard{view, tileKinds, state, services};
 
-    RoomKeyboardTest()
-    {
+    RoomKeyboardTest() {
         for (int kind = 0; kind <= 0x2C; ++kind)
             tileKinds.addItem(QString::number(kind, 16));
         state.level.setByte(NeighbourAt(5, SideLeft), 4);
@@ -31,8 +30,7 @@ struct RoomKeyboardTest : CommandFixture {
     int shown() const { return state.room * 100 + state.row * 10 + state.column; }
 };
 
-TEST_F(RoomKeyboardTest, KeysMoveTheSelectionAndStepRooms)
-{
+TEST_F(RoomKeyboardTest, KeysMoveTheSelectionAndStepRooms) {
     const struct {
         const char *name;
         int from; // room * 100 + row * 10 + column
@@ -61,8 +59,7 @@ TEST_F(RoomKeyboardTest, KeysMoveTheSelectionAndStepRooms)
     }
 }
 
-TEST_F(RoomKeyboardTest, TwoHexDigitsPickATileKind)
-{
+TEST_F(RoomKeyboardTest, TwoHexDigitsPickATileKind) {
     const struct {
         const char *name;
         const char *typed;

@@ -25,8 +25,7 @@ struct PainterTest : ::testing::Test {
     IniFile background;
     PictureMap pictures = Arrows();
 
-    PainterTest()
-    {
+    PainterTest() {
         for (std::size_t i = 0; i < kRoomCount * kTilesPerRoom; ++i)
             level.setByte(i, 0x01);
         pictures["01"] = Solid(kFloor);
@@ -37,23 +36,19 @@ struct PainterTest : ::testing::Test {
         pictures["coming09"] = Figure(kComing);
         pictures["restart"] = Figure(kRestart);
     }
-    QImage compose(int room = 1, int row = 0, int column = 0)
-    {
+    QImage compose(int room = 1, int row = 0, int column = 0) {
         return ComposeRoom(level, RoomSelection{room, row, column}, background, FromMap(pictures));
     }
     // The colour in the middle of a marker drawn on the tile place.
-    static QColor markerAt(const QImage &picture, int place)
-    {
+    static QColor markerAt(const QImage &picture, int place) {
         return picture.pixelColor(144 + 32 * (place % 10) + 15, 64 + 64 * (place / 10) + 30);
     }
-    static QColor cornerAt(const QImage &picture, int place)
-    {
+    static QColor cornerAt(const QImage &picture, int place) {
         return picture.pixelColor(144 + 32 * (place % 10) + 2, 64 + 64 * (place / 10) + 2);
     }
 };
 
-TEST_F(PainterTest, FramesShareTheirBordersAndTheSelectionIsRed)
-{
+TEST_F(PainterTest, FramesShareTheirBordersAndTheSelectionIsRed) {
     const QImage picture = compose(1, 1, 2);
     ASSERT_EQ(picture.size(), QSize(608, 488));
     const struct {
@@ -79,8 +74,7 @@ TEST_F(PainterTest, FramesShareTheirBordersAndTheSelectionIsRed)
         EXPECT_EQ(picture.pixelColor(c.point), c.colour) << c.name;
 }
 
-TEST_F(PainterTest, TilesAndArrowsAreOpaqueWhateverTheirLowerLeftPixel)
-{
+TEST_F(PainterTest, TilesAndArrowsAreOpaqueWhateverTheirLowerLeftPixel) {
     // Were they keyed by their lower-left pixel, they would vanish.
     pictures["01"] = Solid(kFloor, kFloor);
     const QImage picture = compose();
@@ -90,8 +84,7 @@ TEST_F(PainterTest, TilesAndArrowsAreOpaqueWhateverTheirLowerLeftPixel)
     EXPECT_EQ(picture.pixelColor(310, 300), QColor(Qt::yellow));
 }
 
-TEST_F(PainterTest, MissingTilePictureGivesABlackBoxWithItsName)
-{
+TEST_F(PainterTest, MissingTilePictureGivesABlackBoxWithItsName) {
     ASSERT_FALSE(QFontInfo(QFont()).family().isEmpty());
     background = Ini({"[1A]", "aff=213"});
     level.setByte(TileKindAt(1, 0, 0), 0x1A);
@@ -106,12 +99,12 @@ TEST_F(PainterTest, MissingTilePictureGivesABlackBoxWithItsName)
     EXPECT_EQ(picture.pixelColor(190, 120), kFloor) << "the next tile is drawn as usual";
 }
 
-TEST_F(PainterTest, NeighbourNumbersAreWrittenBesideTheArrows)
-{
+TEST_F(PainterTest, NeighbourNumbersAreWrittenBesideTheArrows) {
     level.setByte(NeighbourAt(1, SideLeft), 0);
     level.setByte(NeighbourAt(1, SideRight), 17);
     const QImage picture = compose();
-    for (const QPoint place : {QPoint(96, 160), QPoint(512, 160), QPoint(320, 32), QPoint(320, 288)}) {
+    for (const QPoint place :
+         {QPoint(96, 160), QPoint(512, 160), QPoint(320, 32), QPoint(320, 288)}) {
         const QRect textArea(place, QSize(12, 14));
         EXPECT_GT(CountColour(picture, textArea, Qt::black), 3) << place.x() << "," << place.y();
         EXPECT_GT(CountColour(picture, textArea, Qt::white), 10) << place.x() << "," << place.y();
@@ -119,8 +112,7 @@ TEST_F(PainterTest, NeighbourNumbersAreWrittenBesideTheArrows)
     EXPECT_EQ(picture.pixelColor(84, 132), QColor(Qt::yellow)) << "arrow beside the number";
 }
 
-TEST_F(PainterTest, MarkersAreTransparentByTheirLowerLeftPixel)
-{
+TEST_F(PainterTest, MarkersAreTransparentByTheirLowerLeftPixel) {
     level.setByte(kStartRoomOffset, 1);
     level.setByte(kStartTileOffset, 13);
     const QImage picture = compose();
@@ -129,8 +121,7 @@ TEST_F(PainterTest, MarkersAreTransparentByTheirLowerLeftPixel)
     EXPECT_EQ(CountColour(picture, picture.rect(), kKey), 0);
 }
 
-TEST_F(PainterTest, StartMarkerOnlyInTheStartRoomAndFacingItsDirection)
-{
+TEST_F(PainterTest, StartMarkerOnlyInTheStartRoomAndFacingItsDirection) {
     level.setByte(kStartRoomOffset, 2);
     level.setByte(kStartTileOffset, 29);
     level.setByte(kStartDirectionOffset, 0xFF);
@@ -145,16 +136,14 @@ TEST_F(PainterTest, StartMarkerOnlyInTheStartRoomAndFacingItsDirection)
     EXPECT_EQ(CountColour(outside, outside.rect(), kStartRight), 0);
 }
 
-void SetEnemy(LevelStore &level, int room, int i, int place, int x, int direction)
-{
+void SetEnemy(LevelStore &level, int room, int i, int place, int x, int direction) {
     const std::size_t record = EnemyRecordAt(room, i);
     level.setByte(record, static_cast<std::uint8_t>(place));
     level.setWord(record + 1, static_cast<std::uint16_t>(x));
     level.setByte(record + 3, static_cast<std::uint8_t>(direction));
 }
 
-TEST_F(PainterTest, EnemiesWithTheirRedLinesAtTheStoredColumn)
-{
+TEST_F(PainterTest, EnemiesWithTheirRedLinesAtTheStoredColumn) {
     level.setByte(EnemyCountAt(1), 4);
     SetEnemy(level, 1, 0, 0, 160, 0x00);
     SetEnemy(level, 1, 1, 12, 0xFFFF, 0x00); // a column far outside the picture
@@ -172,8 +161,7 @@ TEST_F(PainterTest, EnemiesWithTheirRedLinesAtTheStoredColumn)
     EXPECT_EQ(CountColour(picture, QRect(320, 128, 1, 64), Qt::red), 0);
 }
 
-TEST_F(PainterTest, EnemyCountIsClampedToFive)
-{
+TEST_F(PainterTest, EnemyCountIsClampedToFive) {
     level.setByte(EnemyCountAt(1), 7);
     for (int i = 0; i < 5; ++i)
         SetEnemy(level, 1, i, i, 0, 0x00);
@@ -187,8 +175,7 @@ TEST_F(PainterTest, EnemyCountIsClampedToFive)
     EXPECT_EQ(markerAt(picture, 9), kFloor);
 }
 
-TEST_F(PainterTest, ComingGuardsClampedToThreeAndOnlyInsideTheRoom)
-{
+TEST_F(PainterTest, ComingGuardsClampedToThreeAndOnlyInsideTheRoom) {
     level.setByte(ComingGuardCountAt(1), 9);
     const auto setGuard = [&](int i, int row, int column) {
         level.setByte(ComingGuardRecordAt(1, i) + 1, static_cast<std::uint8_t>(row));
@@ -207,8 +194,7 @@ TEST_F(PainterTest, ComingGuardsClampedToThreeAndOnlyInsideTheRoom)
     EXPECT_EQ(markerAt(compose(), 12), kFloor);
 }
 
-TEST_F(PainterTest, RestartPointsOfTheRoomOnly)
-{
+TEST_F(PainterTest, RestartPointsOfTheRoomOnly) {
     const auto setPoint = [&](int i, int room, int place) {
         level.setByte(RestartPointAt(i), static_cast<std::uint8_t>(room));
         level.setByte(RestartPointAt(i) + 1, static_cast<std::uint8_t>(place));
@@ -224,8 +210,7 @@ TEST_F(PainterTest, RestartPointsOfTheRoomOnly)
     EXPECT_EQ(markerAt(picture, 7), kFloor);
 }
 
-TEST_F(PainterTest, MissingArrowOrRestartPictureThrows)
-{
+TEST_F(PainterTest, MissingArrowOrRestartPictureThrows) {
     pictures.erase("up");
     try {
         compose();
@@ -241,8 +226,7 @@ TEST_F(PainterTest, MissingArrowOrRestartPictureThrows)
     EXPECT_THROW(compose(), MissingPicture);
 }
 
-TEST_F(PainterTest, PaintRoomTilesLeavesTheMarkersOut)
-{
+TEST_F(PainterTest, PaintRoomTilesLeavesTheMarkersOut) {
     QImage picture(10, 10, QImage::Format_RGB32);
     PaintRoomTiles(picture, level, RoomSelection{1, 0, 0}, background, FromMap({}));
     EXPECT_EQ(picture.size(), QSize(608, 488));
@@ -250,8 +234,7 @@ TEST_F(PainterTest, PaintRoomTilesLeavesTheMarkersOut)
     EXPECT_EQ(picture.pixelColor(160, 120), QColor(Qt::black)) << "no picture 01";
 }
 
-TEST(PicturesFromFolder, LoadsBmpFilesByName)
-{
+TEST(PicturesFromFolder, LoadsBmpFilesByName) {
     QTemporaryDir temporary;
     ASSERT_TRUE(temporary.isValid());
     ASSERT_TRUE(Solid(Qt::green).save(temporary.filePath("1A_07.bmp"), "BMP"));

@@ -32,11 +32,11 @@ struct RefreshTest : ::testing::Test {
     QStatusBar statusBar;
     QWidget panel1;
     PropertyPanel panel{panel1, state, services};
-    RoomWidgets widgets{picture, paintBox, tileKinds, {&edits[0], &edits[1], &edits[2], &edits[3]},
+    RoomWidgets widgets{picture,   paintBox,
+                        tileKinds, {&edits[0], &edits[1], &edits[2], &edits[3]},
                         statusBar, panel};
 
-    RefreshTest()
-    {
+    RefreshTest() {
         EXPECT_TRUE(programDir.isValid());
         QDir(programDir.path()).mkdir("images");
         for (const auto &[name, image] : Arrows())
@@ -50,20 +50,19 @@ struct RefreshTest : ::testing::Test {
         state.room = 5;
         state.row = 2;
         state.column = 9;
-        state.texts = Texts({"status=Room %d, tile %d", "nopicture=Cannot load %s", "lback=Background"});
+        state.texts =
+            Texts({"status=Room %d, tile %d", "nopicture=Cannot load %s", "lback=Background"});
         state.background = Ini({"[*]", "n=1", "1=208pback", "[pback]", "c=lback", "k=edit"});
         state.level.setByte(TileKindAt(5, 2, 9), 0x01);
         for (int k = 0; k < 4; ++k)
             state.level.setByte(TileAttributeAt(5, 2, 9, k), static_cast<std::uint8_t>(200 + k));
     }
-    void save(const QString &name, const QImage &image)
-    {
+    void save(const QString &name, const QImage &image) {
         EXPECT_TRUE(image.save(programDir.filePath("images/" + name + ".bmp"), "BMP"));
     }
 };
 
-TEST_F(RefreshTest, BringsPictureToolbarStatusAndPanelUpToDate)
-{
+TEST_F(RefreshTest, BringsPictureToolbarStatusAndPanelUpToDate) {
     RefreshRoom(state, widgets);
     EXPECT_EQ(paintBox.size(), QSize(608, 328));
     EXPECT_EQ(picture.size(), QSize(608, 488));
@@ -79,15 +78,13 @@ TEST_F(RefreshTest, BringsPictureToolbarStatusAndPanelUpToDate)
     EXPECT_EQ(field->text(), "202");
 }
 
-TEST_F(RefreshTest, KindBeyondTheListShowsNoItem)
-{
+TEST_F(RefreshTest, KindBeyondTheListShowsNoItem) {
     state.level.setByte(TileKindAt(5, 2, 9), 0x50);
     RefreshRoom(state, widgets);
     EXPECT_EQ(tileKinds.currentIndex(), -1);
 }
 
-TEST_F(RefreshTest, MissingArrowEndsTheRefreshWithItsFile)
-{
+TEST_F(RefreshTest, MissingArrowEndsTheRefreshWithItsFile) {
     QFile::remove(programDir.filePath("images/down.bmp"));
     try {
         RefreshRoom(state, widgets);
@@ -101,8 +98,7 @@ TEST_F(RefreshTest, MissingArrowEndsTheRefreshWithItsFile)
     EXPECT_EQ(picture.pixelColor(85, 130), QColor(Qt::yellow)) << "the arrows before it are drawn";
 }
 
-TEST_F(RefreshTest, NothingWithoutALevel)
-{
+TEST_F(RefreshTest, NothingWithoutALevel) {
     state.levelOpen = false;
     tileKinds.setCurrentIndex(7);
     RefreshRoom(state, widgets);

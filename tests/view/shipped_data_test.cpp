@@ -24,52 +24,44 @@ namespace {
 constexpr int TileKinds = 0x2D;
 const QColor KeyColour(255, 0, 255);
 
-QString sourcePath(const QString &relative)
-{
+QString sourcePath(const QString &relative) {
     return QStringLiteral(QV2_SOURCE_DIR "/") + relative;
 }
 
-QString imagePath(const QString &name)
-{
+QString imagePath(const QString &name) {
     return QString::fromLocal8Bit(qgetenv("QV2_PROGRAM_DIR")) + QStringLiteral("images/") + name +
            QStringLiteral(".bmp");
 }
 
-IniFile backList(int levelType)
-{
+IniFile backList(int levelType) {
     return IniFile::load(sourcePath(QStringLiteral("data/texts/back%1.ini").arg(levelType)));
 }
 
-const std::array<QString, 2> &languageFiles()
-{
+const std::array<QString, 2> &languageFiles() {
     static const std::array<QString, 2> names{QStringLiteral("magyar.ini"),
                                               QStringLiteral("english.ini")};
     return names;
 }
 
-IniFile language(const QString &name)
-{
+IniFile language(const QString &name) {
     return IniFile::load(sourcePath(QStringLiteral("data/texts/") + name));
 }
 
 // A message key exists when [texts] has a line for it, even with an empty text.
-std::optional<QString> message(const IniFile &language, const QString &key)
-{
+std::optional<QString> message(const IniFile &language, const QString &key) {
     return FindLineValue(language.sectionLines(QStringLiteral("texts")), key);
 }
 
 // The attribute bytes of a tile whose field holds the value and whose other bits are all set, so a
 // selector that reads the wrong bits shows up as a wrong name.
-std::array<std::uint8_t, 4> attributesWith(const BitField &field, int value)
-{
+std::array<std::uint8_t, 4> attributesWith(const BitField &field, int value) {
     std::array<std::uint8_t, 4> bytes{0xFF, 0xFF, 0xFF, 0xFF};
     bytes[field.byte] = field.store(bytes[field.byte], value);
     return bytes;
 }
 
 // The bit count of a 24-bit Windows bitmap sits at offset 28 of the file.
-int bitsPerPixel(const QString &path)
-{
+int bitsPerPixel(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return 0;
@@ -81,8 +73,7 @@ int bitsPerPixel(const QString &path)
 
 // Loads a picture that must exist as a 32 x 64, 24-bit bitmap; a missing one gives a null image
 // after recording the failure.
-QImage expectPicture(const QString &name)
-{
+QImage expectPicture(const QString &name) {
     const QString path = imagePath(name);
     const QImage picture(path);
     if (picture.isNull()) {
@@ -94,8 +85,7 @@ QImage expectPicture(const QString &name)
     return picture;
 }
 
-QByteArray pixels(const QImage &picture)
-{
+QByteArray pixels(const QImage &picture) {
     return QByteArray(reinterpret_cast<const char *>(picture.constBits()), picture.sizeInBytes());
 }
 
@@ -104,8 +94,7 @@ class BackList : public ::testing::TestWithParam<int> {};
 INSTANTIATE_TEST_SUITE_P(LevelTypes, BackList, ::testing::Range(1, 7),
                          [](const auto &info) { return "back" + std::to_string(info.param); });
 
-TEST_P(BackList, EveryTileKindAndSelectorValueNamesAPicture)
-{
+TEST_P(BackList, EveryTileKindAndSelectorValueNamesAPicture) {
     const IniFile list = backList(GetParam());
     ASSERT_FALSE(list.isEmpty());
     for (int kind = 0; kind < TileKinds; ++kind) {
@@ -130,8 +119,7 @@ TEST_P(BackList, EveryTileKindAndSelectorValueNamesAPicture)
     }
 }
 
-TEST_P(BackList, PropertyEntriesAreBitFieldsWithLabelsInBothLanguages)
-{
+TEST_P(BackList, PropertyEntriesAreBitFieldsWithLabelsInBothLanguages) {
     const IniFile list = backList(GetParam());
     QStringList sections{QStringLiteral("*")};
     for (int kind = 0; kind < TileKinds; ++kind)
@@ -152,7 +140,8 @@ TEST_P(BackList, PropertyEntriesAreBitFieldsWithLabelsInBothLanguages)
             ASSERT_TRUE(control == QLatin1String("edit") || control == QLatin1String("list"));
             for (const QString &name : languageFiles()) {
                 const IniFile texts = language(name);
-                EXPECT_TRUE(message(texts, label)) << name.toStdString() << " lacks " << label.toStdString();
+                EXPECT_TRUE(message(texts, label))
+                    << name.toStdString() << " lacks " << label.toStdString();
                 if (control != QLatin1String("list"))
                     continue;
                 // Item i stands for value i, so the list holds exactly the field's values.
@@ -171,8 +160,7 @@ TEST_P(BackList, PropertyEntriesAreBitFieldsWithLabelsInBothLanguages)
     EXPECT_EQ(list.value(QStringLiteral("*"), QStringLiteral("2")).left(3), QLatin1String("308"));
 }
 
-TEST_P(BackList, EveryNamedBackgroundPictureHasASize)
-{
+TEST_P(BackList, EveryNamedBackgroundPictureHasASize) {
     const IniFile list = backList(GetParam());
     const QString namesKey = list.value(QStringLiteral("bg"), QStringLiteral("c"));
     EXPECT_EQ(namesKey, QStringLiteral("bgnames%1").arg(GetParam()));
@@ -198,8 +186,7 @@ TEST_P(BackList, EveryNamedBackgroundPictureHasASize)
 
 // A panel row whose field picks the tile's picture in one level type picks it in every type that
 // offers the row: choosing "Out" for a torch must show in the room wherever it can be chosen.
-TEST(BackLists, AFieldThatPicksAPictureInOneTypeDoesSoInAll)
-{
+TEST(BackLists, AFieldThatPicksAPictureInOneTypeDoesSoInAll) {
     std::vector<IniFile> lists;
     for (int type = 1; type <= 6; ++type)
         lists.push_back(backList(type));
@@ -225,8 +212,7 @@ TEST(BackLists, AFieldThatPicksAPictureInOneTypeDoesSoInAll)
     }
 }
 
-TEST(MarkerPictures, ExistWithTheKeyColourInTheLowerLeftPixel)
-{
+TEST(MarkerPictures, ExistWithTheKeyColourInTheLowerLeftPixel) {
     QStringList markers{QStringLiteral("start00"), QStringLiteral("startFF"),
                         QStringLiteral("guard00"), QStringLiteral("guardFF"),
                         QStringLiteral("restart")};
@@ -252,8 +238,7 @@ TEST(MarkerPictures, ExistWithTheKeyColourInTheLowerLeftPixel)
 
 // Where the eye sits in the head, left (< 0) or right (> 0) of the head's middle: a figure looks
 // the way it faces. The head is the figure's top eight rows, the eye its darkest pixel.
-double eyeOffset(const QString &name)
-{
+double eyeOffset(const QString &name) {
     const QImage picture = expectPicture(name);
     int top = -1;
     int left = picture.width();
@@ -277,8 +262,7 @@ double eyeOffset(const QString &name)
     return eyeX - (left + right) / 2.0;
 }
 
-TEST(MarkerPictures, DirectionByteZeroFacesRightAndFFFacesLeft)
-{
+TEST(MarkerPictures, DirectionByteZeroFacesRightAndFFFacesLeft) {
     for (const char *figure : {"start", "guard"}) {
         SCOPED_TRACE(figure);
         const QString name = QString::fromLatin1(figure);
@@ -287,8 +271,7 @@ TEST(MarkerPictures, DirectionByteZeroFacesRightAndFFFacesLeft)
     }
 }
 
-TEST(ArrowPictures, PointTheirWayAndLeaveTheNumberPlacePlain)
-{
+TEST(ArrowPictures, PointTheirWayAndLeaveTheNumberPlacePlain) {
     // The arrow head is wide and the shaft narrow: beside the shaft, the head end is ink and the
     // tail end is the card.
     struct Row {

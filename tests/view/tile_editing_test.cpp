@@ -14,8 +14,7 @@ using namespace viewtest;
 namespace {
 
 struct TileEditingTest : CommandFixture {
-    TileEditingTest()
-    {
+    TileEditingTest() {
         state.room = 1;
         state.texts = Texts({"between=between %d and %d", "integer=not a number"});
         state.level.setByte(NeighbourAt(1, SideLeft), 2);
@@ -25,8 +24,7 @@ struct TileEditingTest : CommandFixture {
     }
 };
 
-TEST_F(TileEditingTest, ClicksSelectTilesAndFollowArrows)
-{
+TEST_F(TileEditingTest, ClicksSelectTilesAndFollowArrows) {
     const struct {
         const char *name;
         QPoint point;
@@ -61,8 +59,7 @@ TEST_F(TileEditingTest, ClicksSelectTilesAndFollowArrows)
     }
 }
 
-TEST_F(TileEditingTest, NothingHappensWithoutALevel)
-{
+TEST_F(TileEditingTest, NothingHappensWithoutALevel) {
     state.levelOpen = false;
     selectTileAt(state, services, {176, 128});
     setTileKind(state, services, 5);
@@ -74,8 +71,7 @@ TEST_F(TileEditingTest, NothingHappensWithoutALevel)
     EXPECT_EQ(refreshes, 0);
 }
 
-TEST_F(TileEditingTest, TileKindFromTheList)
-{
+TEST_F(TileEditingTest, TileKindFromTheList) {
     state.row = 2;
     state.column = 9;
     setTileKind(state, services, 0x2C);
@@ -88,8 +84,7 @@ TEST_F(TileEditingTest, TileKindFromTheList)
     EXPECT_EQ(refreshes, 1);
 }
 
-TEST_F(TileEditingTest, AttributeFieldStoresAfterAnEdit)
-{
+TEST_F(TileEditingTest, AttributeFieldStoresAfterAnEdit) {
     state.column = 3;
     storeAttributeField(state, services, 2, "12");
     EXPECT_EQ(state.level.byte(TileAttributeAt(1, 0, 3, 2)), 0) << "not edited: nothing stored";
@@ -102,8 +97,7 @@ TEST_F(TileEditingTest, AttributeFieldStoresAfterAnEdit)
     EXPECT_FALSE(state.attributeEditPending);
 }
 
-TEST_F(TileEditingTest, OutOfRangeAttributeKeepsTheByteAndRedraws)
-{
+TEST_F(TileEditingTest, OutOfRangeAttributeKeepsTheByteAndRedraws) {
     state.level.setByte(TileAttributeAt(1, 0, 0, 1), 9);
     markAttributeFieldEdited(state);
     storeAttributeField(state, services, 1, "300");
@@ -112,8 +106,7 @@ TEST_F(TileEditingTest, OutOfRangeAttributeKeepsTheByteAndRedraws)
     EXPECT_EQ(refreshes, 1);
 }
 
-TEST_F(TileEditingTest, TheRefreshRewritingTheFieldsLeavesNoPendingEdit)
-{
+TEST_F(TileEditingTest, TheRefreshRewritingTheFieldsLeavesNoPendingEdit) {
     // The refresh sets the fields' texts, which reports a change.
     services.refreshRoom = [this] { markAttributeFieldEdited(state); };
     markAttributeFieldEdited(state);
@@ -123,12 +116,12 @@ TEST_F(TileEditingTest, TheRefreshRewritingTheFieldsLeavesNoPendingEdit)
 
 // A typed value is stored into the tile that was selected when it was typed, before the click
 // selects another tile.
-TEST_F(TileEditingTest, PendingValueIsStoredBeforeTheClickActs)
-{
+TEST_F(TileEditingTest, PendingValueIsStoredBeforeTheClickActs) {
     QWidget window;
     ExitLineEdit edit1(&window);
     QObject::connect(&edit1, &QLineEdit::textEdited, [&] { markAttributeFieldEdited(state); });
-    QObject::connect(&edit1, &ExitLineEdit::exited, [&] { storeAttributeField(state, services, 0, edit1.text()); });
+    QObject::connect(&edit1, &ExitLineEdit::exited,
+                     [&] { storeAttributeField(state, services, 0, edit1.text()); });
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

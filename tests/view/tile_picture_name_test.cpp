@@ -8,8 +8,7 @@ using namespace qv2;
 
 namespace {
 
-TEST(TilePictureName, SelectorsAndMalformedEntries)
-{
+TEST(TilePictureName, SelectorsAndMalformedEntries) {
     const IniFile background = viewtest::Ini({
         "[1a]", "aff=213",     // section names compare case-insensitively
         "[0A]", "aff=103",     // potion kind in byte 1, bits 0..2
@@ -41,25 +40,26 @@ TEST(TilePictureName, SelectorsAndMalformedEntries)
         {"highest kind", 0xFF, {}, "FF"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(TilePictureName(c.kind, c.attributes, background).toStdString(), c.picture) << c.name;
+        EXPECT_EQ(TilePictureName(c.kind, c.attributes, background).toStdString(), c.picture)
+            << c.name;
 }
 
 // Background-list sections and picture files are named by two upper-case hex digits.
-TEST(TilePictureName, HexByteIsTwoUpperCaseDigits)
-{
-    const std::pair<std::uint8_t, const char *> cases[] = {{0x00, "00"}, {0x0A, "0A"}, {0xA0, "A0"}, {0xFF, "FF"}};
+TEST(TilePictureName, HexByteIsTwoUpperCaseDigits) {
+    const std::pair<std::uint8_t, const char *> cases[] = {
+        {0x00, "00"}, {0x0A, "0A"}, {0xA0, "A0"}, {0xFF, "FF"}};
     for (const auto &[value, text] : cases)
         EXPECT_EQ(HexByte(value), QLatin1String(text));
 }
 
-TEST(TileAttributes, ReadsTheFourBytesOfTheTile)
-{
+TEST(TileAttributes, ReadsTheFourBytesOfTheTile) {
     LevelStore level = viewtest::EmptyLevel();
     for (int k = 0; k < 4; ++k)
         level.setByte(TileAttributeAt(32, 2, 9, k), static_cast<std::uint8_t>(10 + k));
     EXPECT_EQ(TileAttributes(level, 32, 2, 9), (std::array<std::uint8_t, 4>{10, 11, 12, 13}));
     // A level shorter than the layout reads as zeros instead of past its end.
-    EXPECT_EQ(TileAttributes(LevelStore(Bytes(100, 0xFF)), 32, 2, 9), (std::array<std::uint8_t, 4>{}));
+    EXPECT_EQ(TileAttributes(LevelStore(Bytes(100, 0xFF)), 32, 2, 9),
+              (std::array<std::uint8_t, 4>{}));
 }
 
 } // namespace
