@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libfmt-dev libbenchmark-dev
           fonts-dejavu-core qt6-translations-l10n
-          clang libclang-rt-14-dev) # the fuzz targets (scripts/fuzz.sh)
+          clang libclang-rt-14-dev # the fuzz targets (scripts/fuzz.sh)
+          clang-format)            # scripts/check_format.sh
 # The installed-program test validates the desktop entry and the metainfo.
 packages+=(desktop-file-utils appstream)
 scripts/install_missing.sh "${packages[@]}"
