@@ -13,7 +13,7 @@ enum class MenuPlace { File, Edit, View, Level, Room };
 enum class Availability { Always, WithLevel, Managed };
 
 struct ActionEntry {
-    const char *name;
+    const char *objectName;        // the given name, or an English one where none was given
     const char *caption;           // the built-in caption, replaced from the language file
     const char *key;               // its key in section [main]
     QList<QKeySequence> shortcuts; // the first is the one the menu shows

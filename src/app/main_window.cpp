@@ -83,36 +83,36 @@ MainWindow::~MainWindow() {
 
 void MainWindow::createActions() {
     const std::array<QIcon, 8> icons = MakeActionIcons();
-    for (int i = 0; i < ActionCount; ++i) {
+    for (int i = 0; i < kActionCount; ++i) {
         const ActionEntry &entry = MainActions()[i];
         auto *action = new QAction(QString::fromUtf8(entry.caption), this);
-        action->setObjectName(QString::fromLatin1(entry.name));
+        action->setObjectName(QString::fromLatin1(entry.objectName));
         action->setShortcuts(entry.shortcuts);
         if (entry.icon >= 0)
             action->setIcon(icons[static_cast<std::size_t>(entry.icon)]);
         action->setEnabled(entry.availability == Availability::Always);
         m_actions[static_cast<std::size_t>(i)] = action;
     }
-    connectCommand(ActionMegnyitas1, [this] { openFromDialog(); });
-    connectCommand(ActionMentes1, [this] { saveFromDialog(); });
+    connectCommand(Action::Open, [this] { openFromDialog(); });
+    connectCommand(Action::Save, [this] { saveFromDialog(); });
     // Closing asks before changes are lost, whichever way the window is closed.
-    connect(m_actions[ActionKilepes1], &QAction::triggered, this, &QWidget::close);
-    connectCommand(ActionUgrasPalyara1, [this] { jumpToRoom(m_state, m_services); });
-    connectCommand(ActionPalyaTorlese1, [this] { deleteRoom(m_state, m_services); });
+    connect(action(Action::Exit), &QAction::triggered, this, &QWidget::close);
+    connectCommand(Action::JumpToRoom, [this] { jumpToRoom(m_state, m_services); });
+    connectCommand(Action::DeleteRoom, [this] { deleteRoom(m_state, m_services); });
     // A value typed but not stored is given up: undo goes back from what the level holds.
-    connect(m_actions[ActionVisszavonas1], &QAction::triggered, this, [this] { m_history.undo(); });
-    connect(m_actions[ActionUjra1], &QAction::triggered, this, [this] { m_history.redo(); });
-    connectCommand(ActionPalyaMasolasa1, [this] {
+    connect(action(Action::Undo), &QAction::triggered, this, [this] { m_history.undo(); });
+    connect(action(Action::Redo), &QAction::triggered, this, [this] { m_history.redo(); });
+    connectCommand(Action::CopyRoom, [this] {
         m_copiedRoom = CopyRoom(m_state.level, m_state.room);
-        m_actions[ActionPalyaBeillesztese1]->setEnabled(true);
+        action(Action::PasteRoom)->setEnabled(true);
     });
-    connectCommand(ActionPalyaBeillesztese1, [this] {
+    connectCommand(Action::PasteRoom, [this] {
         if (m_copiedRoom)
             pasteRoom(m_state, m_services, *m_copiedRoom);
     });
-    connectCommand(ActionNagyitas1, [this] { setZoom(m_paintBox->zoom() + 1); });
-    connectCommand(ActionKicsinyites1, [this] { setZoom(m_paintBox->zoom() - 1); });
-    connectCommand(ActionEredetiMeret1, [this] { setZoom(1); });
+    connectCommand(Action::ZoomIn, [this] { setZoom(m_paintBox->zoom() + 1); });
+    connectCommand(Action::ZoomOut, [this] { setZoom(m_paintBox->zoom() - 1); });
+    connectCommand(Action::ActualSize, [this] { setZoom(1); });
 }
 
 void MainWindow::storeFocusedField() {
@@ -124,9 +124,9 @@ void MainWindow::storeFocusedField() {
 
 void MainWindow::connectCommand(Action which, std::function<void()> command) {
     // Open replaces the level and starts a new history.
-    const bool recorded = which != ActionMegnyitas1;
-    const QString key = QString::fromLatin1(MainActions()[which].key);
-    connect(m_actions[which], &QAction::triggered, this,
+    const bool recorded = which != Action::Open;
+    const QString key = QString::fromLatin1(MainActions()[static_cast<int>(which)].key);
+    connect(action(which), &QAction::triggered, this,
             [this, recorded, key, command = std::move(command)] {
                 storeFocusedField();
                 if (recorded)
@@ -153,15 +153,15 @@ void MainWindow::createMenus() {
                                                 {MenuPlace::View, m_viewMenu},
                                                 {MenuPlace::Level, m_levelMenu},
                                                 {MenuPlace::Room, m_roomMenu}};
-    for (int i = 0; i < ActionCount; ++i) {
+    for (int i = 0; i < kActionCount; ++i) {
         QMenu *menu = menus.at(MainActions()[i].menu);
-        if (i == ActionKilepes1) {
+        if (i == static_cast<int>(Action::Exit)) {
             m_recentLevels =
                 new RecentLevelsMenu(*m_fileMenu, menu->addSeparator(),
                                      [this](const RecentLevel &level) { openRecent(level); });
             menu->addSeparator();
         }
-        if (i == ActionPalyaMasolasa1)
+        if (i == static_cast<int>(Action::CopyRoom))
             menu->addSeparator();
         menu->addAction(m_actions[static_cast<std::size_t>(i)]);
     }
@@ -173,8 +173,8 @@ void MainWindow::createToolBar() {
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_toolBar->addAction(m_actions[ActionMegnyitas1]);
-    m_toolBar->addAction(m_actions[ActionMentes1]);
+    m_toolBar->addAction(action(Action::Open));
+    m_toolBar->addAction(action(Action::Save));
     m_toolBar->addSeparator();
 
     m_tileKinds = new WidePopupComboBox(m_toolBar);
@@ -224,8 +224,8 @@ void MainWindow::createRoomArea() {
             [this](QPoint point) { selectTileAt(m_state, m_services, point); });
     new RoomKeyboard(*m_paintBox, *m_tileKinds, m_state, m_services);
     // Delete empties the room only from the room view: in a field it deletes text.
-    m_actions[ActionPalyaTorlese1]->setShortcutContext(Qt::WidgetShortcut);
-    m_paintBox->addAction(m_actions[ActionPalyaTorlese1]);
+    action(Action::DeleteRoom)->setShortcutContext(Qt::WidgetShortcut);
+    m_paintBox->addAction(action(Action::DeleteRoom));
     layout->addWidget(m_scrollBox, 1);
 
     m_panelHost = new QWidget(central);
@@ -265,7 +265,7 @@ void MainWindow::applyTexts(const LanguageFile &language) {
     // Without it no language could be chosen again, so this one title has a fallback.
     const QString languages = language.text(main, QStringLiteral("language"));
     m_languageMenu->setTitle(languages.isEmpty() ? QStringLiteral("Language") : languages);
-    for (int i = 0; i < ActionCount; ++i)
+    for (int i = 0; i < kActionCount; ++i)
         m_actions[static_cast<std::size_t>(i)]->setText(
             language.text(main, QString::fromLatin1(MainActions()[i].key)));
     m_undoCaptions = {language.text(main, QStringLiteral("undo")),
@@ -384,7 +384,7 @@ void MainWindow::textsChanged() {
 // A menu command's step is named like its action, without the dots that promise a dialog; the
 // tile edits name theirs by a key of the message texts.
 QString MainWindow::stepName(const QString &key) const {
-    for (int i = 0; i < ActionCount; ++i) {
+    for (int i = 0; i < kActionCount; ++i) {
         if (key == QLatin1String(MainActions()[i].key)) {
             QString caption = m_actions[static_cast<std::size_t>(i)]->text();
             while (caption.endsWith(QLatin1Char('.')))
@@ -397,22 +397,22 @@ QString MainWindow::stepName(const QString &key) const {
 
 void MainWindow::showStep(Action which, const StepCaptions &captions, bool possible,
                           const QString &key) {
-    QAction *action = m_actions[which];
-    action->setEnabled(possible);
-    action->setText(possible ? FormatMessage(captions.named, stepName(key)) : captions.plain);
+    QAction *step = action(which);
+    step->setEnabled(possible);
+    step->setText(possible ? FormatMessage(captions.named, stepName(key)) : captions.plain);
 }
 
 void MainWindow::updateUndoActions() {
     const QUndoStack &steps = m_history.stack();
-    showStep(ActionVisszavonas1, m_undoCaptions, steps.canUndo(), steps.undoText());
-    showStep(ActionUjra1, m_redoCaptions, steps.canRedo(), steps.redoText());
+    showStep(Action::Undo, m_undoCaptions, steps.canUndo(), steps.undoText());
+    showStep(Action::Redo, m_redoCaptions, steps.canRedo(), steps.redoText());
 }
 
 void MainWindow::setZoom(int zoom) {
     zoom = std::clamp(zoom, 1, kMaxZoom);
     m_paintBox->setZoom(zoom);
-    m_actions[ActionNagyitas1]->setEnabled(zoom < kMaxZoom);
-    m_actions[ActionKicsinyites1]->setEnabled(zoom > 1);
+    action(Action::ZoomIn)->setEnabled(zoom < kMaxZoom);
+    action(Action::ZoomOut)->setEnabled(zoom > 1);
     UserSettings().setZoom(zoom);
 }
 
@@ -420,7 +420,7 @@ void MainWindow::enableEditing() {
     m_tileKinds->setEnabled(true);
     for (ExitLineEdit *edit : m_attributeEdits)
         edit->setEnabled(true);
-    for (int i = 0; i < ActionCount; ++i) {
+    for (int i = 0; i < kActionCount; ++i) {
         if (MainActions()[i].availability == Availability::WithLevel)
             m_actions[static_cast<std::size_t>(i)]->setEnabled(true);
     }

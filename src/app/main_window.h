@@ -37,33 +37,34 @@ class RecentLevelsMenu;
 class MainWindow : public QMainWindow, public TextTarget {
     Q_OBJECT
   public:
-    // The commands; the window's actions carry these names as object names (main_actions.cpp
-    // says which menu holds each).
-    enum Action {
-        ActionMegnyitas1,
-        ActionMentes1,
-        ActionKilepes1,
-        ActionKezdohely1,
-        ActionUjrakezdes1,
-        ActionLink1,
-        ActionUgrasPalyara1,
-        ActionASzintEgyben1,
-        ActionHibakereses1,
-        ActionSzintfajta1,
-        ActionEllensegek1,
-        ActionJovoEllensegek1,
-        ActionPalyak1,
-        ActionPalyaTorlese1,
-        ActionHatter1,
-        ActionVisszavonas1,       // undo
-        ActionUjra1,              // redo
-        ActionPalyaMasolasa1,     // copy room
-        ActionPalyaBeillesztese1, // paste room
-        ActionNagyitas1,          // zoom in
-        ActionKicsinyites1,       // zoom out
-        ActionEredetiMeret1,      // actual size
-        ActionCount
+    // The commands, in menu order. Their actions carry the names of the given design as object
+    // names, or English ones where it named none; main_actions.cpp says which menu holds each.
+    enum class Action {
+        Open,
+        Save,
+        Exit,
+        EditStartPosition,
+        EditRestartPoints,
+        EditLinks,
+        JumpToRoom,
+        ShowWholeLevel,
+        CheckLevel,
+        EditLevelType,
+        EditEnemies,
+        EditComingGuards,
+        EditNeighbours,
+        DeleteRoom,
+        EditBackground,
+        Undo,
+        Redo,
+        CopyRoom,
+        PasteRoom,
+        ZoomIn,
+        ZoomOut,
+        ActualSize,
+        Count
     };
+    static constexpr int kActionCount = static_cast<int>(Action::Count);
 
     MainWindow(Modals &modals, const QString &programDir, QWidget *parent = nullptr);
     ~MainWindow() override;
@@ -77,7 +78,7 @@ class MainWindow : public QMainWindow, public TextTarget {
     // The level shown, as it was opened or last saved.
     const std::optional<RecentLevel> &shownLevel() const { return m_shownLevel; }
     QMenu &languageMenu() const { return *m_languageMenu; }
-    QAction *action(Action which) const { return m_actions[which]; }
+    QAction *action(Action which) const { return m_actions[static_cast<std::size_t>(which)]; }
     QFileDialog &openDialog() { return m_openDialog.dialog(); }
     QFileDialog &saveDialog() { return m_saveDialog.dialog(); }
 
@@ -143,7 +144,7 @@ class MainWindow : public QMainWindow, public TextTarget {
     QImage m_roomPicture;
     DialogOnDemand<LevelPicker> *m_picker = nullptr;
 
-    std::array<QAction *, ActionCount> m_actions{};
+    std::array<QAction *, kActionCount> m_actions{};
     QMenu *m_fileMenu = nullptr;
     QMenu *m_levelMenu = nullptr;
     QMenu *m_roomMenu = nullptr;

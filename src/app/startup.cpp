@@ -43,34 +43,34 @@ Program::Program(Modals &modals, const QString &programDir)
                          [this](const QString &name) { chooseLanguage(name); });
     });
     // In menu order.
-    mainWindow.connectCommand(MainWindow::ActionKezdohely1, [this] {
+    mainWindow.connectCommand(MainWindow::Action::EditStartPosition, [this] {
         editStartPosition(mainWindow.state(), mainWindow.services(), startPosition());
     });
-    mainWindow.connectCommand(MainWindow::ActionUjrakezdes1, [this] {
+    mainWindow.connectCommand(MainWindow::Action::EditRestartPoints, [this] {
         editRestartPoints(mainWindow.state(), mainWindow.services());
     });
-    mainWindow.connectCommand(MainWindow::ActionLink1, [this] {
+    mainWindow.connectCommand(MainWindow::Action::EditLinks, [this] {
         editLinks(mainWindow.state(), mainWindow.services(), links());
     });
-    mainWindow.connectCommand(MainWindow::ActionASzintEgyben1, [this] {
+    mainWindow.connectCommand(MainWindow::Action::ShowWholeLevel, [this] {
         showLevelOverview(mainWindow.state(), mainWindow.services(), overview());
     });
-    mainWindow.connectCommand(MainWindow::ActionHibakereses1, [this] {
+    mainWindow.connectCommand(MainWindow::Action::CheckLevel, [this] {
         showRuleReports(mainWindow.state(), mainWindow.services());
     });
-    mainWindow.connectCommand(MainWindow::ActionSzintfajta1, [this] {
+    mainWindow.connectCommand(MainWindow::Action::EditLevelType, [this] {
         editLevelType(mainWindow.state(), mainWindow.services(), levelType());
     });
-    mainWindow.connectCommand(MainWindow::ActionEllensegek1, [this] {
+    mainWindow.connectCommand(MainWindow::Action::EditEnemies, [this] {
         editEnemies(mainWindow.state(), mainWindow.services(), enemies());
     });
-    mainWindow.connectCommand(MainWindow::ActionJovoEllensegek1, [this] {
+    mainWindow.connectCommand(MainWindow::Action::EditComingGuards, [this] {
         editComingGuards(mainWindow.state(), mainWindow.services());
     });
-    mainWindow.connectCommand(MainWindow::ActionPalyak1, [this] {
+    mainWindow.connectCommand(MainWindow::Action::EditNeighbours, [this] {
         editNeighbours(mainWindow.state(), mainWindow.services(), neighbours());
     });
-    mainWindow.connectCommand(MainWindow::ActionHatter1, [this] {
+    mainWindow.connectCommand(MainWindow::Action::EditBackground, [this] {
         editBackground(mainWindow.state(), mainWindow.services(), backgroundEditor());
     });
 }

@@ -42,7 +42,7 @@ TEST_F(LanguageTest, OnlyATitleLeavesEveryOtherCaptionEmpty) {
 
     EXPECT_EQ(program.mainWindow.state().languageName, QStringLiteral("only"));
     EXPECT_EQ(program.mainWindow.windowTitle(), QString::fromUtf8("Szerkesztő"));
-    EXPECT_TRUE(program.mainWindow.action(MainWindow::ActionMegnyitas1)->text().isEmpty());
+    EXPECT_TRUE(program.mainWindow.action(MainWindow::Action::Open)->text().isEmpty());
     EXPECT_EQ(program.mainWindow.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->count(), 0);
     EXPECT_EQ(program.levelPicker().findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(),
               0);
@@ -73,7 +73,7 @@ TEST_F(LanguageTest, ListsFiltersAndMessagesComeFromTheFile) {
               program.mainWindow.openDialog().nameFilters());
     EXPECT_EQ(program.mainWindow.openDialog().windowTitle(), QStringLiteral("Nyit"));
     EXPECT_EQ(program.mainWindow.saveDialog().windowTitle(), QStringLiteral("Ment"));
-    EXPECT_EQ(program.mainWindow.action(MainWindow::ActionMentes1)->text(),
+    EXPECT_EQ(program.mainWindow.action(MainWindow::Action::Save)->text(),
               QString::fromUtf8("Mentés"));
     EXPECT_EQ(program.mainWindow.state().texts.text(QStringLiteral("nolevel")),
               QStringLiteral("Nincs ilyen"));
@@ -102,7 +102,7 @@ TEST_F(LanguageTest, MissingLanguageFileKeepsTheBuiltInCaptions) {
         program.LoadStartupSettings();
 
         EXPECT_EQ(program.mainWindow.windowTitle(), QString::fromUtf8("Qasvar 2 szintszerkesztő"));
-        EXPECT_EQ(program.mainWindow.action(MainWindow::ActionMegnyitas1)->text(),
+        EXPECT_EQ(program.mainWindow.action(MainWindow::Action::Open)->text(),
                   QString::fromUtf8("Megnyitás"));
         EXPECT_EQ(
             program.levelPicker().findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(),

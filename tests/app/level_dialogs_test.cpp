@@ -26,9 +26,11 @@ TEST(LevelDialogs, EachCommandOpensItsDialog) {
     const Bytes opened = program.mainWindow.state().level.bytes();
 
     const std::pair<MainWindow::Action, const char *> cases[] = {
-        {MainWindow::ActionKezdohely1, "TForm3"},  {MainWindow::ActionPalyak1, "TForm4"},
-        {MainWindow::ActionLink1, "TForm6"},       {MainWindow::ActionEllensegek1, "TForm8"},
-        {MainWindow::ActionSzintfajta1, "TForm9"},
+        {MainWindow::Action::EditStartPosition, "TForm3"},
+        {MainWindow::Action::EditNeighbours, "TForm4"},
+        {MainWindow::Action::EditLinks, "TForm6"},
+        {MainWindow::Action::EditEnemies, "TForm8"},
+        {MainWindow::Action::EditLevelType, "TForm9"},
     };
     for (const auto &[action, form] : cases) {
         modals.dialogScripts.push_back([form = form](QDialog &dialog) {

@@ -85,7 +85,7 @@ class MainWindowTest : public ::testing::Test {
     void open(const QString &path, ScriptedModals::DialogScript picker) {
         modals.fileAnswers.push_back(path);
         modals.dialogScripts.push_back(std::move(picker));
-        window().action(MainWindow::ActionMegnyitas1)->trigger();
+        window().action(MainWindow::Action::Open)->trigger();
     }
     // Shown and active, so that focus and keys reach its controls as they reach the user's.
     void showActive() {
@@ -96,7 +96,7 @@ class MainWindowTest : public ::testing::Test {
     void save(const QString &path, ScriptedModals::DialogScript picker) {
         modals.fileAnswers.push_back(path);
         modals.dialogScripts.push_back(std::move(picker));
-        window().action(MainWindow::ActionMentes1)->trigger();
+        window().action(MainWindow::Action::Save)->trigger();
     }
 
     ScriptedModals modals;

@@ -86,15 +86,15 @@ TEST_F(HistoryTest, RandomEditsUndoToTheOpenedLevelAndRedoToTheEdited) {
             view().setFocus();
             QTest::keyClick(&view(), Qt::Key_Delete);
         },
-        [&] { trigger(MainWindow::ActionPalyaMasolasa1); },
-        [&] { trigger(MainWindow::ActionPalyaBeillesztese1); },
+        [&] { trigger(MainWindow::Action::CopyRoom); },
+        [&] { trigger(MainWindow::Action::PasteRoom); },
         [&] {
             modals.dialogScripts.push_back(fill({number(34), number(31)}));
-            trigger(MainWindow::ActionKezdohely1);
+            trigger(MainWindow::Action::EditStartPosition);
         },
         [&] {
             modals.dialogScripts.push_back(fill({number(33), number(33), number(33), number(33)}));
-            trigger(MainWindow::ActionPalyak1);
+            trigger(MainWindow::Action::EditNeighbours);
         },
     };
     for (int step = 0; step < 300; ++step) {
@@ -104,7 +104,7 @@ TEST_F(HistoryTest, RandomEditsUndoToTheOpenedLevelAndRedoToTheEdited) {
             const bool undo = choice < static_cast<int>(edits.size()) + 2;
             if (undo ? index == 0 : index + 1 == model.size())
                 continue;
-            trigger(undo ? MainWindow::ActionVisszavonas1 : MainWindow::ActionUjra1);
+            trigger(undo ? MainWindow::Action::Undo : MainWindow::Action::Redo);
             index += undo ? -1 : 1;
         } else {
             edits[choice]();
@@ -120,11 +120,11 @@ TEST_F(HistoryTest, RandomEditsUndoToTheOpenedLevelAndRedoToTheEdited) {
     ASSERT_GT(model.size(), 50u) << "the user changed the level often enough";
 
     while (steps.canUndo())
-        trigger(MainWindow::ActionVisszavonas1);
+        trigger(MainWindow::Action::Undo);
     EXPECT_TRUE(state().level.bytes() == model.front()) << "undone to the opened level";
-    EXPECT_FALSE(window().action(MainWindow::ActionVisszavonas1)->isEnabled());
+    EXPECT_FALSE(window().action(MainWindow::Action::Undo)->isEnabled());
     while (steps.canRedo())
-        trigger(MainWindow::ActionUjra1);
+        trigger(MainWindow::Action::Redo);
     EXPECT_TRUE(state().level.bytes() == model.back()) << "redone to the edited level";
 }
 
@@ -175,7 +175,7 @@ TEST_F(HistoryTest, ClosingExitAndOpenAskBeforeChangesAreLost) {
         if (change == QLatin1String("kind") || change == QLatin1String("undone"))
             emit Control<QComboBox>(window(), QStringLiteral("ComboBox1")).activated(0x14);
         if (change == QLatin1String("undone"))
-            trigger(MainWindow::ActionVisszavonas1);
+            trigger(MainWindow::Action::Undo);
         if (!change.isEmpty() && change.front().isDigit()) {
             auto &field = Control<QLineEdit>(window(), QStringLiteral("Edit1"));
             field.setFocus();
@@ -199,7 +199,7 @@ TEST_F(HistoryTest, ClosingExitAndOpenAskBeforeChangesAreLost) {
         if (c.way == CloseButton)
             window().close();
         else
-            trigger(c.way == Exit ? MainWindow::ActionKilepes1 : MainWindow::ActionMegnyitas1);
+            trigger(c.way == Exit ? MainWindow::Action::Exit : MainWindow::Action::Open);
 
         EXPECT_EQ(modals.questions.size(), c.answer ? 1u : 0u);
         const bool wentOn =
@@ -246,12 +246,12 @@ TEST_F(HistoryTest, TheMenuNamesEachStepAndTheTitleMarksChanges) {
         {"start position dialog",
          [&] {
              modals.dialogScripts.push_back(fill({QStringLiteral("9")}));
-             trigger(MainWindow::ActionKezdohely1);
+             trigger(MainWindow::Action::EditStartPosition);
          },
          "Undo Start position"},
     };
-    QAction &undo = *window().action(MainWindow::ActionVisszavonas1);
-    QAction &redo = *window().action(MainWindow::ActionUjra1);
+    QAction &undo = *window().action(MainWindow::Action::Undo);
+    QAction &redo = *window().action(MainWindow::Action::Redo);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_FALSE(undo.isEnabled());
@@ -293,16 +293,16 @@ TEST_F(HistoryTest, ZoomedClicksSelectTheSameTilesAndTheZoomIsKept) {
         int zoom;
         int row, column;
     } cases[] = {
-        {MainWindow::ActionNagyitas1, 2, 2, 9},    {MainWindow::ActionNagyitas1, 3, 1, 4},
-        {MainWindow::ActionNagyitas1, 3, 0, 0}, // no further than 3x
-        {MainWindow::ActionKicsinyites1, 2, 2, 0}, {MainWindow::ActionEredetiMeret1, 1, 0, 9},
-        {MainWindow::ActionKicsinyites1, 1, 1, 1}, {MainWindow::ActionNagyitas1, 2, 1, 2},
+        {MainWindow::Action::ZoomIn, 2, 2, 9},  {MainWindow::Action::ZoomIn, 3, 1, 4},
+        {MainWindow::Action::ZoomIn, 3, 0, 0}, // no further than 3x
+        {MainWindow::Action::ZoomOut, 2, 2, 0}, {MainWindow::Action::ActualSize, 1, 0, 9},
+        {MainWindow::Action::ZoomOut, 1, 1, 1}, {MainWindow::Action::ZoomIn, 2, 1, 2},
     };
     for (const auto &c : cases) {
         trigger(c.action);
         EXPECT_EQ(view().zoom(), c.zoom);
-        EXPECT_EQ(window().action(MainWindow::ActionNagyitas1)->isEnabled(), c.zoom < 3);
-        EXPECT_EQ(window().action(MainWindow::ActionKicsinyites1)->isEnabled(), c.zoom > 1);
+        EXPECT_EQ(window().action(MainWindow::Action::ZoomIn)->isEnabled(), c.zoom < 3);
+        EXPECT_EQ(window().action(MainWindow::Action::ZoomOut)->isEnabled(), c.zoom > 1);
         QTest::mouseClick(&view(), Qt::LeftButton, {}, tileCentre(c.row, c.column, c.zoom));
         EXPECT_EQ(state().tilePlace(), c.row * 10 + c.column) << "zoom " << c.zoom;
     }
@@ -314,14 +314,14 @@ TEST_F(HistoryTest, PasteCarriesARoomIntoTheNextLevelAsOneStep) {
     open(programDir() + QStringLiteral("qasvar.dat"), pickRow(0));
     const int copiedRoom = state().room;
     const RoomCopy copy = CopyRoom(state().level, copiedRoom);
-    EXPECT_FALSE(window().action(MainWindow::ActionPalyaBeillesztese1)->isEnabled());
-    trigger(MainWindow::ActionPalyaMasolasa1);
+    EXPECT_FALSE(window().action(MainWindow::Action::PasteRoom)->isEnabled());
+    trigger(MainWindow::Action::CopyRoom);
     open(archive, pickRow(3)); // room 5 of an empty level
     const Bytes opened = state().level.bytes();
-    trigger(MainWindow::ActionPalyaBeillesztese1);
+    trigger(MainWindow::Action::PasteRoom);
     EXPECT_EQ(CopyRoom(state().level, 5).bytes, copy.bytes);
     EXPECT_EQ(window().history().stack().count(), 1);
-    trigger(MainWindow::ActionVisszavonas1);
+    trigger(MainWindow::Action::Undo);
     EXPECT_TRUE(state().level.bytes() == opened);
 }
 

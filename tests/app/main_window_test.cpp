@@ -22,11 +22,12 @@ namespace qv2 {
 namespace {
 
 TEST_F(MainWindowTest, StartsWithOnlyOpenExitAndZoomAvailable) {
-    const std::set<int> available = {MainWindow::ActionMegnyitas1, MainWindow::ActionKilepes1,
-                                     MainWindow::ActionNagyitas1, MainWindow::ActionEredetiMeret1};
-    for (int i = 0; i < MainWindow::ActionCount; ++i) {
+    const std::set<MainWindow::Action> available = {
+        MainWindow::Action::Open, MainWindow::Action::Exit, MainWindow::Action::ZoomIn,
+        MainWindow::Action::ActualSize};
+    for (int i = 0; i < MainWindow::kActionCount; ++i) {
         QAction *action = window().action(static_cast<MainWindow::Action>(i));
-        EXPECT_EQ(action->isEnabled(), available.count(i) == 1)
+        EXPECT_EQ(action->isEnabled(), available.count(static_cast<MainWindow::Action>(i)) == 1)
             << action->objectName().toStdString();
         EXPECT_FALSE(action->shortcut().isEmpty()) << action->objectName().toStdString();
         EXPECT_FALSE(action->text().isEmpty()) << action->objectName().toStdString();
@@ -36,18 +37,18 @@ TEST_F(MainWindowTest, StartsWithOnlyOpenExitAndZoomAvailable) {
         EXPECT_FALSE(window().findChild<QLineEdit *>(QString::fromLatin1(name))->isEnabled());
     EXPECT_EQ(window().findChild<QWidget *>(QStringLiteral("Panel1"))->width(), 185);
     EXPECT_EQ(window().findChild<QComboBox *>(QStringLiteral("ComboBox1"))->count(), 45);
-    EXPECT_EQ(window().action(MainWindow::ActionKezdohely1)->shortcut(),
+    EXPECT_EQ(window().action(MainWindow::Action::EditStartPosition)->shortcut(),
               QKeySequence(QStringLiteral("Ctrl+K")));
-    EXPECT_EQ(window().action(MainWindow::ActionPalyaTorlese1)->shortcut(),
+    EXPECT_EQ(window().action(MainWindow::Action::DeleteRoom)->shortcut(),
               QKeySequence(Qt::Key_Delete));
 }
 
 TEST_F(MainWindowTest, CancelledDialogsChangeNothing) {
     modals.fileAnswers.push_back(std::nullopt);
-    window().action(MainWindow::ActionMegnyitas1)->trigger();
+    window().action(MainWindow::Action::Open)->trigger();
     open(archive, cancelDialog());
     EXPECT_FALSE(state().levelOpen);
-    EXPECT_FALSE(window().action(MainWindow::ActionMentes1)->isEnabled());
+    EXPECT_FALSE(window().action(MainWindow::Action::Save)->isEnabled());
     EXPECT_TRUE(modals.messages.isEmpty());
     EXPECT_EQ(modals.fileRequests.size(), 2u);
 }
@@ -63,12 +64,12 @@ TEST_F(MainWindowTest, OpenShowsTheStartRoomAndEnablesEverything) {
     EXPECT_EQ(state().level.byte(0), 0x01);
     // All but those whose time has not come: nothing to undo or redo or paste, and no zooming out
     // from 1x.
-    const std::set<int> waiting = {MainWindow::ActionVisszavonas1, MainWindow::ActionUjra1,
-                                   MainWindow::ActionPalyaBeillesztese1,
-                                   MainWindow::ActionKicsinyites1};
-    for (int i = 0; i < MainWindow::ActionCount; ++i)
+    const std::set<MainWindow::Action> waiting = {
+        MainWindow::Action::Undo, MainWindow::Action::Redo, MainWindow::Action::PasteRoom,
+        MainWindow::Action::ZoomOut};
+    for (int i = 0; i < MainWindow::kActionCount; ++i)
         EXPECT_EQ(window().action(static_cast<MainWindow::Action>(i))->isEnabled(),
-                  waiting.count(i) == 0)
+                  waiting.count(static_cast<MainWindow::Action>(i)) == 0)
             << i;
     EXPECT_TRUE(window().findChild<QComboBox *>(QStringLiteral("ComboBox1"))->isEnabled());
     // Level type 3: the cave's background list is loaded.
@@ -187,7 +188,7 @@ TEST_F(MainWindowTest, SaveThatCannotFindItsSlotOrIsCancelledWritesNothing) {
     const Bytes before = *ReadFile(archive.toStdString());
 
     modals.fileAnswers.push_back(std::nullopt);
-    window().action(MainWindow::ActionMentes1)->trigger();
+    window().action(MainWindow::Action::Save)->trigger();
     save(archive, cancelDialog());
     save(archive, pickRow(7)); // 2007 is not in the archive
 
@@ -204,7 +205,7 @@ TEST_F(MainWindowTest, CommandLineOpenProposesThatFileForSave) {
     EXPECT_EQ(window().saveDialog().selectedFiles().value(0), archive);
     modals.dialogScripts.push_back(pickRow(0));
     modals.fileAnswers.push_back(archive);
-    window().action(MainWindow::ActionMentes1)->trigger();
+    window().action(MainWindow::Action::Save)->trigger();
     ASSERT_EQ(modals.fileRequests.size(), 1u);
     EXPECT_EQ(modals.fileRequests[0].proposed, archive);
     // Qt's retranslation, done by now, does not take the button's caption from the language file.

@@ -25,9 +25,9 @@ TEST(Startup, LevelCommandsOpenTheirDialogs) {
         MainWindow::Action action;
         QString caption;
     } commands[] = {
-        {MainWindow::ActionUjrakezdes1, texts.text(QStringLiteral("dinrestart"))},
-        {MainWindow::ActionJovoEllensegek1, texts.text(QStringLiteral("dincoming"))},
-        {MainWindow::ActionHatter1, texts.text(QStringLiteral("dinback"))},
+        {MainWindow::Action::EditRestartPoints, texts.text(QStringLiteral("dinrestart"))},
+        {MainWindow::Action::EditComingGuards, texts.text(QStringLiteral("dincoming"))},
+        {MainWindow::Action::EditBackground, texts.text(QStringLiteral("dinback"))},
     };
     for (const auto &command : commands) {
         modals.dialogTitles.clear();

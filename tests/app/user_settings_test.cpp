@@ -112,9 +112,9 @@ TEST_F(RecentLevelsMenuTest, SettingsAreWrittenOnlyWhenTheyChange) {
          false},
         {"the same level opened again", [&] { open(archive, pickRow(3)); }, false},
         {"another level", [&] { open(archive, pickRow(0)); }, true},
-        {"the zoom in use", [&] { window().action(MainWindow::ActionEredetiMeret1)->trigger(); },
+        {"the zoom in use", [&] { window().action(MainWindow::Action::ActualSize)->trigger(); },
          false},
-        {"a zoom in", [&] { window().action(MainWindow::ActionNagyitas1)->trigger(); }, true},
+        {"a zoom in", [&] { window().action(MainWindow::Action::ZoomIn)->trigger(); }, true},
         {"a language chosen", [&] { chooseLanguage("magyar.ini"); }, true},
         {"the same language chosen again", [&] { chooseLanguage("magyar.ini"); }, false},
     };
