@@ -1,5 +1,7 @@
 #include "cli/archive_commands.h"
 
+#include "cli/command_line.h"
+
 #include "level/archive.h"
 #include "level/archive_file.h"
 #include "level/file_io.h"
@@ -7,7 +9,6 @@
 #include "level/level_layout.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <ostream>
 
@@ -16,31 +17,6 @@
 namespace qv2 {
 
 namespace {
-
-bool WrongUsage(const CommandArgs &args, std::size_t count, const char *usage, std::ostream &err) {
-    if (args.size() == count)
-        return false;
-    err << "usage: qv2lev " << usage << '\n';
-    return true;
-}
-
-// A level id is a decimal number 0..65535 and nothing else.
-std::optional<std::uint16_t> ParseId(const std::string &text, std::ostream &err) {
-    const std::optional<int> value = ParseDecimal(text, 0, 0xFFFF);
-    if (!value) {
-        err << "qv2lev: \"" << text << "\" is not a level id (a number from 0 to 65535)\n";
-        return std::nullopt;
-    }
-    return static_cast<std::uint16_t>(*value);
-}
-
-// The ARCHIVE ID FILE arguments of extract and insert: the id, or nothing once told why not.
-std::optional<std::uint16_t> ArchiveIdFile(const CommandArgs &args, const char *usage,
-                                           std::ostream &err) {
-    if (WrongUsage(args, 3, usage, err))
-        return std::nullopt;
-    return ParseId(args[1], err);
-}
 
 // "-" names standard input and output for the level file of extract and insert.
 bool IsStandardStream(const std::string &path) {
@@ -52,18 +28,6 @@ bool IsStandardStream(const std::string &path) {
 constexpr std::size_t kLevelFileLimit = 0xFFFF + 1;
 
 } // namespace
-
-std::optional<int> ParseDecimal(const std::string &text, int lo, int hi) {
-    const bool digitsOnly = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
-    int value = 0;
-    const char *end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (!digitsOnly || error != std::errc() || stop != end || value < lo || value > hi)
-        return std::nullopt;
-    return value;
-}
 
 int ReportArchiveOutcome(const ArchiveResult &result, const std::string &archive, std::uint16_t id,
                          std::ostream &err) {
@@ -100,14 +64,16 @@ int ReportArchiveOutcome(const ArchiveResult &result, const std::string &archive
 }
 
 int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err) {
-    if (WrongUsage(args, 1, "list ARCHIVE", err))
-        return kExitFailed;
-    const LoadedArchive loaded = LoadArchiveImage(args[0]);
+    const CommandLine line("list", args, out, err);
+    if (line.finished())
+        return *line.finished();
+    const std::string &archive = line.operand(0);
+    const LoadedArchive loaded = LoadArchiveImage(archive);
     if (loaded.result.outcome != ArchiveOutcome::Done)
-        return ReportArchiveOutcome(loaded.result, args[0], 0, err);
+        return ReportArchiveOutcome(loaded.result, archive, 0, err);
     const LevelTable table = ReadLevelTable(loaded.image);
     if (table.status == ArchiveStatus::NoIndex)
-        return ReportArchiveOutcome({ArchiveOutcome::NoIndex, {}}, args[0], 0, err);
+        return ReportArchiveOutcome({ArchiveOutcome::NoIndex, {}}, archive, 0, err);
 
     const ArchiveFrame frame(loaded.image);
     bool damaged = table.status == ArchiveStatus::Damaged;
@@ -122,40 +88,45 @@ int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err) {
         out << entry.id << ' ' << entry.dataOffset << ' ' << entry.dataSize << ' ' << check << '\n';
     }
     if (damaged)
-        return ReportArchiveOutcome({ArchiveOutcome::Damaged, {}}, args[0], 0, err);
+        return ReportArchiveOutcome({ArchiveOutcome::Damaged, {}}, archive, 0, err);
     return kExitDone;
 }
 
 int ExtractLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
-    const std::optional<std::uint16_t> id = ArchiveIdFile(args, "extract ARCHIVE ID FILE", err);
-    if (!id)
-        return kExitFailed;
+    const CommandLine line("extract", args, out, err);
+    if (line.finished())
+        return *line.finished();
+    const std::uint16_t id = line.levelId();
+    const std::string &archive = line.operand(0);
+    const std::string &file = line.operand(2);
     LevelStore level;
-    const ArchiveResult opened = OpenLevelFromArchive(args[0], *id, level);
+    const ArchiveResult opened = OpenLevelFromArchive(archive, id, level);
     const int status =
-        ReportArchiveOutcome(opened, args[0], *id, err); // a bad checksum is only a warning
+        ReportArchiveOutcome(opened, archive, id, err); // a bad checksum is only a warning
     if (!opened.opened())
         return status;
-    if (IsStandardStream(args[2])) {
+    if (IsStandardStream(file)) {
         out.write(reinterpret_cast<const char *>(level.bytes().data()),
                   static_cast<std::streamsize>(level.size()));
         out.flush();
         return out ? kExitDone : kExitFailed;
     }
-    const std::string error = WriteWholeFile(args[2], level.bytes());
+    const std::string error = WriteWholeFile(file, level.bytes());
     if (!error.empty()) {
-        err << "qv2lev: cannot write " << args[2] << ": " << error << '\n';
+        err << "qv2lev: cannot write " << file << ": " << error << '\n';
         return kExitFailed;
     }
     return kExitDone;
 }
 
-int InsertLevel(const CommandArgs &args, std::ostream &, std::ostream &err) {
-    const std::optional<std::uint16_t> id = ArchiveIdFile(args, "insert ARCHIVE ID FILE", err);
-    if (!id)
-        return kExitFailed;
+int InsertLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
+    const CommandLine line("insert", args, out, err);
+    if (line.finished())
+        return *line.finished();
+    const std::uint16_t id = line.levelId();
+    const std::string &archive = line.operand(0);
     // The level is read before the archive is locked: standard input may keep it waiting.
-    const std::string &file = args[2];
+    const std::string &file = line.operand(2);
     Bytes bytes;
     const std::string readError = IsStandardStream(file)
                                       ? ReadUpTo(STDIN_FILENO, kLevelFileLimit, bytes)
@@ -165,22 +136,22 @@ int InsertLevel(const CommandArgs &args, std::ostream &, std::ostream &err) {
         return kExitFailed;
     }
     if (bytes.empty()) {
-        err << "qv2lev: " << file << " is empty; " << args[0] << " was left unchanged\n";
+        err << "qv2lev: " << file << " is empty; " << archive << " was left unchanged\n";
         return kExitFailed;
     }
 
-    ArchiveSaver saver(args[0]);
-    const ArchiveResult found = saver.locate(*id);
+    ArchiveSaver saver(archive);
+    const ArchiveResult found = saver.locate(id);
     if (found.outcome != ArchiveOutcome::Done)
-        return ReportArchiveOutcome(found, args[0], *id, err);
+        return ReportArchiveOutcome(found, archive, id, err);
     if (bytes.size() > saver.slotSize()) {
         err << "qv2lev: " << file << " is longer than the " << saver.slotSize()
-            << " bytes of level " << *id << "; " << args[0] << " was left unchanged\n";
+            << " bytes of level " << id << "; " << archive << " was left unchanged\n";
         return kExitFailed;
     }
     const std::size_t size = bytes.size();
     const ArchiveResult saved = saver.write(LevelStore(std::move(bytes)));
-    const int status = ReportArchiveOutcome(saved, args[0], *id, err);
+    const int status = ReportArchiveOutcome(saved, archive, id, err);
     if (status == kExitDone && size < kFullLevelSize)
         err << "qv2lev: warning: the level is only " << size << " bytes long; a full level has "
             << kFullLevelSize << " bytes\n";

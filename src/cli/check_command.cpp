@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "cli/command_line.h"
 #include "cli/command_setup.h"
 #include "inspect/rule_reports.h"
 #include "ui/message_texts.h"
@@ -16,22 +17,19 @@ constexpr int kExitReports = 1;
 } // namespace
 
 int CheckLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
-    const auto split = SplitOptions(args, {"--program-dir", "--rules"});
-    const std::optional<std::uint16_t> id = LevelIdArgument(split, 2);
-    if (!id) {
-        err << "usage: qv2lev check ARCHIVE ID [--program-dir DIR] [--rules FILE]\n"
-               "  (ID 0..65535)\n";
-        return kExitFailed;
-    }
+    const CommandLine line("check", args, out, err);
+    if (line.finished())
+        return *line.finished();
+    const std::uint16_t id = line.levelId();
     LevelStore level;
-    if (!OpenLevelForCommand(split->positional[0], *id, level, err))
+    if (!OpenLevelForCommand(line.operand(0), id, level, err))
         return kExitFailed;
 
     const auto application = EnsureApplication(/*forDrawing=*/false);
-    const QString programDir = ProgramFolder(split->option("--program-dir"));
+    const QString programDir = ProgramFolder(line.option("program-dir"));
     MessageTexts texts;
     ApplyLanguageFile(ProgramLanguage(programDir), {}, texts);
-    const auto rules = split->option("--rules");
+    const auto rules = line.option("rules");
     const QString script = rules ? QString::fromStdString(*rules) : RuleScriptPath(programDir);
     const ReportListing listing = ListRuleReports(level, script, texts);
     if (listing.failure) {

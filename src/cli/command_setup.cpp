@@ -5,8 +5,6 @@
 
 #include <QGuiApplication>
 
-#include <algorithm>
-
 namespace qv2 {
 
 std::unique_ptr<QCoreApplication> EnsureApplication(bool forDrawing) {
@@ -31,39 +29,6 @@ QString ProgramFolder(const std::optional<std::string> &given) {
 LanguageFile ProgramLanguage(const QString &programDir) {
     return ReadLanguageFile(LanguageFilePath(programDir, ReadLanguageName(programDir)))
         .value_or(LanguageFile());
-}
-
-std::optional<std::string> SplitArgs::option(std::string_view name) const {
-    const auto found = options.find(name);
-    if (found == options.end())
-        return std::nullopt;
-    return found->second;
-}
-
-std::optional<SplitArgs> SplitOptions(const CommandArgs &args,
-                                      std::initializer_list<std::string_view> allowed) {
-    SplitArgs split;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (!args[i].starts_with("--")) {
-            split.positional.push_back(args[i]);
-            continue;
-        }
-        const bool known = std::find(allowed.begin(), allowed.end(), args[i]) != allowed.end();
-        if (!known || i + 1 == args.size() || !split.options.emplace(args[i], args[i + 1]).second)
-            return std::nullopt;
-        ++i;
-    }
-    return split;
-}
-
-std::optional<std::uint16_t> LevelIdArgument(const std::optional<SplitArgs> &split,
-                                             std::size_t count) {
-    if (!split || split->positional.size() != count)
-        return std::nullopt;
-    const std::optional<int> id = ParseDecimal(split->positional[1], 0, 0xFFFF);
-    if (!id)
-        return std::nullopt;
-    return static_cast<std::uint16_t>(*id);
 }
 
 bool OpenLevelForCommand(const std::string &archive, std::uint16_t id, LevelStore &level,

@@ -1,6 +1,7 @@
 #include "cli/dump_commands.h"
 
 #include "cli/archive_commands.h"
+#include "cli/command_line.h"
 #include "cli/command_setup.h"
 #include "cli/level_json.h"
 #include "cli/level_text.h"
@@ -11,7 +12,6 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
-#include <algorithm>
 #include <ostream>
 
 namespace qv2 {
@@ -19,46 +19,38 @@ namespace qv2 {
 namespace {
 
 // The tile list of the language that the program folder's start-up file names.
-QStringList TileNames(const SplitArgs &split) {
-    return ProgramLanguage(ProgramFolder(split.option("--program-dir")))
+QStringList TileNames(const CommandLine &line) {
+    return ProgramLanguage(ProgramFolder(line.option("program-dir")))
         .list(QStringLiteral("main"), QStringLiteral("tiles"));
 }
 
 } // namespace
 
 int DumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
-    CommandArgs rest;
-    std::copy_if(args.begin(), args.end(), std::back_inserter(rest),
-                 [](const std::string &arg) { return arg != "--json"; });
-    const bool json = rest.size() != args.size();
-    const auto split = SplitOptions(rest, {"--program-dir"});
-    const std::optional<std::uint16_t> id = LevelIdArgument(split, 2);
-    if (!id) {
-        err << "usage: qv2lev dump ARCHIVE ID [--json] [--program-dir DIR]\n  (ID 0..65535)\n";
-        return kExitFailed;
-    }
+    const CommandLine line("dump", args, out, err);
+    if (line.finished())
+        return *line.finished();
+    const std::uint16_t id = line.levelId();
     LevelStore level;
-    if (!OpenLevelForCommand(split->positional[0], *id, level, err))
+    if (!OpenLevelForCommand(line.operand(0), id, level, err))
         return kExitFailed;
 
     const auto application = EnsureApplication(/*forDrawing=*/false);
-    const QStringList tileNames = TileNames(*split);
-    if (json)
+    const QStringList tileNames = TileNames(line);
+    if (line.isSet("json"))
         out << QJsonDocument(LevelToJson(level, tileNames)).toJson().toStdString();
     else
         WriteLevelText(level, tileNames, out);
     return kExitDone;
 }
 
-int UndumpLevel(const CommandArgs &args, std::ostream &, std::ostream &err) {
-    const auto split = SplitOptions(args, {"--program-dir"});
-    const std::optional<std::uint16_t> id = LevelIdArgument(split, 3);
-    if (!id) {
-        err << "usage: qv2lev undump ARCHIVE ID FILE.json [--program-dir DIR]\n  (ID 0..65535)\n";
-        return kExitFailed;
-    }
-    const std::string &archive = split->positional[0];
-    const std::string &path = split->positional[2];
+int UndumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
+    const CommandLine line("undump", args, out, err);
+    if (line.finished())
+        return *line.finished();
+    const std::uint16_t id = line.levelId();
+    const std::string &archive = line.operand(0);
+    const std::string &path = line.operand(2);
 
     const auto application = EnsureApplication(/*forDrawing=*/false);
     QFile file(QString::fromStdString(path));
@@ -75,15 +67,14 @@ int UndumpLevel(const CommandArgs &args, std::ostream &, std::ostream &err) {
     else if (!document.isObject())
         level.error = QStringLiteral("not a level: the JSON must be an object");
     else
-        level = JsonToLevel(document.object(), TileNames(*split));
+        level = JsonToLevel(document.object(), TileNames(line));
     if (!level.error.isEmpty()) {
         err << "qv2lev: " << path << ": " << level.error.toStdString() << "\n"
             << "qv2lev: " << archive << " is left unchanged\n";
         return kExitFailed;
     }
-    const ArchiveResult saved =
-        SaveLevelToArchive(archive, *id, LevelStore(std::move(level.bytes)));
-    return ReportArchiveOutcome(saved, archive, *id, err);
+    const ArchiveResult saved = SaveLevelToArchive(archive, id, LevelStore(std::move(level.bytes)));
+    return ReportArchiveOutcome(saved, archive, id, err);
 }
 
 } // namespace qv2

@@ -1,5 +1,6 @@
 #include "cli/overview_command.h"
 
+#include "cli/command_line.h"
 #include "cli/command_setup.h"
 #include "inspect/overview_map.h"
 #include "inspect/overview_picture.h"
@@ -8,22 +9,21 @@
 
 namespace qv2 {
 
-int WriteOverview(const CommandArgs &args, std::ostream &, std::ostream &err) {
-    // The map needs no data files; the option is taken so that every command that draws accepts it.
-    const auto split = SplitOptions(args, {"--program-dir"});
-    const std::optional<std::uint16_t> id = LevelIdArgument(split, 3);
-    if (!id) {
-        err << "usage: qv2lev overview ARCHIVE ID FILE.png [--program-dir DIR]\n  (ID 0..65535)\n";
-        return kExitFailed;
-    }
+int WriteOverview(const CommandArgs &args, std::ostream &out, std::ostream &err) {
+    // The map needs no data files; --program-dir is taken so that every command that draws accepts
+    // it.
+    const CommandLine line("overview", args, out, err);
+    if (line.finished())
+        return *line.finished();
+    const std::uint16_t id = line.levelId();
     LevelStore level;
-    if (!OpenLevelForCommand(split->positional[0], *id, level, err))
+    if (!OpenLevelForCommand(line.operand(0), id, level, err))
         return kExitFailed;
 
     const auto application = EnsureApplication(/*forDrawing=*/true);
-    const QString file = QString::fromStdString(split->positional[2]);
+    const QString file = QString::fromStdString(line.operand(2));
     if (!DrawOverview(BuildOverviewMap(level)).save(file, "PNG")) {
-        err << "qv2lev: cannot write " << split->positional[2] << '\n';
+        err << "qv2lev: cannot write " << line.operand(2) << '\n';
         return kExitFailed;
     }
     return kExitDone;

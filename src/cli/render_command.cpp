@@ -1,6 +1,7 @@
 #include "cli/render_command.h"
 
 #include "cli/archive_commands.h"
+#include "cli/command_line.h"
 #include "cli/command_setup.h"
 #include "level/archive_file.h"
 #include "level/level_layout.h"
@@ -15,30 +16,22 @@
 
 namespace qv2 {
 
-namespace {
-
-const char *const kUsage = "render ARCHIVE ID ROOM FILE.png [--program-dir DIR]";
-
-} // namespace
-
-int RenderRoom(const CommandArgs &args, std::ostream &, std::ostream &err) {
-    const bool withFolder = args.size() == 6 && args[4] == "--program-dir";
-    const auto id = args.size() >= 4 ? ParseDecimal(args[1], 0, 0xFFFF) : std::nullopt;
-    const auto room = args.size() >= 4 ? ParseDecimal(args[2], 1, kRoomCount) : std::nullopt;
-    if ((args.size() != 4 && !withFolder) || !id || !room) {
-        err << "usage: qv2lev " << kUsage << "\n  (ID 0..65535, ROOM 1..32)\n";
+int RenderRoom(const CommandArgs &args, std::ostream &out, std::ostream &err) {
+    const CommandLine line("render", args, out, err);
+    if (line.finished())
+        return *line.finished();
+    const std::uint16_t id = line.levelId();
+    const std::optional<int> room = line.number(2, 1, kRoomCount, "room", err);
+    if (!room)
         return kExitFailed;
-    }
     LevelStore level;
-    const auto levelId = static_cast<std::uint16_t>(*id);
-    const ArchiveResult opened = OpenLevelFromArchive(args[0], levelId, level);
-    const int status = ReportArchiveOutcome(opened, args[0], levelId, err);
+    const ArchiveResult opened = OpenLevelFromArchive(line.operand(0), id, level);
+    const int status = ReportArchiveOutcome(opened, line.operand(0), id, err);
     if (!opened.opened())
         return status;
 
     const auto application = EnsureApplication(/*forDrawing=*/true);
-    const QString programDir =
-        ProgramFolder(withFolder ? std::optional<std::string>(args[5]) : std::nullopt);
+    const QString programDir = ProgramFolder(line.option("program-dir"));
     const IniFile background = LoadBackgroundList(programDir, level);
     const QString imagesDir = ImagesFolder(programDir);
     QImage picture;
@@ -50,9 +43,9 @@ int RenderRoom(const CommandArgs &args, std::ostream &, std::ostream &err) {
             << ".bmp\n";
         return kExitFailed;
     }
-    const QString file = QString::fromStdString(args[3]);
+    const QString file = QString::fromStdString(line.operand(3));
     if (!picture.save(file, "PNG")) {
-        err << "qv2lev: cannot write " << args[3] << '\n';
+        err << "qv2lev: cannot write " << line.operand(3) << '\n';
         return kExitFailed;
     }
     return kExitDone;
