@@ -140,13 +140,23 @@ int InsertLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
         return kExitFailed;
     }
 
+    return SaveLevelFile(archive, id, std::move(bytes), file, err);
+}
+
+int SaveLevelFile(const std::string &archive, std::uint16_t id, Bytes bytes,
+                  const std::string &file, std::ostream &err, LevelFileKind kind) {
     ArchiveSaver saver(archive);
     const ArchiveResult found = saver.locate(id);
     if (found.outcome != ArchiveOutcome::Done)
         return ReportArchiveOutcome(found, archive, id, err);
+    const auto beyondSlot = bytes.begin() + std::min<std::size_t>(saver.slotSize(), bytes.size());
+    if (kind == LevelFileKind::Layout && bytes.size() == kFullLevelSize &&
+        std::all_of(beyondSlot, bytes.end(), [](std::uint8_t byte) { return byte == 0; }))
+        bytes.erase(beyondSlot, bytes.end());
     if (bytes.size() > saver.slotSize()) {
-        err << "qv2lev: " << file << " is longer than the " << saver.slotSize()
-            << " bytes of level " << id << "; " << archive << " was left unchanged\n";
+        err << "qv2lev: the level in " << file << " has " << bytes.size()
+            << " bytes, more than the " << saver.slotSize() << " of slot " << id << "; " << archive
+            << " was left unchanged\n";
         return kExitFailed;
     }
     const std::size_t size = bytes.size();

@@ -21,6 +21,19 @@ int ExtractLevel(const CommandArgs &args, std::ostream &out, std::ostream &err);
 // warning when it is shorter than a full level.
 int InsertLevel(const CommandArgs &args, std::ostream &out, std::ostream &err);
 
+enum class LevelFileKind {
+    Raw,    // the level's bytes as they are
+    Layout, // the full layout and "rest", where a slot shorter than the layout reads as zeros
+};
+
+// Saves the level `bytes` read from `file` into slot `id` of `archive` as the editor's Save does:
+// refused, with the archive unchanged, when they are longer than the slot; a warning when they are
+// shorter than a full level. Zeros beyond a slot shorter than a full layout are what a dump of that
+// slot shows, not part of the level. Tells on `err` what went wrong; gives the exit status.
+int SaveLevelFile(const std::string &archive, std::uint16_t id, Bytes bytes,
+                  const std::string &file, std::ostream &err,
+                  LevelFileKind kind = LevelFileKind::Raw);
+
 // Tells on `err` what an open or save of level `id` in `archive` came to, in the words all commands
 // use, and gives the exit status: 0 when it opened (a bad checksum is only a warning) or saved.
 int ReportArchiveOutcome(const ArchiveResult &result, const std::string &archive, std::uint16_t id,

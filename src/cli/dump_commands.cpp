@@ -10,7 +10,6 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QJsonParseError>
 
 #include <ostream>
 
@@ -58,23 +57,13 @@ int UndumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
         err << "qv2lev: cannot read " << path << ": " << file.errorString().toStdString() << '\n';
         return kExitFailed;
     }
-    QJsonParseError parsed;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parsed);
-    LevelFromJson level;
-    if (parsed.error != QJsonParseError::NoError)
-        level.error =
-            QStringLiteral("not JSON (%1 at byte %2)").arg(parsed.errorString()).arg(parsed.offset);
-    else if (!document.isObject())
-        level.error = QStringLiteral("not a level: the JSON must be an object");
-    else
-        level = JsonToLevel(document.object(), TileNames(line));
+    LevelFromJson level = JsonTextToLevel(file.readAll(), TileNames(line));
     if (!level.error.isEmpty()) {
         err << "qv2lev: " << path << ": " << level.error.toStdString() << "\n"
             << "qv2lev: " << archive << " is left unchanged\n";
         return kExitFailed;
     }
-    const ArchiveResult saved = SaveLevelToArchive(archive, id, LevelStore(std::move(level.bytes)));
-    return ReportArchiveOutcome(saved, archive, id, err);
+    return SaveLevelFile(archive, id, std::move(level.bytes), path, err, LevelFileKind::Layout);
 }
 
 } // namespace qv2

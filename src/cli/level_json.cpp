@@ -3,6 +3,8 @@
 #include "cli/level_fields.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
 #include <QSet>
 
 #include <cmath>
@@ -231,6 +233,61 @@ class JsonReader {
     QString m_error;
 };
 
+// A string of JSON text, quotes included, as the text it stands for.
+QString JsonString(const QByteArray &token) {
+    if (!token.contains('\\'))
+        return QString::fromUtf8(token.mid(1, token.size() - 2));
+    return QJsonDocument::fromJson('[' + token + ']').array().at(0).toString();
+}
+
+// The path of the first key that an object of the JSON text holds twice ("rooms[2].type"), empty
+// when there is none. The parser keeps one of two equal keys without a word, so a hand-merge
+// leftover would go unnoticed. The text must already have been read as valid JSON.
+QString RepeatedKey(const QByteArray &text) {
+    struct Container {
+        QString path;
+        bool object = false;
+        bool keyNext = false; // in an object, the next string is a key
+        QSet<QString> keys;
+        QString key;   // the last key of an object
+        int index = 0; // the current item of a list
+    };
+    const auto join = [](const QString &path, const QString &key) {
+        return path.isEmpty() ? key : path + QLatin1Char('.') + key;
+    };
+    std::vector<Container> open;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"') {
+            const qsizetype start = i;
+            for (++i; i < text.size() && text[i] != '"'; ++i)
+                i += text[i] == '\\';
+            if (open.empty() || !open.back().keyNext)
+                continue;
+            Container &object = open.back();
+            const QString key = JsonString(text.mid(start, i + 1 - start));
+            if (object.keys.contains(key))
+                return join(object.path, key);
+            object.keys.insert(key);
+            object.key = key;
+            object.keyNext = false;
+        } else if (c == '{' || c == '[') {
+            QString path;
+            if (!open.empty())
+                path = open.back().object
+                           ? join(open.back().path, open.back().key)
+                           : open.back().path + QStringLiteral("[%1]").arg(open.back().index);
+            open.push_back({path, c == '{', c == '{', {}, {}, 0});
+        } else if ((c == '}' || c == ']') && !open.empty()) {
+            open.pop_back();
+        } else if (c == ',' && !open.empty()) {
+            open.back().keyNext = open.back().object;
+            open.back().index += !open.back().object;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 QString UniqueTileName(const QStringList &tileNames, int kind) {
@@ -250,6 +307,21 @@ LevelFromJson JsonToLevel(const QJsonObject &json, const QStringList &tileNames)
     JsonReader reader(json, tileNames);
     MapLevel(reader);
     return reader.result();
+}
+
+LevelFromJson JsonTextToLevel(const QByteArray &text, const QStringList &tileNames) {
+    QJsonParseError parsed;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &parsed);
+    if (parsed.error != QJsonParseError::NoError)
+        return {{},
+                QStringLiteral("not JSON (%1 at byte %2)")
+                    .arg(parsed.errorString())
+                    .arg(parsed.offset)};
+    if (!document.isObject())
+        return {{}, QStringLiteral("not a level: the JSON must be an object")};
+    if (const QString key = RepeatedKey(text); !key.isEmpty())
+        return {{}, key + QStringLiteral(": given twice (a field is given once)")};
+    return JsonToLevel(document.object(), tileNames);
 }
 
 } // namespace qv2

@@ -24,6 +24,9 @@ struct LevelFromJson {
 // kind is a name of `tileNames` or a number.
 LevelFromJson JsonToLevel(const QJsonObject &json, const QStringList &tileNames);
 
+// The same from the JSON text: it must be one JSON object that names no field twice.
+LevelFromJson JsonTextToLevel(const QByteArray &text, const QStringList &tileNames);
+
 // The name of tile kind `kind` when it has one of its own, otherwise nothing (an empty string).
 QString UniqueTileName(const QStringList &tileNames, int kind);
 

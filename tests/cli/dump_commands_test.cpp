@@ -195,5 +195,46 @@ TEST_F(Undump, BadFilesNameTheFieldAndChangeNothing) {
     }
 }
 
+// Nothing is cut to fit a slot and nothing is given twice: such a file is refused as insert refuses
+// a level file, and the archive keeps every byte.
+TEST_F(Undump, RefusesALevelBeyondItsSlotAndAFieldGivenTwice) {
+    ArchiveBuilder builder;
+    builder.addLevel(2000, MakeFullLevel());
+    builder.addLevel(2001, PatternBytes(300, 5));
+    image = builder.build();
+    ASSERT_TRUE(WriteFile(archive, image));
+    const auto text = [](const QJsonValue &value) {
+        return QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact);
+    };
+    const auto inserted = [&](const char *after, const char *what) {
+        QByteArray changed = text(level);
+        return changed.insert(changed.indexOf(after) + qstrlen(after), what);
+    };
+    const struct {
+        const char *name;
+        QByteArray text;
+        const char *id;
+        const char *message;
+    } cases[] = {
+        {"rest beyond a full slot", text(With(level, {"rest"}, "e0")), "2000",
+         "has 11067 bytes, more than the 11066 of slot 2000"},
+        {"level beyond a short slot", text(With(level, {"rooms", 31, "tiles", 0, 0}, 5)), "2001",
+         "has 11066 bytes, more than the 300 of slot 2001"},
+        {"field twice", inserted("{", "\"type\":6,"), "2000", "type: given twice"},
+        {"field twice, once escaped", inserted("{", "\"typ\\u0065\":6,"), "2000",
+         "type: given twice"},
+        {"field twice in a room", inserted("\"neighbours\":{", "\"left\":3,"), "2000",
+         "rooms[0].neighbours.left: given twice"},
+    };
+    for (const auto &c : cases) {
+        ASSERT_TRUE(WriteFile(json, Bytes(c.text.begin(), c.text.end())));
+        const CommandRun run =
+            Call(UndumpLevel, {archive, c.id, json, "--program-dir", ShippedProgramDir()});
+        EXPECT_EQ(run.status, 2) << c.name;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.name << ": " << run.err;
+        EXPECT_EQ(ReadFile(archive), image) << c.name;
+    }
+}
+
 } // namespace
 } // namespace qv2
