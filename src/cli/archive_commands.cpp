@@ -1,6 +1,7 @@
 #include "cli/archive_commands.h"
 
 #include "cli/command_line.h"
+#include "cli/command_output.h"
 
 #include "level/archive.h"
 #include "level/archive_file.h"
@@ -105,17 +106,11 @@ int ExtractLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) 
         ReportArchiveOutcome(opened, archive, id, err); // a bad checksum is only a warning
     if (!opened.opened())
         return status;
-    if (IsStandardStream(file)) {
-        out.write(reinterpret_cast<const char *>(level.bytes().data()),
-                  static_cast<std::streamsize>(level.size()));
-        out.flush();
-        return out ? kExitDone : kExitFailed;
-    }
-    const std::string error = WriteWholeFile(file, level.bytes());
-    if (!error.empty()) {
-        err << "qv2lev: cannot write " << file << ": " << error << '\n';
-        return kExitFailed;
-    }
+    if (!IsStandardStream(file))
+        return WriteOutputFile(file, level.bytes(), archive, err);
+    // What is lost on the way to standard output is told when the program ends.
+    out.write(reinterpret_cast<const char *>(level.bytes().data()),
+              static_cast<std::streamsize>(level.size()));
     return kExitDone;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/archive_commands.h"
 #include "level/archive_file.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 
 namespace qv2 {
@@ -29,6 +30,14 @@ QString ProgramFolder(const std::optional<std::string> &given) {
 LanguageFile ProgramLanguage(const QString &programDir) {
     return ReadLanguageFile(LanguageFilePath(programDir, ReadLanguageName(programDir)))
         .value_or(LanguageFile());
+}
+
+Bytes PngBytes(const QImage &picture) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return Bytes(png.begin(), png.end());
 }
 
 bool OpenLevelForCommand(const std::string &archive, std::uint16_t id, LevelStore &level,

@@ -5,6 +5,7 @@
 #include "ui/text_catalogue.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QString>
 
 #include <cstdint>
@@ -27,6 +28,9 @@ QString ProgramFolder(const std::optional<std::string> &given);
 // The language file that the folder's start-up file names; empty when it cannot be read, so every
 // text reads as empty, as in the editor.
 LanguageFile ProgramLanguage(const QString &programDir);
+
+// The picture as the bytes of a PNG file.
+Bytes PngBytes(const QImage &picture);
 
 // Opens level `id` of the archive into `level`, telling on `err` what went wrong; false when it
 // did not open (a bad checksum is only a warning).

@@ -1,6 +1,7 @@
 #include "cli/overview_command.h"
 
 #include "cli/command_line.h"
+#include "cli/command_output.h"
 #include "cli/command_setup.h"
 #include "inspect/overview_map.h"
 #include "inspect/overview_picture.h"
@@ -21,12 +22,8 @@ int WriteOverview(const CommandArgs &args, std::ostream &out, std::ostream &err)
         return kExitFailed;
 
     const auto application = EnsureApplication(/*forDrawing=*/true);
-    const QString file = QString::fromStdString(line.operand(2));
-    if (!DrawOverview(BuildOverviewMap(level)).save(file, "PNG")) {
-        err << "qv2lev: cannot write " << line.operand(2) << '\n';
-        return kExitFailed;
-    }
-    return kExitDone;
+    return WriteOutputFile(line.operand(2), PngBytes(DrawOverview(BuildOverviewMap(level))),
+                           line.operand(0), err);
 }
 
 } // namespace qv2

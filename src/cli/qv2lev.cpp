@@ -2,6 +2,7 @@
 #include "cli/archive_commands.h"
 #include "cli/check_command.h"
 #include "cli/command_line.h"
+#include "cli/command_output.h"
 #include "cli/dump_commands.h"
 #include "cli/overview_command.h"
 #include "cli/render_command.h"
@@ -34,5 +35,6 @@ int main(int argc, char **argv) {
     const auto command =
         std::find_if(std::begin(kCommands), std::end(kCommands),
                      [&](const Command &candidate) { return candidate.name == line.command(); });
-    return command->run(line.commandArgs(), std::cout, std::cerr);
+    return qv2::FinishStandardOutput(command->run(line.commandArgs(), std::cout, std::cerr),
+                                     std::cerr);
 }

@@ -2,6 +2,7 @@
 
 #include "cli/archive_commands.h"
 #include "cli/command_line.h"
+#include "cli/command_output.h"
 #include "cli/command_setup.h"
 #include "level/archive_file.h"
 #include "level/level_layout.h"
@@ -43,12 +44,7 @@ int RenderRoom(const CommandArgs &args, std::ostream &out, std::ostream &err) {
             << ".bmp\n";
         return kExitFailed;
     }
-    const QString file = QString::fromStdString(line.operand(3));
-    if (!picture.save(file, "PNG")) {
-        err << "qv2lev: cannot write " << line.operand(3) << '\n';
-        return kExitFailed;
-    }
-    return kExitDone;
+    return WriteOutputFile(line.operand(3), PngBytes(picture), line.operand(0), err);
 }
 
 } // namespace qv2
