@@ -64,29 +64,47 @@ int ReportArchiveOutcome(const ArchiveResult &result, const std::string &archive
     return kExitFailed;
 }
 
-int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err) {
-    const CommandLine line("list", args, out, err);
-    if (line.finished())
-        return *line.finished();
-    const std::string &archive = line.operand(0);
+int OpenLevelForCommand(const std::string &archive, std::uint16_t id, LevelStore &level,
+                        std::ostream &err) {
+    const ArchiveResult opened = OpenLevelFromArchive(archive, id, level);
+    const int status = ReportArchiveOutcome(opened, archive, id, err);
+    return opened.opened() ? kExitDone : status;
+}
+
+int ReadEveryLevel(const std::string &archive, std::vector<ListedLevel> &levels, bool &tableDamaged,
+                   std::ostream &err) {
     const LoadedArchive loaded = LoadArchiveImage(archive);
     if (loaded.result.outcome != ArchiveOutcome::Done)
         return ReportArchiveOutcome(loaded.result, archive, 0, err);
     const LevelTable table = ReadLevelTable(loaded.image);
     if (table.status == ArchiveStatus::NoIndex)
         return ReportArchiveOutcome({ArchiveOutcome::NoIndex, {}}, archive, 0, err);
-
+    tableDamaged = table.status == ArchiveStatus::Damaged;
     const ArchiveFrame frame(loaded.image);
-    bool damaged = table.status == ArchiveStatus::Damaged;
     for (const ResourceEntry &entry : table.entries) {
-        LevelStore level;
-        const ReadStatus read = frame.holds(entry) ? ReadLevelResource(loaded.image, entry, level)
-                                                   : ReadStatus::Damaged;
-        damaged = damaged || read == ReadStatus::Damaged;
-        const char *check = read == ReadStatus::ChecksumGood  ? "ok"
-                            : read == ReadStatus::ChecksumBad ? "bad"
-                                                              : "damaged";
-        out << entry.id << ' ' << entry.dataOffset << ' ' << entry.dataSize << ' ' << check << '\n';
+        ListedLevel &listed = levels.emplace_back(ListedLevel{entry, ReadStatus::Damaged, {}});
+        if (frame.holds(entry))
+            listed.read = ReadLevelResource(loaded.image, entry, listed.level);
+    }
+    return kExitDone;
+}
+
+int ListLevels(const CommandArgs &args, std::ostream &out, std::ostream &err) {
+    const CommandLine line("list", args, out, err);
+    if (line.finished())
+        return *line.finished();
+    const std::string &archive = line.operand(0);
+    std::vector<ListedLevel> levels;
+    bool damaged = false;
+    if (const int status = ReadEveryLevel(archive, levels, damaged, err); status != kExitDone)
+        return status;
+    for (const ListedLevel &listed : levels) {
+        damaged = damaged || listed.read == ReadStatus::Damaged;
+        const char *check = listed.read == ReadStatus::ChecksumGood  ? "ok"
+                            : listed.read == ReadStatus::ChecksumBad ? "bad"
+                                                                     : "damaged";
+        out << listed.entry.id << ' ' << listed.entry.dataOffset << ' ' << listed.entry.dataSize
+            << ' ' << check << '\n';
     }
     if (damaged)
         return ReportArchiveOutcome({ArchiveOutcome::Damaged, {}}, archive, 0, err);
@@ -101,10 +119,7 @@ int ExtractLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) 
     const std::string &archive = line.operand(0);
     const std::string &file = line.operand(2);
     LevelStore level;
-    const ArchiveResult opened = OpenLevelFromArchive(archive, id, level);
-    const int status =
-        ReportArchiveOutcome(opened, archive, id, err); // a bad checksum is only a warning
-    if (!opened.opened())
+    if (const int status = OpenLevelForCommand(archive, id, level, err); status != kExitDone)
         return status;
     if (!IsStandardStream(file))
         return WriteOutputFile(file, level.bytes(), archive, err);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The archive commands of qv2lev, on the same archive code as the editor's Open and Save.
 namespace qv2 {
@@ -33,6 +34,25 @@ enum class LevelFileKind {
 int SaveLevelFile(const std::string &archive, std::uint16_t id, Bytes bytes,
                   const std::string &file, std::ostream &err,
                   LevelFileKind kind = LevelFileKind::Raw);
+
+// Opens level `id` of the archive into `level`, telling on `err` what went wrong; gives the exit
+// status, 0 when it opened (a bad checksum is only a warning).
+int OpenLevelForCommand(const std::string &archive, std::uint16_t id, LevelStore &level,
+                        std::ostream &err);
+
+// A level of the archive's table as list shows it: its entry, how it read and, unless damaged, its
+// bytes.
+struct ListedLevel {
+    ResourceEntry entry;
+    ReadStatus read;
+    LevelStore level;
+};
+
+// Reads the archive and every level of its table in table order. When the archive cannot be read
+// or has no level table, tells so on `err` and gives the exit status; `tableDamaged` is set when
+// the table itself runs past the end of the archive.
+int ReadEveryLevel(const std::string &archive, std::vector<ListedLevel> &levels, bool &tableDamaged,
+                   std::ostream &err);
 
 // Tells on `err` what an open or save of level `id` in `archive` came to, in the words all commands
 // use, and gives the exit status: 0 when it opened (a bad checksum is only a warning) or saved.

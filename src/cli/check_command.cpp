@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "cli/archive_commands.h"
 #include "cli/command_line.h"
 #include "cli/command_setup.h"
 #include "inspect/rule_reports.h"
@@ -7,6 +8,7 @@
 #include "ui/text_catalogue.h"
 
 #include <ostream>
+#include <vector>
 
 namespace qv2 {
 
@@ -14,15 +16,40 @@ namespace {
 
 constexpr int kExitReports = 1;
 
+// The levels to check: level ID, or with --all every level of the table. Status 1
+// tells that something was found, so an archive without the level or its table is a failure here.
+int LevelsToCheck(const CommandLine &line, std::vector<ListedLevel> &levels, std::ostream &err) {
+    const std::string &archive = line.operand(0);
+    if (!line.isSet("all")) {
+        ListedLevel &one = levels.emplace_back();
+        return OpenLevelForCommand(archive, line.levelId(), one.level, err) == kExitDone
+                   ? kExitDone
+                   : kExitFailed;
+    }
+    bool damaged = false;
+    if (ReadEveryLevel(archive, levels, damaged, err) != kExitDone)
+        return kExitFailed;
+    for (const ListedLevel &listed : levels) {
+        damaged = damaged || listed.read == ReadStatus::Damaged;
+        if (listed.read == ReadStatus::ChecksumBad)
+            ReportArchiveOutcome({ArchiveOutcome::ChecksumBad, {}}, archive, listed.entry.id, err);
+    }
+    if (damaged)
+        return ReportArchiveOutcome({ArchiveOutcome::Damaged, {}}, archive, 0, err);
+    return kExitDone;
+}
+
 } // namespace
 
 int CheckLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
     const CommandLine line("check", args, out, err);
     if (line.finished())
         return *line.finished();
-    const std::uint16_t id = line.levelId();
-    LevelStore level;
-    if (!OpenLevelForCommand(line.operand(0), id, level, err))
+    const bool all = line.isSet("all");
+    if (all == (line.operandCount() == 2))
+        return line.refuse(all ? "--all and ID together" : "give ID or --all", err);
+    std::vector<ListedLevel> levels;
+    if (LevelsToCheck(line, levels, err) != kExitDone)
         return kExitFailed;
 
     const auto application = EnsureApplication(/*forDrawing=*/false);
@@ -31,14 +58,19 @@ int CheckLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
     ApplyLanguageFile(ProgramLanguage(programDir), {}, texts);
     const auto rules = line.option("rules");
     const QString script = rules ? QString::fromStdString(*rules) : RuleScriptPath(programDir);
-    const ReportListing listing = ListRuleReports(level, script, texts);
-    if (listing.failure) {
-        err << "qv2lev: " << listing.failure->toStdString() << '\n';
-        return kExitFailed;
+    bool found = false;
+    for (const ListedLevel &listed : levels) {
+        const ReportListing listing = ListRuleReports(listed.level, script, texts);
+        if (listing.failure) {
+            err << "qv2lev: " << listing.failure->toStdString() << '\n';
+            return kExitFailed;
+        }
+        for (const QString &report : listing.lines)
+            out << (all ? std::to_string(listed.entry.id) + ": " : "") << report.toStdString()
+                << '\n';
+        found = found || !listing.lines.isEmpty();
     }
-    for (const QString &line : listing.lines)
-        out << line.toStdString() << '\n';
-    return listing.lines.isEmpty() ? kExitDone : kExitReports;
+    return found ? kExitReports : kExitDone;
 }
 
 } // namespace qv2

@@ -60,9 +60,11 @@ const std::vector<CommandSyntax> &CommandSyntaxes() {
          {kProgramDir},
          "Draws room ROOM (1..32) of level ID as the editor shows it."},
         {"check",
-         "ARCHIVE ID",
-         {kProgramDir, {"rules", "FILE"}},
-         "Checks level ID against the rule script; exit status 1 when something was found."},
+         "ARCHIVE [ID]",
+         {{"all", ""}, kProgramDir, {"rules", "FILE"}},
+         "Checks level ID, or with --all every level of the archive, against the rule script and "
+         "prints what it found (with --all each line begins with the level id); exit status 1 "
+         "when something was found."},
         {"overview",
          "ARCHIVE ID FILE.png",
          {kProgramDir},

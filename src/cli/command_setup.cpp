@@ -1,8 +1,5 @@
 #include "cli/command_setup.h"
 
-#include "cli/archive_commands.h"
-#include "level/archive_file.h"
-
 #include <QBuffer>
 #include <QGuiApplication>
 
@@ -38,13 +35,6 @@ Bytes PngBytes(const QImage &picture) {
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, "PNG");
     return Bytes(png.begin(), png.end());
-}
-
-bool OpenLevelForCommand(const std::string &archive, std::uint16_t id, LevelStore &level,
-                         std::ostream &err) {
-    const ArchiveResult opened = OpenLevelFromArchive(archive, id, level);
-    ReportArchiveOutcome(opened, archive, id, err);
-    return opened.opened();
 }
 
 } // namespace qv2

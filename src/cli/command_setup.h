@@ -32,9 +32,4 @@ LanguageFile ProgramLanguage(const QString &programDir);
 // The picture as the bytes of a PNG file.
 Bytes PngBytes(const QImage &picture);
 
-// Opens level `id` of the archive into `level`, telling on `err` what went wrong; false when it
-// did not open (a bad checksum is only a warning).
-bool OpenLevelForCommand(const std::string &archive, std::uint16_t id, LevelStore &level,
-                         std::ostream &err);
-
 } // namespace qv2

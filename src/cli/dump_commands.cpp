@@ -31,8 +31,9 @@ int DumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
         return *line.finished();
     const std::uint16_t id = line.levelId();
     LevelStore level;
-    if (!OpenLevelForCommand(line.operand(0), id, level, err))
-        return kExitFailed;
+    if (const int status = OpenLevelForCommand(line.operand(0), id, level, err);
+        status != kExitDone)
+        return status;
 
     const auto application = EnsureApplication(/*forDrawing=*/false);
     const QStringList tileNames = TileNames(line);

@@ -1,5 +1,6 @@
 #include "cli/overview_command.h"
 
+#include "cli/archive_commands.h"
 #include "cli/command_line.h"
 #include "cli/command_output.h"
 #include "cli/command_setup.h"
@@ -18,8 +19,9 @@ int WriteOverview(const CommandArgs &args, std::ostream &out, std::ostream &err)
         return *line.finished();
     const std::uint16_t id = line.levelId();
     LevelStore level;
-    if (!OpenLevelForCommand(line.operand(0), id, level, err))
-        return kExitFailed;
+    if (const int status = OpenLevelForCommand(line.operand(0), id, level, err);
+        status != kExitDone)
+        return status;
 
     const auto application = EnsureApplication(/*forDrawing=*/true);
     return WriteOutputFile(line.operand(2), PngBytes(DrawOverview(BuildOverviewMap(level))),

@@ -26,9 +26,8 @@ int RenderRoom(const CommandArgs &args, std::ostream &out, std::ostream &err) {
     if (!room)
         return kExitFailed;
     LevelStore level;
-    const ArchiveResult opened = OpenLevelFromArchive(line.operand(0), id, level);
-    const int status = ReportArchiveOutcome(opened, line.operand(0), id, err);
-    if (!opened.opened())
+    if (const int status = OpenLevelForCommand(line.operand(0), id, level, err);
+        status != kExitDone)
         return status;
 
     const auto application = EnsureApplication(/*forDrawing=*/true);

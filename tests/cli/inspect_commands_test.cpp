@@ -97,6 +97,52 @@ TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus) {
     }
 }
 
+// check --all: every level of the table, each report after its level id, 1 when any has one.
+TEST_F(InspectCommands, CheckAllChecksEveryLevel) {
+    ArchiveBuilder builder;
+    builder.addLevel(2000, level.bytes());
+    builder.addLevel(2001, MakeFullLevel(LevelSketch{.startRoom = 1}));
+    builder.addLevel(2005, level.bytes(), Checksum::Bad);
+    const std::string three = folder.file("three.dat");
+    ASSERT_TRUE(WriteFile(three, builder.build()));
+    builder.setDataSize(0, 1, 30000);
+    const std::string damaged = folder.file("damaged.dat");
+    ASSERT_TRUE(WriteFile(damaged, builder.build()));
+    ArchiveBuilder pictures;
+    pictures.addResource(pictures.addType(0x54434950), 2000, PatternBytes(4, 1));
+    const std::string noTable = folder.file("pictures.dat");
+    ASSERT_TRUE(WriteFile(noTable, pictures.build()));
+    const std::string dirOption = "--program-dir=" + programDir;
+    const struct {
+        const char *name;
+        CommandArgs args;
+        int status;
+        std::string out;
+        std::string err; // a part of the message on standard error
+    } cases[] = {
+        {"reports of two levels",
+         {three, "--all", dirOption},
+         1,
+         "2000: Wall in 2 at 4\n2000: Wall in 2 at 5\n2005: Wall in 2 at 4\n2005: Wall in 2 at 5\n",
+         "warning: level 2005 has a checksum byte"},
+        {"nothing found",
+         {"--all", three, dirOption, "--rules", programDir + "/dot.txt"},
+         0,
+         "",
+         ""},
+        {"damaged archive", {damaged, "--all", dirOption}, 2, "", "is damaged"},
+        {"no level table", {noTable, "--all", dirOption}, 2, "", "has no level table"},
+        {"id and --all", {three, "2000", "--all"}, 2, "", "--all and ID together\nusage"},
+        {"neither", {three}, 2, "", "give ID or --all\nusage"},
+    };
+    for (const auto &c : cases) {
+        const Run run = call(CheckLevel, c.args);
+        EXPECT_EQ(run.status, c.status) << c.name;
+        EXPECT_EQ(run.out, c.out) << c.name;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << c.name << ": " << run.err;
+    }
+}
+
 TEST_F(InspectCommands, OverviewWritesTheWindowsPicture) {
     const std::string png = folder.file("map.png");
     ASSERT_EQ(call(WriteOverview, {archive, "2000", png, "--program-dir", programDir}).status, 0);

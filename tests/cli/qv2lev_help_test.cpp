@@ -23,6 +23,7 @@ TEST(Qv2levProgram, HelpVersionAndUnknownOptions) {
         {"--help", 0, "qv2lev undump ARCHIVE ID FILE.json", ""},
         {"help", 0, "qv2lev dump ARCHIVE ID [--json]", ""},
         {"help undump", 0, "usage: qv2lev undump ARCHIVE ID FILE.json", ""},
+        {"help list", 0, "ID OFFSET SIZE ok|bad|damaged", ""},
         {"dump --help", 0, "usage: qv2lev dump ARCHIVE ID", ""},
         {"--version", 0, "qv2lev " QV2_VERSION "\n", ""},
         {"", 2, "", "no command given"},

@@ -68,5 +68,50 @@ TEST_F(Qv2levProgram, FailsWhenItsOutputCannotBeWritten) {
     }
 }
 
+// Each command against the table of exit statuses in the help: 0 done, 1 no level table or no
+// such level (for check, 1 means something was found and these are 2), 2 wrong usage or a file
+// that cannot be read.
+TEST_F(Qv2levProgram, ExitStatusesFollowTheTable) {
+    ArchiveBuilder pictures;
+    pictures.addResource(pictures.addType(0x54434950), 2000, PatternBytes(4, 1));
+    const std::string noTable = folder.file("pictures.dat");
+    ASSERT_TRUE(WriteFile(noTable, pictures.build()));
+    const std::string level = folder.file("level.bin");
+    const std::string json = folder.file("level.json");
+    ASSERT_EQ(RunProgram(kProgram + " extract " + archive + " 2000 " + level).status, 0);
+    ASSERT_EQ(RunProgram(kProgram + " dump --json " + archive + " 2000", json).status, 0);
+    ASSERT_TRUE(WriteFile(folder.file("dot.txt"), {'.'}));
+
+    const struct {
+        std::string arguments; // after ARCHIVE ID
+        int done, noSuchLevel, noTable;
+    } commands[] = {
+        {"extract A I " + folder.file("out.bin"), 0, 1, 1},
+        {"insert A I " + level, 0, 1, 1},
+        {"render A I 1 " + folder.file("out.png"), 0, 1, 1},
+        {"overview A I " + folder.file("map.png"), 0, 1, 1},
+        {"dump A I", 0, 1, 1},
+        {"dump A I --json", 0, 1, 1},
+        {"undump A I " + json, 0, 1, 1},
+        {"check A I --rules " + folder.file("dot.txt"), 0, 2, 2},
+        {"list A", 0, 0, 1},
+    };
+    for (const auto &c : commands) {
+        const auto run = [&](const std::string &file, const char *id, const std::string &extra) {
+            std::string arguments = c.arguments;
+            arguments.replace(arguments.find('A'), 1, file);
+            if (const auto at = arguments.find(" I"); at != std::string::npos)
+                arguments.replace(at + 1, 1, id);
+            return RunProgram(kProgram + " " + arguments + extra).status;
+        };
+        EXPECT_EQ(run(archive, "2000", ""), c.done) << c.arguments;
+        EXPECT_EQ(run(archive, "2999", ""), c.noSuchLevel) << c.arguments;
+        EXPECT_EQ(run(noTable, "2000", ""), c.noTable) << c.arguments;
+        EXPECT_EQ(run(folder.file("none.dat"), "2000", ""), 2) << c.arguments;
+        EXPECT_EQ(run(archive, "2000", " surplus"), 2) << c.arguments;
+    }
+    EXPECT_EQ(ReadFile(archive), image);
+}
+
 } // namespace
 } // namespace qv2
