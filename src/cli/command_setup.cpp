@@ -3,7 +3,29 @@
 #include <QBuffer>
 #include <QGuiApplication>
 
+#include <cstdio>
+
 namespace qv2 {
+
+namespace {
+
+QtMessageHandler g_passOn = nullptr;
+
+// Choosing the platform looks for the user's runtime folder, which a service or a cron job has
+// not got, and Qt warns about it. qv2lev draws offscreen and needs no such folder, so that one
+// warning is dropped; every other message is passed on as before.
+void DropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context,
+                              const QString &message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: ")) &&
+        message.contains(QLatin1String("runtime"), Qt::CaseInsensitive))
+        return;
+    if (g_passOn)
+        g_passOn(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
 
 std::unique_ptr<QCoreApplication> EnsureApplication(bool forDrawing) {
     if (QCoreApplication::instance())
@@ -15,7 +37,10 @@ std::unique_ptr<QCoreApplication> EnsureApplication(bool forDrawing) {
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
+    g_passOn = qInstallMessageHandler(DropRuntimeFolderWarning);
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(g_passOn);
+    return application;
 }
 
 QString ProgramFolder(const std::optional<std::string> &given) {

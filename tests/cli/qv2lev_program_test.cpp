@@ -113,5 +113,19 @@ TEST_F(Qv2levProgram, ExitStatusesFollowTheTable) {
     EXPECT_EQ(ReadFile(archive), image);
 }
 
+// Run from a service or cron job (no runtime folder, no display), a command prints only its own
+// output and messages: nothing from Qt.
+TEST_F(Qv2levProgram, PrintsNothingButItsOwnWords) {
+    const std::string bare = "env -u XDG_RUNTIME_DIR -u QT_QPA_PLATFORM -u DISPLAY " + kProgram;
+    for (const std::string &arguments :
+         {"render " + archive + " 2000 1 " + folder.file("room.png"),
+          "overview " + archive + " 2000 " + folder.file("map.png"), "dump " + archive + " 2000",
+          "check " + archive + " --all --rules " + folder.file("none.txt")}) {
+        const CommandRun run = RunProgram(bare + " " + arguments);
+        EXPECT_EQ(run.err.find("Q"), std::string::npos) << arguments << ": " << run.err;
+        EXPECT_EQ(run.err.find("qt."), std::string::npos) << arguments << ": " << run.err;
+    }
+}
+
 } // namespace
 } // namespace qv2
