@@ -10,10 +10,13 @@
 // --screenshot FILE that the documentation's picture is made with.
 namespace qv2 {
 
+// The level an archive opens at when no id is named: the first of the game.
+inline constexpr std::uint16_t kFirstLevel = 2000;
+
 struct EditorRun {
-    QString archive;         // empty: start without a level
-    std::uint16_t id = 2000; // the level opened from ARCHIVE
-    QString screenshot;      // when set: write a picture of the main window there, then quit
+    QString archive;                // empty: start without a level
+    std::uint16_t id = kFirstLevel; // the level opened from ARCHIVE
+    QString screenshot;             // when set: write a picture of the main window there, then quit
 };
 
 // Either a run of the editor, or an answer that ends the program at once: help or version text

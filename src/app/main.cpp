@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/quit_after_room_paint.h"
 #include "app/startup.h"
+#include "app/window_layout.h"
 #include "ui/app_error.h"
 #include "ui/deferred_icon_style.h"
 #include "ui/widget_modals.h"
@@ -84,6 +85,9 @@ int main(int argc, char **argv) {
     modals.setTexts(&program.mainWindow.state().texts);
     program.LoadStartupSettings();
     qv2::QuitAfterFirstRoomPaintIfAsked(program.mainWindow);
+    // A picture for the documentation has the designed size, whatever the user left.
+    if (run.screenshot.isEmpty())
+        qv2::RestoreWindowLayout(program.mainWindow, program.mainWindow.size());
     program.mainWindow.show();
 
     if (!run.archive.isEmpty()) {

@@ -99,6 +99,7 @@ const QList<ActionEntry> &MainActions() {
          View,
          Managed},
         {"ActualSize", "Eredeti méret", "zoomreset", {Ctrl(Qt::Key_0)}, -1, View, Always},
+        {"FitToWindow", "Ablakhoz igazítás", "zoomfit", {Ctrl(Qt::Key_9)}, -1, View, WithLevel},
     };
     Q_ASSERT(actions.size() == MainWindow::kActionCount);
     return actions;

@@ -3,10 +3,14 @@
 #include "app/action_icons.h"
 #include "app/dialog_on_demand.h"
 #include "app/file_filter.h"
+#include "app/help_menu.h"
 #include "app/level_file_commands.h"
 #include "app/level_picker.h"
 #include "app/main_actions.h"
 #include "app/recent_levels_menu.h"
+#include "app/room_zoom.h"
+#include "app/start_hint.h"
+#include "app/window_layout.h"
 #include "ui/exit_line_edit.h"
 #include "ui/modals.h"
 #include "ui/wide_popup_combo_box.h"
@@ -22,11 +26,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
@@ -40,6 +46,9 @@ namespace qv2 {
 namespace {
 
 const char *const kBuiltInFilter = "Szintfájlok (qasvar.dat)|qasvar.dat|Minden fájl (*.*)|*.*";
+
+// The focus frame around the room picture.
+constexpr int kRoomFrame = 2;
 
 } // namespace
 
@@ -71,7 +80,8 @@ MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *paren
     });
     UserSettings settings;
     m_recentLevels->setLevels(settings.recentLevels());
-    setZoom(settings.zoom());
+    // Shown, not stored: the settings hold only what the user chose.
+    showZoom(settings.zoom());
 
     resize(820, 480);
 }
@@ -113,6 +123,10 @@ void MainWindow::createActions() {
     connectCommand(Action::ZoomIn, [this] { setZoom(m_paintBox->zoom() + 1); });
     connectCommand(Action::ZoomOut, [this] { setZoom(m_paintBox->zoom() - 1); });
     connectCommand(Action::ActualSize, [this] { setZoom(1); });
+    connectCommand(Action::FitToWindow, [this] {
+        setZoom(FitZoom(QSize(kRoomPictureWidth, kRoomViewHeight), kRoomFrame,
+                        m_scrollBox->maximumViewportSize(), kMaxZoom));
+    });
 }
 
 void MainWindow::storeFocusedField() {
@@ -156,15 +170,24 @@ void MainWindow::createMenus() {
     for (int i = 0; i < kActionCount; ++i) {
         QMenu *menu = menus.at(MainActions()[i].menu);
         if (i == static_cast<int>(Action::Exit)) {
-            m_recentLevels =
-                new RecentLevelsMenu(*m_fileMenu, menu->addSeparator(),
-                                     [this](const RecentLevel &level) { openRecent(level); });
             menu->addSeparator();
+            m_recentLevels = new RecentLevelsMenu(
+                *m_fileMenu, menu->addSeparator(),
+                [this](const RecentLevel &level) { openRecent(level); },
+                [this] { keepRecentLevels({}); });
         }
         if (i == static_cast<int>(Action::CopyRoom))
             menu->addSeparator();
         menu->addAction(m_actions[static_cast<std::size_t>(i)]);
     }
+    m_help = new HelpMenu(*this, m_state, m_modals, [this] { return m_programTitle; });
+    // F10 opens the first menu, from where the arrow keys reach every other.
+    m_menuBarKey = new QAction(this);
+    m_menuBarKey->setObjectName(QStringLiteral("ActionMenuBar"));
+    m_menuBarKey->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(m_menuBarKey);
+    connect(m_menuBarKey, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(m_fileMenu->menuAction()); });
 }
 
 void MainWindow::createToolBar() {
@@ -218,8 +241,13 @@ void MainWindow::createRoomArea() {
     m_paintBox = new PaintBox(m_scrollBox);
     // The room view takes the focus for its keys, by a click or Tab, and shows that it has it.
     m_paintBox->setFocusPolicy(Qt::StrongFocus);
-    m_paintBox->setFrameWidth(2);
+    m_paintBox->setFrameWidth(kRoomFrame);
     m_scrollBox->setWidget(m_paintBox);
+    new WheelZoom(*m_scrollBox, *m_paintBox, kRoomFrame, [this](int zoom) { setZoom(zoom); });
+    m_startHint = new StartHint(*m_scrollBox->viewport());
+    connect(m_startHint, &StartHint::openChosen, action(Action::Open), &QAction::trigger);
+    connect(m_startHint, &StartHint::recentChosen, this, &MainWindow::openRecent);
+    connect(m_startHint, &StartHint::sampleChosen, this, &MainWindow::openSample);
     connect(m_paintBox, &PaintBox::pressed, this,
             [this](QPoint point) { selectTileAt(m_state, m_services, point); });
     new RoomKeyboard(*m_paintBox, *m_tileKinds, m_state, m_services);
@@ -238,19 +266,14 @@ void MainWindow::createRoomArea() {
     setCentralWidget(central);
 }
 
-bool MainWindow::event(QEvent *event) {
-    // Hovering a menu entry would otherwise wipe the status line that the refresh wrote.
-    if (event->type() == QEvent::StatusTip)
-        return true;
-    return QMainWindow::event(event);
-}
-
 void MainWindow::closeEvent(QCloseEvent *event) {
     storeFocusedField();
-    if (mayDiscardLevel())
+    if (mayDiscardLevel()) {
+        SaveWindowLayout(*this);
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void MainWindow::applyTexts(const LanguageFile &language) {
@@ -265,6 +288,9 @@ void MainWindow::applyTexts(const LanguageFile &language) {
     // Without it no language could be chosen again, so this one title has a fallback.
     const QString languages = language.text(main, QStringLiteral("language"));
     m_languageMenu->setTitle(languages.isEmpty() ? QStringLiteral("Language") : languages);
+    m_menuBarKey->setText(language.text(main, QStringLiteral("menubar")));
+    m_help->applyTexts(language);
+    m_recentLevels->setClearText(language.text(main, QStringLiteral("clearrecent")));
     for (int i = 0; i < kActionCount; ++i)
         m_actions[static_cast<std::size_t>(i)]->setText(
             language.text(main, QString::fromLatin1(MainActions()[i].key)));
@@ -281,6 +307,7 @@ void MainWindow::applyTexts(const LanguageFile &language) {
     m_saveButtonText = language.text(main, QStringLiteral("savebutton"));
     m_tileKinds->clear();
     m_tileKinds->addItems(language.list(main, QStringLiteral("tiles")));
+    describeToolBarFields(language);
 }
 
 std::optional<MainWindow::ArchiveSlot> MainWindow::chooseArchiveSlot(QFileDialog &dialog) {
@@ -302,8 +329,25 @@ void MainWindow::openFromDialog() {
 
 void MainWindow::openRecent(const RecentLevel &level) {
     storeFocusedField();
+    if (!QFileInfo(level.path).isFile()) {
+        // Moved or deleted since: the user may take it off the list.
+        const QString text = FormatMessage(m_state.texts.text(QStringLiteral("recentgone")),
+                                           QDir::toNativeSeparators(level.path), level.id);
+        if (m_modals.askYesNo(m_state.texts.text(QStringLiteral("question")), text)) {
+            std::vector<RecentLevel> levels = UserSettings().recentLevels();
+            std::erase(levels, level);
+            keepRecentLevels(levels);
+        }
+        return;
+    }
     if (mayDiscardLevel())
         openArchive(level.path, level.id);
+}
+
+void MainWindow::keepRecentLevels(const std::vector<RecentLevel> &levels) {
+    UserSettings().setRecentLevels(levels);
+    m_recentLevels->setLevels(levels);
+    updateStartHint();
 }
 
 void MainWindow::openArchive(const QString &path, std::uint16_t id) {
@@ -357,10 +401,7 @@ bool MainWindow::mayDiscardLevel() {
 void MainWindow::showLevelAs(const RecentLevel &level) {
     m_shownLevel = level;
     updateTitle();
-    UserSettings settings;
-    const std::vector<RecentLevel> recent = AddRecentLevel(settings.recentLevels(), level);
-    settings.setRecentLevels(recent);
-    m_recentLevels->setLevels(recent);
+    keepRecentLevels(AddRecentLevel(UserSettings().recentLevels(), level));
 }
 
 void MainWindow::updateTitle() {
@@ -378,6 +419,7 @@ void MainWindow::updateTitle() {
 
 void MainWindow::textsChanged() {
     updateUndoActions();
+    updateStartHint();
     RefreshRoom();
 }
 
@@ -386,10 +428,8 @@ void MainWindow::textsChanged() {
 QString MainWindow::stepName(const QString &key) const {
     for (int i = 0; i < kActionCount; ++i) {
         if (key == QLatin1String(MainActions()[i].key)) {
-            QString caption = m_actions[static_cast<std::size_t>(i)]->text();
-            while (caption.endsWith(QLatin1Char('.')))
-                caption.chop(1);
-            return caption;
+            // Without the mnemonic's '&' too: a step name is read, not chosen.
+            return m_actions[static_cast<std::size_t>(i)]->iconText();
         }
     }
     return m_state.texts.text(key);
@@ -409,11 +449,15 @@ void MainWindow::updateUndoActions() {
 }
 
 void MainWindow::setZoom(int zoom) {
+    showZoom(zoom);
+    UserSettings().setZoom(m_paintBox->zoom());
+}
+
+void MainWindow::showZoom(int zoom) {
     zoom = std::clamp(zoom, 1, kMaxZoom);
     m_paintBox->setZoom(zoom);
     action(Action::ZoomIn)->setEnabled(zoom < kMaxZoom);
     action(Action::ZoomOut)->setEnabled(zoom > 1);
-    UserSettings().setZoom(zoom);
 }
 
 void MainWindow::enableEditing() {
@@ -439,8 +483,10 @@ void MainWindow::RefreshRoom() {
     // The panel widens for long labels (another language, another level type); the window grows
     // with it so that the room view keeps its width.
     const int grown = m_panelHost->width() - panelWidth;
-    if (grown != 0 && !isMaximized() && !isFullScreen())
-        resize(width() + grown, height());
+    if (grown != 0 && !isMaximized() && !isFullScreen()) {
+        const int room = screen() ? screen()->availableGeometry().right() - x() : width() + grown;
+        resize(std::min(width() + grown, std::max(room, width())), height());
+    }
     // Keys move the selection out of sight at larger zooms; the view follows it.
     const int zoom = m_paintBox->zoom();
     const QPoint tile(kGridLeft + kTileWidth * m_state.column,

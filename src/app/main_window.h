@@ -25,12 +25,14 @@ class QToolBar;
 namespace qv2 {
 
 class ExitLineEdit;
+class HelpMenu;
 class Modals;
 class PaintBox;
 class PropertyPanel;
 class LevelPicker;
 template <class Dialog> class DialogOnDemand;
 class RecentLevelsMenu;
+class StartHint;
 
 // The main window: owns the editing state and wires menus, toolbar, room view and panel to the
 // commands. It holds no editing logic of its own.
@@ -62,6 +64,7 @@ class MainWindow : public QMainWindow, public TextTarget {
         ZoomIn,
         ZoomOut,
         ActualSize,
+        FitToWindow,
         Count
     };
     static constexpr int kActionCount = static_cast<int>(Action::Count);
@@ -115,6 +118,11 @@ class MainWindow : public QMainWindow, public TextTarget {
     std::optional<ArchiveSlot> chooseArchiveSlot(QFileDialog &dialog);
     void openFromDialog();
     void openRecent(const RecentLevel &level);
+    void openSample();
+    // Stores the recent levels and shows them in the File menu and the start hint.
+    void keepRecentLevels(const std::vector<RecentLevel> &levels);
+    // The hint over the empty room view while no level is open.
+    void updateStartHint();
     // Returns whether the level was written.
     bool saveFromDialog();
     // Save, Discard or Cancel when the level has changes; true when it may be given up.
@@ -123,12 +131,14 @@ class MainWindow : public QMainWindow, public TextTarget {
     void showLevelAs(const RecentLevel &level);
     void storeFocusedField();
 
-    void setZoom(int zoom);
+    void setZoom(int zoom); // shows the zoom and keeps it as the user's choice
+    void showZoom(int zoom);
     void updateTitle();
     void updateUndoActions();
     void showStep(Action which, const StepCaptions &captions, bool possible, const QString &key);
     QString stepName(const QString &key) const;
 
+    void describeToolBarFields(const LanguageFile &language);
     void createActions();
     void createMenus();
     void createToolBar();
@@ -151,18 +161,23 @@ class MainWindow : public QMainWindow, public TextTarget {
     QMenu *m_editMenu = nullptr;
     QMenu *m_viewMenu = nullptr;
     QMenu *m_languageMenu = nullptr;
+    QAction *m_menuBarKey = nullptr;
+    HelpMenu *m_help = nullptr;
     RecentLevelsMenu *m_recentLevels = nullptr;
     QToolBar *m_toolBar = nullptr;
     QComboBox *m_tileKinds = nullptr;
     std::array<ExitLineEdit *, 4> m_attributeEdits{};
     QScrollArea *m_scrollBox = nullptr;
     PaintBox *m_paintBox = nullptr;
+    StartHint *m_startHint = nullptr;
     QWidget *m_panelHost = nullptr;
     PropertyPanel *m_panel = nullptr;
     ArchiveDialog m_openDialog;
     ArchiveDialog m_saveDialog;
     QString m_saveButtonText = QString::fromUtf8("Mentés"); // the Save dialog's accept button
     QString m_programTitle = QString::fromUtf8("Qasvar 2 szintszerkesztő");
+    std::optional<QString> m_shownTip; // a field's tip in the status line
+    QString m_lineUnderTip;            // what the status line said before it
     StepCaptions m_undoCaptions;
     StepCaptions m_redoCaptions;
 };

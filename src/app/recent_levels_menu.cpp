@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QMenu>
 
@@ -16,19 +15,30 @@ constexpr int kPathWidth = 420;
 } // namespace
 
 RecentLevelsMenu::RecentLevelsMenu(QMenu &menu, QAction *before,
-                                   std::function<void(const RecentLevel &)> open)
-    : QObject(&menu), m_menu(menu), m_before(before), m_open(std::move(open)) {
+                                   std::function<void(const RecentLevel &)> open,
+                                   std::function<void()> clear)
+    : QObject(&menu), m_menu(menu), m_open(std::move(open)), m_clear(new QAction(&menu)) {
+    m_clear->setObjectName(QStringLiteral("ClearRecentLevels"));
+    m_clear->setEnabled(false);
+    m_menu.insertAction(before, m_clear);
+    connect(m_clear, &QAction::triggered, this, std::move(clear));
     connect(&m_menu, &QMenu::aboutToShow, this, &RecentLevelsMenu::makeEntries);
 }
 
 void RecentLevelsMenu::setLevels(std::vector<RecentLevel> levels) {
     m_levels = std::move(levels);
+    m_clear->setEnabled(!m_levels.empty());
+}
+
+void RecentLevelsMenu::setClearText(const QString &text) {
+    m_clear->setText(text);
 }
 
 void RecentLevelsMenu::makeEntries() {
     // Deleted later: the entry just chosen is still delivering its signal.
     for (QAction *entry : m_entries) {
         m_menu.removeAction(entry);
+        entry->setObjectName(QString()); // its successor takes the name
         entry->deleteLater();
     }
     m_entries.clear();
@@ -42,9 +52,8 @@ void RecentLevelsMenu::makeEntries() {
         auto *entry = new QAction(
             QStringLiteral("&%1 %2 \u2013 %3").arg(i + 1).arg(path).arg(level.id), &m_menu);
         entry->setObjectName(QStringLiteral("RecentLevel%1").arg(i + 1));
-        entry->setEnabled(QFileInfo(level.path).isFile());
         connect(entry, &QAction::triggered, this, [this, level] { m_open(level); });
-        m_menu.insertAction(m_before, entry);
+        m_menu.insertAction(m_clear, entry);
         m_entries.push_back(entry);
     }
 }

@@ -39,7 +39,26 @@ int UserSettings::zoom() const {
 }
 
 void UserSettings::setZoom(int zoom) {
-    setIfChanged(QStringLiteral("zoom"), zoom);
+    // Compared with the zoom in use, so that choosing the default the file does not hold writes
+    // nothing either.
+    if (zoom != this->zoom())
+        m_settings.setValue(QStringLiteral("zoom"), zoom);
+}
+
+QByteArray UserSettings::windowGeometry() const {
+    return m_settings.value(QStringLiteral("window/geometry")).toByteArray();
+}
+
+void UserSettings::setWindowGeometry(const QByteArray &geometry) {
+    m_settings.setValue(QStringLiteral("window/geometry"), geometry);
+}
+
+QByteArray UserSettings::windowState() const {
+    return m_settings.value(QStringLiteral("window/state")).toByteArray();
+}
+
+void UserSettings::setWindowState(const QByteArray &state) {
+    m_settings.setValue(QStringLiteral("window/state"), state);
 }
 
 // A value the file already holds is not set again: any set makes QSettings rewrite and flush the

@@ -28,6 +28,9 @@ class UserSettings {
   public:
     UserSettings();
 
+    // Where the choices are kept, for the About box.
+    QString path() const { return m_settings.fileName(); }
+
     // The language file's name in texts/; empty until the user chose one.
     QString language() const;
     void setLanguage(const QString &name);
@@ -35,6 +38,13 @@ class UserSettings {
     // The room view's zoom, 1..kMaxZoom.
     int zoom() const;
     void setZoom(int zoom);
+
+    // The main window's size and place (saveGeometry) and its toolbars and docks (saveState);
+    // empty until the window was first closed.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray &geometry);
+    QByteArray windowState() const;
+    void setWindowState(const QByteArray &state);
 
     // Most recent first.
     std::vector<RecentLevel> recentLevels(); // reading an array moves QSettings' group

@@ -77,6 +77,19 @@ std::vector<PanelRow> EveryPanelRow(const IniFile &background, const MessageText
     return every;
 }
 
+QString PanelFieldName(const PanelRow &row) {
+    QString name = row.label.trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
+}
+
+QString PanelFieldTip(const PanelRow &row, const MessageTexts &texts) {
+    return FormatMessage(texts.text(QStringLiteral("tipfield")), PanelFieldName(row),
+                         row.field.byte + 1, row.field.shift, row.field.shift + row.field.width - 1,
+                         static_cast<int>(row.field.mask()));
+}
+
 BitField FieldFromTag(int tag) {
     return BitField{tag / 65536, (tag / 256) % 256, tag % 256};
 }
@@ -190,8 +203,13 @@ void PropertyPanel::fillSlot(int slot, const PanelRow &row, const PanelRow *show
         list->setCurrentIndex(row.value < list->count() ? row.value : -1);
         list->setGeometry(layout.listLeft, top, PanelLayout::kListWidth, layout.controlHeight);
     }
-    if (value)
+    if (value) {
         value->setProperty(kTagProperty, row.tag());
+        const QString tip = PanelFieldTip(row, m_state.texts);
+        value->setToolTip(tip);
+        value->setStatusTip(tip);
+        value->setAccessibleName(PanelFieldName(row));
+    }
 }
 
 void PropertyPanel::RebuildPropertyPanel() {

@@ -50,6 +50,12 @@ std::vector<PanelRow> DescribePanelRows(const IniFile &background, const Message
 // lays out its column for all of them, so it keeps one layout while the user moves between tiles.
 std::vector<PanelRow> EveryPanelRow(const IniFile &background, const MessageTexts &texts);
 
+// The row's label without its closing colon: the accessible name of its control.
+QString PanelFieldName(const PanelRow &row);
+// What a row's field is, for its tooltip and status line: its name, the attribute byte (counted
+// from 1, as the toolbar's fields are named) and bits it lies in, and its range.
+QString PanelFieldTip(const PanelRow &row, const MessageTexts &texts);
+
 // The bit field that a value control's "Tag" encodes as k * 65536 + s * 256 + w.
 BitField FieldFromTag(int tag);
 

@@ -9,6 +9,7 @@
 #include <QSettings>
 
 #include <functional>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -67,7 +68,7 @@ TEST_F(RecentLevelsMenuTest, OpenedAndSavedLevelsAreOfferedAgain) {
         int id;
         bool enabled;
     } entries[] = {
-        {"RecentLevel1", gone, 2003, false},
+        {"RecentLevel1", gone, 2003, true}, // chosen, it offers to leave the list
         {"RecentLevel2", archive, 2000, true},
         {"RecentLevel3", archive, 2003, true},
     };
@@ -124,6 +125,53 @@ TEST_F(RecentLevelsMenuTest, SettingsAreWrittenOnlyWhenTheyChange) {
         c.action();
         EXPECT_EQ(inode() != before, c.writes) << c.name;
     }
+}
+
+TEST_F(RecentLevelsMenuTest, AGoneArchiveLeavesTheListWhenTheUserSaysSoAndClearEmptiesIt) {
+    const QString gone = QString::fromStdString(folder.file("gone.dat"));
+    ASSERT_TRUE(QFile::copy(archive, gone));
+    open(gone, pickRow(0));
+    open(archive, pickRow(3));
+    ASSERT_TRUE(QFile::remove(gone));
+    QMenu &file = Control<QMenu>(window(), QStringLiteral("Fajl1"));
+    const auto listed = [&] {
+        QStringList ids;
+        for (const RecentLevel &level : UserSettings().recentLevels())
+            ids.append(QString::number(level.id));
+        return ids.join(u' ');
+    };
+    const struct {
+        const char *name;
+        const char *entry;
+        std::optional<bool> answer; // to the question whether to take it off the list
+        const char *after;
+    } cases[] = {
+        {"kept when the user says no", "RecentLevel2", false, "2003 2000"},
+        {"an archive that is there opens", "RecentLevel1", std::nullopt, "2003 2000"},
+        {"taken off when the user says yes", "RecentLevel2", true, "2003"},
+        {"Clear list", "ClearRecentLevels", std::nullopt, ""},
+    };
+    for (const auto &c : cases) {
+        emit file.aboutToShow();
+        if (c.answer)
+            modals.yesNoAnswers.push_back(*c.answer);
+        const std::size_t asked = modals.questions.size();
+        file.findChild<QAction *>(QString::fromLatin1(c.entry))->trigger();
+        EXPECT_EQ(modals.questions.size(), asked + (c.answer ? 1 : 0)) << c.name;
+        EXPECT_EQ(listed(), QString::fromLatin1(c.after)) << c.name;
+        emit file.aboutToShow();
+        const std::size_t kept = UserSettings().recentLevels().size();
+        EXPECT_EQ(file.findChild<QAction *>(QStringLiteral("RecentLevel%1").arg(kept + 1)), nullptr)
+            << c.name << ": the menu shows what is kept";
+    }
+    EXPECT_TRUE(modals.questions.front().text.contains(QDir::toNativeSeparators(gone)));
+    EXPECT_FALSE(file.findChild<QAction *>(QStringLiteral("ClearRecentLevels"))->isEnabled());
+}
+
+TEST_F(RecentLevelsMenuTest, TheFirstStartStoresNoZoomTheUserDidNotChoose) {
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("qasvar2"),
+                             QStringLiteral("qv2leved"));
+    EXPECT_FALSE(settings.contains(QStringLiteral("zoom")));
 }
 
 } // namespace

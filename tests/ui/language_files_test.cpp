@@ -41,9 +41,11 @@ std::map<QString, std::set<QString>> keysOf(const QString &name) {
 
 const std::map<QString, QStringList> kWindowKeys = {
     {"main",
-     {"title", "file",   "level",   "room",      "open",      "exit",       "start", "guards",
-      "save",  "coming", "restart", "link",      "neighbor",  "jump",       "all",   "error",
-      "kind",  "delete", "filter",  "titleopen", "titlesave", "savebutton", "tiles", "back"}},
+     {"title",      "file",    "level",   "room",    "open",      "exit",      "start",
+      "guards",     "save",    "coming",  "restart", "link",      "neighbor",  "jump",
+      "all",        "error",   "kind",    "delete",  "filter",    "titleopen", "titlesave",
+      "savebutton", "tiles",   "back",    "help",    "shortcuts", "about",     "clearrecent",
+      "zoomfit",    "menubar", "namekind"}},
     {"language", {"locale"}},
     {"all", {"title"}},
     {"start", {"title", "room", "tile", "direction", "directions", "ok", "cancel"}},
@@ -61,11 +63,14 @@ const std::map<QString, QStringList> kWindowKeys = {
 // Messages shown as they stand (captions, labels, field names). The rule messages are checked
 // against the rule script that names them.
 const QStringList kPlainMessages = {
-    "noindex",   "nolevel",    "checksum",  "damaged", "integer",   "room",      "tile",
-    "jump",      "question",   "reallydel", "left",    "right",     "up",        "down",
-    "dincoming", "dinrestart", "errors",    "dinOK",   "dinCancel", "dinback",   "yes",
-    "no",        "nguards",    "toomuch",   "noerr",   "pback",     "pbackflag", "pspikes",
-    "pgate",     "plink",      "ppotion",   "ploose",  "pdoor",     "ptorch"};
+    "noindex",      "nolevel",     "checksum",   "damaged",    "integer",    "room",
+    "tile",         "jump",        "question",   "reallydel",  "left",       "right",
+    "up",           "down",        "dincoming",  "dinrestart", "errors",     "dinOK",
+    "dinCancel",    "dinback",     "yes",        "no",         "nguards",    "toomuch",
+    "noerr",        "pback",       "pbackflag",  "pspikes",    "pgate",      "plink",
+    "ppotion",      "ploose",      "pdoor",      "ptorch",     "keystitle",  "keysfind",
+    "keyssearch",   "keyscommand", "keyskeys",   "close",      "abouttitle", "aboutcopyright",
+    "aboutlicence", "hinttitle",   "hintrecent", "hintsample"};
 
 // List messages and list keys of the windows, with the number of items each must hold.
 const std::map<QString, int> kMessageLists = {
@@ -150,12 +155,34 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments) {
          {"Gate blocks", "23", "14"}},
         {"invalid", FormatMessage(texts.text("invalid"), 120), {"120"}},
         {"badnumber", FormatMessage(texts.text("badnumber"), 57), {"57"}},
+        {"tipfield",
+         FormatMessage(texts.text("tipfield"), QString("Gate"), 3, 4, 6, 7),
+         {"Gate", "3", "4", "6", "7"}},
+        {"aboutversion", FormatMessage(texts.text("aboutversion"), QString("9.8")), {"9.8"}},
+        {"aboutfolder", FormatMessage(texts.text("aboutfolder"), QString("/p/")), {"/p/"}},
+        {"aboutsettings",
+         FormatMessage(texts.text("aboutsettings"), QString("/s.ini")),
+         {"/s.ini"}},
+        {"recentgone",
+         FormatMessage(texts.text("recentgone"), QString("/g/qasvar.dat"), 2005),
+         {"/g/qasvar.dat", "2005"}},
+        {"hintopen", FormatMessage(texts.text("hintopen"), QString("Ctrl+O")), {"Ctrl+O"}},
     };
-    for (const Case &c : cases) {
-        EXPECT_NE(c.result, texts.text(c.key)) << c.key << " was not applied";
+    // The toolbar's field descriptions, from section [main].
+    const Case toolbar[] = {
+        {"tipkind", FormatMessage(ini.value("main", "tipkind"), 44), {"2C"}},
+        {"tipattribute", FormatMessage(ini.value("main", "tipattribute"), 3), {"3", "255"}},
+        {"nameattribute", FormatMessage(ini.value("main", "nameattribute"), 4), {"4"}},
+    };
+    const auto check = [](const Case &c, const QString &format) {
+        EXPECT_NE(c.result, format) << c.key << " was not applied";
         for (const QString &value : c.shown)
             EXPECT_TRUE(c.result.contains(value)) << c.key << " lacks " << value.toStdString();
-    }
+    };
+    for (const Case &c : cases)
+        check(c, texts.text(c.key));
+    for (const Case &c : toolbar)
+        check(c, ini.value("main", c.key));
 }
 
 // Qt's own texts are shown in the file's language, from the translations Qt ships.

@@ -155,6 +155,7 @@ TEST_F(PanelTest, ControlsInTheirRowsWithTheirFields) {
     EXPECT_EQ(list->currentIndex(), 0);
     EXPECT_EQ(shared->text(), "14");
     EXPECT_EQ(control<QWidget>("dinLabel3"), nullptr);
+    EXPECT_EQ(list->accessibleName(), "Side");
 
     // Nothing is hidden behind anything else, and everything lies inside the panel.
     const QWidget *values[] = {edit, list, shared};
@@ -371,6 +372,33 @@ TEST_F(PanelTest, RefreshKeepsControlsThatFitAndShowsWhatANewPanelWould) {
         EXPECT_EQ(Shown(panel1), Shown(fresh1));
         EXPECT_EQ(panel1.width(), fresh1.width());
         panel1.setFocus();
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(PanelFieldTip, NamesTheFieldItsBitsAndItsRange) {
+    const MessageTexts texts = Texts({"tipfield=%s | byte %d | bits %d-%d | 0-%d"});
+    const struct {
+        const char *label;
+        BitField field;
+        const char *name;
+        const char *tip;
+    } cases[] = {
+        {"Background picture:", {2, 0, 4}, "Background picture", "byte 3 | bits 0-3 | 0-15"},
+        {"Gate", {0, 7, 1}, "Gate", "byte 1 | bits 7-7 | 0-1"},
+        {" Link entry : ", {3, 0, 8}, "Link entry", "byte 4 | bits 0-7 | 0-255"},
+        {"", {1, 5, 3}, "", "byte 2 | bits 5-7 | 0-7"},
+    };
+    for (const auto &c : cases) {
+        PanelRow row;
+        row.label = QString::fromLatin1(c.label);
+        row.field = c.field;
+        EXPECT_EQ(PanelFieldName(row), QLatin1String(c.name)) << c.label;
+        EXPECT_EQ(PanelFieldTip(row, texts), QLatin1String(c.name) + " | " + QLatin1String(c.tip))
+            << c.label;
     }
 }
 
