@@ -1,7 +1,11 @@
 // Writes the fuzz targets' seed corpora, one folder each, from the sample archive and the shipped
 // texts. Usage: make_fuzz_seeds SAMPLE_ARCHIVE TEXTS_DIR OUT_DIR
+#include "cli/level_json.h"
+#include "fuzz_tile_names.h"
 #include "level/archive.h"
 #include "level/archive_builder.h"
+
+#include <QJsonDocument>
 
 #include <cstdio>
 #include <filesystem>
@@ -51,6 +55,18 @@ void WriteLevelSeeds(const Bytes &sample, const fs::path &out) {
         throw std::runtime_error("the sample archive holds too few levels");
     for (std::size_t i = 0; i < levels.size(); ++i)
         WriteSeed(out / "level", "sample" + std::to_string(i), levels[i]);
+
+    // Dumps as JSON, one with bytes beyond the layout, and texts that must be refused.
+    for (std::size_t i = 0; i < 2; ++i) {
+        Bytes level = levels[i];
+        level.resize(level.size() + i * 3, 0xE0);
+        const QByteArray json =
+            QJsonDocument(qv2::LevelToJson(qv2::LevelStore(level), kFuzzTileNames))
+                .toJson(QJsonDocument::Compact);
+        WriteSeed(out / "json", "dump" + std::to_string(i), Bytes(json.begin(), json.end()));
+    }
+    WriteTextSeed(out / "json", "twice", "{\"type\": 1, \"typ\\u0065\": 2}");
+    WriteTextSeed(out / "json", "list", "[{\"rooms\": []}]");
 
     WriteSeed(out / "archive", "sample", sample);
     qv2::ArchiveBuilder small;
