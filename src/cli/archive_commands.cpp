@@ -73,19 +73,11 @@ int OpenLevelForCommand(const std::string &archive, std::uint16_t id, LevelStore
 
 int ReadEveryLevel(const std::string &archive, std::vector<ListedLevel> &levels, bool &tableDamaged,
                    std::ostream &err) {
-    const LoadedArchive loaded = LoadArchiveImage(archive);
-    if (loaded.result.outcome != ArchiveOutcome::Done)
-        return ReportArchiveOutcome(loaded.result, archive, 0, err);
-    const LevelTable table = ReadLevelTable(loaded.image);
-    if (table.status == ArchiveStatus::NoIndex)
-        return ReportArchiveOutcome({ArchiveOutcome::NoIndex, {}}, archive, 0, err);
-    tableDamaged = table.status == ArchiveStatus::Damaged;
-    const ArchiveFrame frame(loaded.image);
-    for (const ResourceEntry &entry : table.entries) {
-        ListedLevel &listed = levels.emplace_back(ListedLevel{entry, ReadStatus::Damaged, {}});
-        if (frame.holds(entry))
-            listed.read = ReadLevelResource(loaded.image, entry, listed.level);
-    }
+    ArchiveListing listing = ArchiveReader(archive).list();
+    if (listing.result.outcome != ArchiveOutcome::Done)
+        return ReportArchiveOutcome(listing.result, archive, 0, err);
+    tableDamaged = listing.tableDamaged;
+    levels = std::move(listing.levels);
     return kExitDone;
 }
 

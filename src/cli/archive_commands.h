@@ -40,14 +40,6 @@ int SaveLevelFile(const std::string &archive, std::uint16_t id, Bytes bytes,
 int OpenLevelForCommand(const std::string &archive, std::uint16_t id, LevelStore &level,
                         std::ostream &err);
 
-// A level of the archive's table as list shows it: its entry, how it read and, unless damaged, its
-// bytes.
-struct ListedLevel {
-    ResourceEntry entry;
-    ReadStatus read;
-    LevelStore level;
-};
-
 // Reads the archive and every level of its table in table order. When the archive cannot be read
 // or has no level table, tells so on `err` and gives the exit status; `tableDamaged` is set when
 // the table itself runs past the end of the archive.

@@ -123,17 +123,7 @@ std::vector<std::pair<std::uint64_t, std::uint64_t>> FrameParts(const Image &ima
     return merged;
 }
 
-} // namespace
-
-LocateResult LocateLevelResource(const Bytes &image, std::uint16_t id) {
-    return Locate(image, id);
-}
-
-LocateResult LocateLevelResource(const ArchiveFileView &file, std::uint16_t id) {
-    return Locate(file, id);
-}
-
-LevelTable ReadLevelTable(const Bytes &image) {
+template <class Image> LevelTable ReadTable(const Image &image) {
     LevelTable result;
     const TablePlace table = FindLevelTable(image);
     result.status = table.status;
@@ -148,6 +138,31 @@ LevelTable ReadLevelTable(const Bytes &image) {
         result.entries.push_back(entry);
     }
     return result;
+}
+
+// Stores the level bytes and tells whether the checksum byte matches them.
+ReadStatus TakeLevelBytes(std::uint8_t checksum, Bytes bytes, LevelStore &level) {
+    const std::uint8_t expected = ChecksumByteFor(bytes.data(), bytes.size());
+    level.assign(std::move(bytes));
+    return checksum == expected ? ReadStatus::ChecksumGood : ReadStatus::ChecksumBad;
+}
+
+} // namespace
+
+LocateResult LocateLevelResource(const Bytes &image, std::uint16_t id) {
+    return Locate(image, id);
+}
+
+LocateResult LocateLevelResource(const ArchiveFileView &file, std::uint16_t id) {
+    return Locate(file, id);
+}
+
+LevelTable ReadLevelTable(const Bytes &image) {
+    return ReadTable(image);
+}
+
+LevelTable ReadLevelTable(const ArchiveFileView &file) {
+    return ReadTable(file);
 }
 
 ArchiveFrame::ArchiveFrame(const Bytes &image)
@@ -171,10 +186,20 @@ ReadStatus ReadLevelResource(const Bytes &image, const ResourceEntry &entry, Lev
     if (!DataInside(image, entry))
         return ReadStatus::Damaged;
     const auto first = image.begin() + static_cast<std::ptrdiff_t>(entry.dataOffset) + 1;
-    Bytes bytes(first, first + entry.dataSize);
-    const std::uint8_t expected = ChecksumByteFor(bytes.data(), bytes.size());
-    level.assign(std::move(bytes));
-    return image[entry.dataOffset] == expected ? ReadStatus::ChecksumGood : ReadStatus::ChecksumBad;
+    return TakeLevelBytes(image[entry.dataOffset], Bytes(first, first + entry.dataSize), level);
+}
+
+ReadStatus ReadLevelResource(const ArchiveFileView &file, const ResourceEntry &entry,
+                             LevelStore &level) {
+    if (!DataInside(file, entry))
+        return ReadStatus::Damaged;
+    // The checksum byte and the level in one read.
+    Bytes slot(std::size_t{1} + entry.dataSize);
+    if (!file.read(entry.dataOffset, slot.size(), slot.data()))
+        return ReadStatus::Damaged;
+    const std::uint8_t checksum = slot.front();
+    slot.erase(slot.begin());
+    return TakeLevelBytes(checksum, std::move(slot), level);
 }
 
 WriteStatus WriteLevelResource(Bytes &image, const ResourceEntry &entry, const LevelStore &level) {

@@ -8,8 +8,9 @@
 
 // The level archive: a header with the master index offset, a master index of resource types,
 // and per type a table of resources. Levels are the resources of the type whose tag is zero.
-// Every function here works on the archive image (the whole file in memory) and never reads or
-// writes outside it: anything that would is reported as Damaged.
+// Every function here works on the archive image (the whole file in memory, or a file read only
+// where its fields are) and never reads or writes outside it: anything that would is reported as
+// Damaged.
 namespace qv2 {
 
 class ArchiveFileView;
@@ -50,6 +51,7 @@ LocateResult LocateLevelResource(const ArchiveFileView &file, std::uint16_t id);
 
 // All entries of the level table, in table order (for listing).
 LevelTable ReadLevelTable(const Bytes &image);
+LevelTable ReadLevelTable(const ArchiveFileView &file);
 
 // The archive's own bytes: its header, master index and the tables of every type. A level whose
 // data lies on them is damaged, for writing it would break the archive.
@@ -68,6 +70,9 @@ class ArchiveFrame {
 // Copies the entry's level bytes into the store (its size becomes dataSize) and tests the
 // checksum byte. On Damaged the store is left untouched.
 ReadStatus ReadLevelResource(const Bytes &image, const ResourceEntry &entry, LevelStore &level);
+// The same, reading only the slot; a slot that cannot be read is Damaged, with the file's error().
+ReadStatus ReadLevelResource(const ArchiveFileView &file, const ResourceEntry &entry,
+                             LevelStore &level);
 
 // Patches dataSize bytes from the store and a fresh checksum byte into the image. A store shorter
 // than the slot leaves the slot's bytes beyond it as they were (the checksum covers them).

@@ -35,46 +35,76 @@ ArchiveResult ResultOf(const LockedFile &file) {
     return {ArchiveOutcome::Busy, file.reason()};
 }
 
-// Reads the whole locked file; the problem, if any, stays with the file.
-Bytes ReadLocked(LockedFile &file) {
-    Bytes image;
-    if (file.problem() == LockedFile::Problem::None)
-        file.readAll(image);
-    return image;
+// The file's view once it is open and locked, and the outcome so far.
+ArchiveResult ViewOf(LockedFile &file, std::optional<ArchiveFileView> &view) {
+    if (file.problem() == LockedFile::Problem::None && file.refreshStatus())
+        view.emplace(file.fd(), static_cast<std::uint64_t>(file.status().st_size));
+    return ResultOf(file);
 }
 
 } // namespace
 
-LoadedArchive LoadArchiveImage(const std::string &path, std::chrono::milliseconds lockWait) {
-    LockedFile file(path, LockedFile::Mode::Read, lockWait);
-    Bytes image = ReadLocked(file);
-    return {std::move(image), ResultOf(file)};
+ArchiveReader::ArchiveReader(const std::string &path, std::chrono::milliseconds lockWait)
+    : m_file(path, LockedFile::Mode::Read, lockWait), m_state(ViewOf(m_file, m_view)) {}
+
+ArchiveResult ArchiveReader::unlessUnreadable(ArchiveResult result) const {
+    if (!m_view->error().empty())
+        return {ArchiveOutcome::CantRead, m_view->error()};
+    return result;
 }
 
-ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, LevelStore &level) {
-    const LoadedArchive loaded = LoadArchiveImage(path);
-    if (loaded.result.outcome != ArchiveOutcome::Done)
-        return loaded.result;
-    const LocateResult found = LocateLevelResource(loaded.image, id);
+ArchiveResult ArchiveReader::openLevel(std::uint16_t id, LevelStore &level) {
+    if (m_state.outcome != ArchiveOutcome::Done)
+        return m_state;
+    const LocateResult found = LocateLevelResource(*m_view, id);
     if (found.status != ArchiveStatus::Found)
-        return {OutcomeOf(found.status), {}};
-    switch (ReadLevelResource(loaded.image, found.entry, level)) {
+        return unlessUnreadable({OutcomeOf(found.status), {}});
+    LevelStore read;
+    ArchiveOutcome outcome = ArchiveOutcome::Damaged;
+    switch (ReadLevelResource(*m_view, found.entry, read)) {
     case ReadStatus::ChecksumGood:
-        return {ArchiveOutcome::Done, {}};
+        outcome = ArchiveOutcome::Done;
+        break;
     case ReadStatus::ChecksumBad:
-        return {ArchiveOutcome::ChecksumBad, {}};
+        outcome = ArchiveOutcome::ChecksumBad;
+        break;
     case ReadStatus::Damaged:
         break;
     }
-    return {ArchiveOutcome::Damaged, {}};
+    const ArchiveResult result = unlessUnreadable({outcome, {}});
+    if (result.opened())
+        level = std::move(read);
+    return result;
+}
+
+ArchiveListing ArchiveReader::list() {
+    ArchiveListing listing;
+    if (m_state.outcome != ArchiveOutcome::Done) {
+        listing.result = m_state;
+        return listing;
+    }
+    const LevelTable table = ReadLevelTable(*m_view);
+    listing.tableDamaged = table.status == ArchiveStatus::Damaged;
+    if (table.status == ArchiveStatus::NoIndex)
+        listing.result = {ArchiveOutcome::NoIndex, {}};
+    const ArchiveFrame frame(*m_view);
+    for (const ResourceEntry &entry : table.entries) {
+        ListedLevel &listed =
+            listing.levels.emplace_back(ListedLevel{entry, ReadStatus::Damaged, {}});
+        if (frame.holds(entry))
+            listed.read = ReadLevelResource(*m_view, entry, listed.level);
+    }
+    listing.result = unlessUnreadable(listing.result);
+    return listing;
+}
+
+ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, LevelStore &level,
+                                   std::chrono::milliseconds lockWait) {
+    return ArchiveReader(path, lockWait).openLevel(id, level);
 }
 
 ArchiveSaver::ArchiveSaver(const std::string &path, std::chrono::milliseconds lockWait)
-    : m_file(path, LockedFile::Mode::Save, lockWait) {
-    if (m_file.problem() == LockedFile::Problem::None && m_file.refreshStatus())
-        m_view.emplace(m_file.fd(), static_cast<std::uint64_t>(m_file.status().st_size));
-    m_state = ResultOf(m_file);
-}
+    : m_file(path, LockedFile::Mode::Save, lockWait), m_state(ViewOf(m_file, m_view)) {}
 
 ArchiveResult ArchiveSaver::locate(std::uint16_t id) {
     if (m_state.outcome != ArchiveOutcome::Done)

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Opening a level from an archive file and saving it back into a slot: the one implementation that
 // the editor and the command-line tool share.
@@ -33,18 +34,47 @@ struct ArchiveResult {
     }
 };
 
-struct LoadedArchive {
-    Bytes image;
-    ArchiveResult result; // Done, CantRead or Busy
+// A level of the archive's table as list shows it: its entry, how it read and, unless damaged, its
+// bytes.
+struct ListedLevel {
+    ResourceEntry entry;
+    ReadStatus read = ReadStatus::Damaged;
+    LevelStore level;
 };
 
-// Reads the whole archive file under a shared lock, so that no save changes it meanwhile.
-LoadedArchive LoadArchiveImage(const std::string &path,
-                               std::chrono::milliseconds lockWait = kArchiveLockWait);
+struct ArchiveListing {
+    ArchiveResult result;            // Done, or why there is no table (CantRead, Busy, NoIndex)
+    std::vector<ListedLevel> levels; // every entry of the level table, in table order
+    bool tableDamaged = false;       // the table itself runs past the end of the archive
+};
 
-// Reads the file, finds the id and copies its level into `level`. The store is replaced only when
-// the result is Done or ChecksumBad; otherwise it is left exactly as it was.
-ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, LevelStore &level);
+// One archive open for reading under a shared lock, so that no save changes it meanwhile. It is
+// read only where its header, index, tables and the slots asked for are, never whole: opening one
+// level costs the same in an archive of a megabyte and of a gigabyte.
+class ArchiveReader {
+  public:
+    explicit ArchiveReader(const std::string &path,
+                           std::chrono::milliseconds lockWait = kArchiveLockWait);
+
+    // Finds the id and copies its level into `level`. The store is replaced only when the result
+    // is Done or ChecksumBad; otherwise it is left exactly as it was.
+    ArchiveResult openLevel(std::uint16_t id, LevelStore &level);
+
+    // Every entry of the level table with how its slot reads.
+    ArchiveListing list();
+
+  private:
+    // CantRead with the file's error when a read failed, otherwise `result`.
+    ArchiveResult unlessUnreadable(ArchiveResult result) const;
+
+    LockedFile m_file;
+    std::optional<ArchiveFileView> m_view;
+    ArchiveResult m_state;
+};
+
+// Opens the file for reading and its level with the id (ArchiveReader::openLevel).
+ArchiveResult OpenLevelFromArchive(const std::string &path, std::uint16_t id, LevelStore &level,
+                                   std::chrono::milliseconds lockWait = kArchiveLockWait);
 
 // One save into one slot of an archive file. It holds the archive's exclusive lock from the read to
 // the end of the write, so two saves at once both land, one after the other, or the later one

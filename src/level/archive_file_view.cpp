@@ -13,18 +13,21 @@ constexpr std::uint64_t kBlockSize = 4096;
 } // namespace
 
 std::uint8_t ArchiveFileView::operator[](std::uint64_t pos) const {
-    if (pos >= m_blockStart && pos - m_blockStart < m_block.size())
-        return m_block[pos - m_blockStart];
+    for (const Block &block : m_blocks) {
+        if (pos >= block.start && pos - block.start < block.bytes.size())
+            return block.bytes[pos - block.start];
+    }
     if (pos >= m_size)
         return 0;
-    const std::uint64_t start = pos - pos % kBlockSize;
-    m_block.resize(static_cast<std::size_t>(std::min(kBlockSize, m_size - start)));
-    m_blockStart = start;
-    if (!read(start, m_block.size(), m_block.data())) {
-        m_block.clear();
+    Block &block = m_blocks[m_nextBlock];
+    m_nextBlock = (m_nextBlock + 1) % m_blocks.size();
+    block.start = pos - pos % kBlockSize;
+    block.bytes.resize(static_cast<std::size_t>(std::min(kBlockSize, m_size - block.start)));
+    if (!read(block.start, block.bytes.size(), block.bytes.data())) {
+        block.bytes.clear();
         return 0;
     }
-    return m_block[pos - start];
+    return block.bytes[pos - block.start];
 }
 
 bool ArchiveFileView::read(std::uint64_t pos, std::size_t count, std::uint8_t *out) const {

@@ -2,6 +2,7 @@
 
 #include "level/level_store.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -24,9 +25,14 @@ class ArchiveFileView {
   private:
     int m_fd;
     std::uint64_t m_size;
-    // The block last read: the fields of the index and of a table lie side by side.
-    mutable Bytes m_block;
-    mutable std::uint64_t m_blockStart = 0;
+    struct Block {
+        std::uint64_t start = 0;
+        Bytes bytes;
+    };
+    // The blocks read last: the fields of the index and of a table lie side by side, and a lookup
+    // walks the header, the index and a table more than once.
+    mutable std::array<Block, 4> m_blocks;
+    mutable std::size_t m_nextBlock = 0; // the one replaced next
     mutable std::string m_error;
 };
 

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <new>
 #include <sys/file.h>
 #include <thread>
 #include <unistd.h>
@@ -31,11 +30,16 @@ LockedFile::~LockedFile() {
 }
 
 bool LockedFile::openOnce(const std::string &path, Mode mode) {
-    char *resolved = realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return fail(Problem::CantRead, SystemReason(errno));
-    m_path = resolved;
-    std::free(resolved);
+    // A save renames a new file over the file itself, not over a link to it; a read needs only a
+    // name that stat() follows to the file.
+    m_path = path;
+    if (mode == Mode::Save) {
+        char *resolved = realpath(path.c_str(), nullptr);
+        if (!resolved)
+            return fail(Problem::CantRead, SystemReason(errno));
+        m_path = resolved;
+        std::free(resolved);
+    }
 
     // Only a regular file is an archive; opening a pipe or a device could wait or act on it.
     struct stat named {};
@@ -88,31 +92,6 @@ bool LockedFile::refreshStatus() {
         return fail(Problem::CantRead, SystemReason(errno));
     if (static_cast<std::uint64_t>(m_status.st_size) > kLargestArchive)
         return fail(Problem::CantRead, SystemReason(EFBIG));
-    return true;
-}
-
-bool LockedFile::readAll(Bytes &image) {
-    if (!refreshStatus())
-        return false;
-    const auto size = static_cast<std::uint64_t>(m_status.st_size);
-    try {
-        image.assign(static_cast<std::size_t>(size), 0);
-    } catch (const std::bad_alloc &) {
-        return fail(Problem::CantRead, SystemReason(ENOMEM));
-    }
-    std::size_t done = 0;
-    while (done < image.size()) {
-        const auto at = static_cast<off_t>(done);
-        const ssize_t got = pread(m_fd, image.data() + done, image.size() - done, at);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return fail(Problem::CantRead, SystemReason(errno));
-        if (got == 0)
-            break; // cut short by a program that does not lock
-        done += static_cast<std::size_t>(got);
-    }
-    image.resize(done);
     return true;
 }
 

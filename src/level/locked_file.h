@@ -11,7 +11,7 @@
 namespace qv2 {
 
 // The furthest byte an archive field can name: a 32-bit data offset, the checksum byte and a
-// 16-bit data size. A larger file is no archive, and reading it whole could exhaust the memory.
+// 16-bit data size. A larger file is no archive.
 inline constexpr std::uint64_t kLargestArchive = 0xFFFFFFFFull + 1 + 0xFFFF;
 
 // How long a command waits while another program saves the same archive before it gives up.
@@ -42,14 +42,12 @@ class LockedFile {
     const std::string &reason() const { return m_reason; } // the system's words for the problem
 
     int fd() const { return m_fd; }
-    const std::string &path() const { return m_path; } // with the links resolved
+    const std::string &path() const { return m_path; } // for Save with the links resolved
     const struct stat &status() const { return m_status; }
 
     // Takes the file's status (size, links, mode) as it is now that no other save can change it;
     // a file larger than kLargestArchive is refused.
     bool refreshStatus();
-    // Reads the whole file, after refreshStatus.
-    bool readAll(Bytes &image);
 
   private:
     bool openOnce(const std::string &path, Mode mode);

@@ -89,6 +89,40 @@ TEST(ListCommand, Failures) {
     }
 }
 
+// The archive is read only where its fields are; what a damaged one tells stays word for word.
+TEST(ArchiveCommands, DamagedArchivesGiveTheirMessages) {
+    const ArchiveBuilder builder = ThreeEntries();
+    const ArchiveOnDisk archive(builder);
+    Bytes cut = archive.image;
+    cut.resize(builder.dataOffsetOf(1, 0) + 10);
+    const std::string cutPath = archive.write("cut.dat", cut);
+    const std::string onHeader = archive.write("header.dat", kLevelOnTheHeader);
+    const std::string out = archive.folder.file("out.bin");
+    const auto damaged = [](const std::string &path) {
+        return "qv2lev: " + path +
+               " is damaged: its index, level table or level data runs past the end or over one "
+               "another\n";
+    };
+    struct Case {
+        const char *name;
+        CommandFunction command;
+        CommandArgs args;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"list, level cut short", ListLevels, {cutPath}, damaged(cutPath)},
+        {"list, level on the header", ListLevels, {onHeader}, damaged(onHeader)},
+        {"extract, level cut short", ExtractLevel, {cutPath, "2000", out}, damaged(cutPath)},
+        {"extract, level on the header", ExtractLevel, {onHeader, "2000", out}, damaged(onHeader)},
+        {"extract, bad checksum",
+         ExtractLevel,
+         {archive.path, "2005", out},
+         "qv2lev: warning: level 2005 has a checksum byte that does not match\n"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(Call(c.command, c.args).err, c.err) << c.name;
+}
+
 TEST(ExtractCommand, WritesTheFirstMatchingLevelWithoutItsChecksumByte) {
     const ArchiveBuilder builder = ThreeEntries();
     const ArchiveOnDisk archive(builder);

@@ -1,8 +1,10 @@
 #include "level/archive.h"
+#include "level/archive_file.h"
 #include "support/archive_builder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace qv2 {
@@ -281,6 +283,56 @@ TEST_P(ArchiveDamage, IsReportedWithoutReadingOutside) {
     const Bytes image = GetParam().make();
     EXPECT_EQ(LocateLevelResource(image, 2000).status, GetParam().locate);
     EXPECT_EQ(ReadLevelTable(image).status, GetParam().table);
+}
+
+// What opening and listing the archive from a file must give: what the image in memory gives.
+ArchiveOutcome OpenedFromImage(const Bytes &image) {
+    const LocateResult found = LocateLevelResource(image, 2000);
+    if (found.status == ArchiveStatus::NoIndex || found.status == ArchiveStatus::NoLevel)
+        return found.status == ArchiveStatus::NoIndex ? ArchiveOutcome::NoIndex
+                                                      : ArchiveOutcome::NoLevel;
+    LevelStore level;
+    const ReadStatus read = found.status == ArchiveStatus::Found
+                                ? ReadLevelResource(image, found.entry, level)
+                                : ReadStatus::Damaged;
+    return read == ReadStatus::ChecksumGood  ? ArchiveOutcome::Done
+           : read == ReadStatus::ChecksumBad ? ArchiveOutcome::ChecksumBad
+                                             : ArchiveOutcome::Damaged;
+}
+
+bool ListedDamagedFromImage(const Bytes &image) {
+    const LevelTable table = ReadLevelTable(image);
+    const ArchiveFrame frame(image);
+    LevelStore level;
+    return table.status == ArchiveStatus::Damaged ||
+           std::any_of(table.entries.begin(), table.entries.end(), [&](const ResourceEntry &e) {
+               return !frame.holds(e) || ReadLevelResource(image, e, level) == ReadStatus::Damaged;
+           });
+}
+
+// Opening and listing read the file only where its fields are, never whole, with the same checks.
+TEST_P(ArchiveDamage, IsReportedTheSameFromTheFile) {
+    const Bytes image = GetParam().make();
+    const TempFolder folder;
+    const std::string path = folder.file("damaged.dat");
+    ASSERT_TRUE(WriteFile(path, image));
+    LevelStore level(PatternBytes(7, 1));
+    const ArchiveResult opened = OpenLevelFromArchive(path, 2000, level);
+    EXPECT_EQ(opened.outcome, OpenedFromImage(image));
+    if (opened.opened())
+        EXPECT_EQ(level.bytes(), SlotBytes(image, LocateLevelResource(image, 2000).entry));
+    else
+        EXPECT_EQ(level.bytes(), PatternBytes(7, 1));
+    const ArchiveListing listing = ArchiveReader(path).list();
+    EXPECT_EQ(listing.result.outcome, GetParam().table == ArchiveStatus::NoIndex
+                                          ? ArchiveOutcome::NoIndex
+                                          : ArchiveOutcome::Done);
+    const bool damaged =
+        listing.tableDamaged ||
+        std::any_of(listing.levels.begin(), listing.levels.end(),
+                    [](const ListedLevel &l) { return l.read == ReadStatus::Damaged; });
+    EXPECT_EQ(damaged, ListedDamagedFromImage(image));
+    EXPECT_EQ(listing.levels.size(), ReadLevelTable(image).entries.size());
 }
 
 using S = ArchiveStatus;

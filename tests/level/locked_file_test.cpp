@@ -86,7 +86,8 @@ TEST(ArchiveLock, ASaveWaitsForOpensAndSavesAndAnOpenForSaves) {
         const int other = open(archive.path.c_str(), O_RDONLY | O_CLOEXEC);
         ASSERT_EQ(flock(other, c.heldLock), 0) << c.name;
 
-        EXPECT_EQ(LoadArchiveImage(archive.path, wait).result.outcome, c.open) << c.name;
+        LevelStore level;
+        EXPECT_EQ(OpenLevelFromArchive(archive.path, 2000, level, wait).outcome, c.open) << c.name;
         ArchiveSaver saver(archive.path, wait);
         EXPECT_EQ(saver.locate(2000).outcome, ArchiveOutcome::Busy) << c.name;
         EXPECT_EQ(saver.write(MarkedLevel(9)).outcome, ArchiveOutcome::Busy) << c.name;

@@ -6,6 +6,7 @@
 #include "level/archive.h"
 #include "level/archive_file.h"
 #include "level/level_layout.h"
+#include "support/archive_builder.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -92,12 +93,12 @@ TEST(Soak, RandomEditsSaveAndReopenWithNothingElseChanged) {
     const std::uint32_t steps = EnvNumber("QV2_SOAK_EDITS", 10000);
     SCOPED_TRACE("replay with QV2_SOAK_SEED=" + std::to_string(seed));
     const QString programDir = qEnvironmentVariable("QV2_PROGRAM_DIR");
-    const LoadedArchive archive = LoadArchiveImage((programDir + "qasvar.dat").toStdString());
-    ASSERT_EQ(archive.result.outcome, ArchiveOutcome::Done) << archive.result.systemError;
-    const LocateResult slot = LocateLevelResource(archive.image, 2000);
+    const std::optional<Bytes> archive = ReadFile((programDir + "qasvar.dat").toStdString());
+    ASSERT_TRUE(archive);
+    const LocateResult slot = LocateLevelResource(*archive, 2000);
     ASSERT_EQ(slot.status, ArchiveStatus::Found);
     LevelStore opened;
-    ASSERT_EQ(ReadLevelResource(archive.image, slot.entry, opened), ReadStatus::ChecksumGood);
+    ASSERT_EQ(ReadLevelResource(*archive, slot.entry, opened), ReadStatus::ChecksumGood);
 
     Session s(seed, programDir, opened);
     std::deque<std::string> recent;
@@ -135,12 +136,12 @@ TEST(Soak, RandomEditsSaveAndReopenWithNothingElseChanged) {
     LevelStore reopened;
     EXPECT_EQ(OpenLevelFromArchive(copy, 2000, reopened).outcome, ArchiveOutcome::Done);
     EXPECT_EQ(reopened.bytes(), s.state.level.bytes());
-    const Bytes image = LoadArchiveImage(copy).image;
-    ASSERT_EQ(image.size(), archive.image.size());
+    const Bytes image = ReadFile(copy).value();
+    ASSERT_EQ(image.size(), archive->size());
     const std::size_t slotEnd = slot.entry.dataOffset + 1 + slot.entry.dataSize;
     const std::size_t slotBegin = slot.entry.dataOffset;
-    EXPECT_TRUE(std::equal(image.begin(), image.begin() + slotBegin, archive.image.begin()));
-    EXPECT_TRUE(std::equal(image.begin() + slotEnd, image.end(), archive.image.begin() + slotEnd));
+    EXPECT_TRUE(std::equal(image.begin(), image.begin() + slotBegin, archive->begin()));
+    EXPECT_TRUE(std::equal(image.begin() + slotEnd, image.end(), archive->begin() + slotEnd));
     const std::set<std::size_t> reachable = ReachableBytes();
     for (std::size_t offset = 0; offset < opened.size(); ++offset) {
         if (!reachable.count(offset)) {
