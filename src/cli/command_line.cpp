@@ -161,7 +161,8 @@ ProgramLine::ProgramLine(const CommandArgs &args, std::string_view version, std:
                          std::ostream &err) {
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    const QCommandLineOption versionOption(QStringLiteral("version"), QStringLiteral("version"));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("version"));
     parser.addOption(kHelpOption);
     parser.addOption(versionOption);
     QStringList list{QStringLiteral("qv2lev")};

@@ -26,6 +26,7 @@ TEST(Qv2levProgram, HelpVersionAndUnknownOptions) {
         {"help list", 0, "ID OFFSET SIZE ok|bad|damaged", ""},
         {"dump --help", 0, "usage: qv2lev dump ARCHIVE ID", ""},
         {"--version", 0, "qv2lev " QV2_VERSION "\n", ""},
+        {"-v", 0, "qv2lev " QV2_VERSION "\n", ""},
         {"", 2, "", "no command given"},
         {"--frobnicate", 2, "", "unknown option 'frobnicate'"},
         {"help unpack", 2, "", "unknown command \"unpack\""},
