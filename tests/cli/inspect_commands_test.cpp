@@ -54,19 +54,29 @@ struct InspectCommands : ::testing::Test {
         const int status = command(args, out, err);
         return {status, out.str(), err.str()};
     }
+    // A row of a check table: what check prints and its status for the arguments.
+    struct CheckCase {
+        const char *name;
+        CommandArgs args;
+        int status;
+        std::string out;
+        std::string err; // a part of the message on standard error
+    };
+    template <std::size_t N> static void ExpectChecks(const CheckCase (&cases)[N]) {
+        for (const CheckCase &c : cases) {
+            const Run run = call(CheckLevel, c.args);
+            EXPECT_EQ(run.status, c.status) << c.name;
+            EXPECT_EQ(run.out, c.out) << c.name;
+            EXPECT_NE(run.err.find(c.err), std::string::npos) << c.name << ": " << run.err;
+        }
+    }
 };
 
 TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus) {
     const std::string dirOption = "--program-dir";
     const std::string dot = programDir + "/dot.txt";
     const std::string x = programDir + "/x.txt";
-    const struct {
-        const char *name;
-        CommandArgs args;
-        int status;
-        std::string out;
-        std::string err; // a part of the message on standard error
-    } cases[] = {
+    const CheckCase cases[] = {
         {"reports",
          {archive, "2000", dirOption, programDir},
          1,
@@ -89,12 +99,7 @@ TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus) {
         {"option twice", {archive, "2000", "--rules", "a", "--rules", "b"}, 2, "", "usage"},
         {"option without value", {archive, "2000", "--rules"}, 2, "", "usage"},
     };
-    for (const auto &c : cases) {
-        const Run run = call(CheckLevel, c.args);
-        EXPECT_EQ(run.status, c.status) << c.name;
-        EXPECT_EQ(run.out, c.out) << c.name;
-        EXPECT_NE(run.err.find(c.err), std::string::npos) << c.name << ": " << run.err;
-    }
+    ExpectChecks(cases);
 }
 
 // check --all: every level of the table, each report after its level id, 1 when any has one.
@@ -113,13 +118,7 @@ TEST_F(InspectCommands, CheckAllChecksEveryLevel) {
     const std::string noTable = folder.file("pictures.dat");
     ASSERT_TRUE(WriteFile(noTable, pictures.build()));
     const std::string dirOption = "--program-dir=" + programDir;
-    const struct {
-        const char *name;
-        CommandArgs args;
-        int status;
-        std::string out;
-        std::string err; // a part of the message on standard error
-    } cases[] = {
+    const CheckCase cases[] = {
         {"reports of two levels",
          {three, "--all", dirOption},
          1,
@@ -135,12 +134,7 @@ TEST_F(InspectCommands, CheckAllChecksEveryLevel) {
         {"id and --all", {three, "2000", "--all"}, 2, "", "--all and ID together\nusage"},
         {"neither", {three}, 2, "", "give ID or --all\nusage"},
     };
-    for (const auto &c : cases) {
-        const Run run = call(CheckLevel, c.args);
-        EXPECT_EQ(run.status, c.status) << c.name;
-        EXPECT_EQ(run.out, c.out) << c.name;
-        EXPECT_NE(run.err.find(c.err), std::string::npos) << c.name << ": " << run.err;
-    }
+    ExpectChecks(cases);
 }
 
 TEST_F(InspectCommands, OverviewWritesTheWindowsPicture) {
