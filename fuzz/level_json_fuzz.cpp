@@ -59,6 +59,7 @@ struct Setting {
         json = folder + "/level.json";
         FUZZ_CHECK(WriteWholeFile(archive, image) == "");
     }
+    ~Setting() { std::filesystem::remove_all(folder); }
 };
 
 Bytes ReadArchive(const std::string &path) {
