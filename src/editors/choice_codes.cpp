@@ -15,4 +15,8 @@ std::optional<std::uint8_t> ChoiceCode(ChoiceValues values, int index) {
     return values[static_cast<std::size_t>(index)];
 }
 
+std::uint8_t SpinnerByte(std::uint8_t stored, int maximum, int shown) {
+    return shown == std::min<int>(stored, maximum) ? stored : static_cast<std::uint8_t>(shown);
+}
+
 } // namespace qv2

@@ -25,4 +25,9 @@ int ChoiceIndex(ChoiceValues values, std::uint8_t byte, int otherwise = -1);
 // selected: the stored byte then stays as it is.
 std::optional<std::uint8_t> ChoiceCode(ChoiceValues values, int index);
 
+// What a spinner of range 0..maximum stores for a byte it was set to: the byte itself while the
+// spinner still shows what it showed for it, so a byte beyond the range survives a dialog that
+// was only looked at (and Return, which makes a spinner announce its value again).
+std::uint8_t SpinnerByte(std::uint8_t stored, int maximum, int shown);
+
 } // namespace qv2

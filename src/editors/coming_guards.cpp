@@ -1,5 +1,6 @@
 #include "editors/coming_guards.h"
 
+#include "editors/choice_codes.h"
 #include "level/level_layout.h"
 #include "ui/comma_text.h"
 #include "ui/modals.h"
@@ -48,7 +49,9 @@ void editComingGuards(EditorState &state, Services &services) {
         return;
     // The third record's last byte is the next room's count: the count goes first, the records
     // after it, each through its own offset.
-    state.level.setByte(ComingGuardCountAt(room), static_cast<std::uint8_t>(count->value()));
+    const std::size_t countOffset = ComingGuardCountAt(room);
+    state.level.setByte(
+        countOffset, SpinnerByte(state.level.byte(countOffset), kMaxComingGuards, count->value()));
     dialog.storeBytes(state.level, ComingGuardRecordAt(room, 0), services.modals);
     services.refreshRoom();
 }

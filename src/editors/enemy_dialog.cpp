@@ -112,7 +112,7 @@ EnemyDialog::EnemyDialog(QWidget *parent)
     setBody(body, m_count);
 
     connect(m_count, &QSpinBox::valueChanged, this,
-            [this](int count) { m_block[0] = static_cast<std::uint8_t>(count); });
+            [this](int count) { m_block[0] = SpinnerByte(m_block[0], kMaxEnemies, count); });
     connect(m_record, &QSpinBox::valueChanged, this, &EnemyDialog::showRecord);
 }
 

@@ -43,8 +43,8 @@ void editStartPosition(EditorState &state, Services &services, StartPositionDial
     dialog.m_room->setText(QString::number(level.byte(kStartRoomOffset)));
     dialog.m_tile->setText(QString::number(level.byte(kStartTileOffset)));
     // Any nonzero byte faces left.
-    dialog.m_direction->setCurrentIndex(
-        ChoiceIndex(kDirectionCodes, level.byte(kStartDirectionOffset), 1));
+    const int shownDirection = ChoiceIndex(kDirectionCodes, level.byte(kStartDirectionOffset), 1);
+    dialog.m_direction->setCurrentIndex(shownDirection);
     if (!services.modals.run(dialog))
         return;
 
@@ -57,8 +57,11 @@ void editStartPosition(EditorState &state, Services &services, StartPositionDial
                                 state.texts.text(QStringLiteral("tile")));
     if (tile != -1)
         level.setByte(kStartTileOffset, static_cast<std::uint8_t>(tile));
-    if (const auto direction = ChoiceCode(kDirectionCodes, dialog.m_direction->currentIndex()))
-        level.setByte(kStartDirectionOffset, *direction);
+    // A left-facing byte other than 0xFF stays as it is until another direction is chosen.
+    const int direction = dialog.m_direction->currentIndex();
+    if (const auto code = ChoiceCode(kDirectionCodes, direction);
+        code && direction != shownDirection)
+        level.setByte(kStartDirectionOffset, *code);
     services.refreshRoom();
 }
 

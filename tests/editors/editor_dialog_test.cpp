@@ -1,9 +1,12 @@
 // What the five level-wide dialogs share: the language file's texts fit, the focus starts on the
 // first field and Tab walks the fields in order, and nothing changes without OK or without a level.
+#include "editors/background_editor.h"
+#include "editors/coming_guards.h"
 #include "editors/enemy_dialog.h"
 #include "editors/level_type_dialog.h"
 #include "editors/link_dialog.h"
 #include "editors/neighbour_dialog.h"
+#include "editors/restart_points.h"
 #include "editors/start_position_dialog.h"
 
 #include "editor_test_support.h"
@@ -12,6 +15,7 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <functional>
 
 using namespace qv2;
@@ -135,6 +139,82 @@ TEST_F(EditorDialogTest, NothingChangesWithoutOkOrWithoutALevel) {
     }
     EXPECT_EQ(refreshes, 0);
     EXPECT_TRUE(modals.messages.isEmpty());
+}
+
+// A dialog only looked at writes nothing back, whether it is confirmed with Return, with a click
+// on OK or with Return after a Tab. The level holds bytes the dialogs show narrower than they are:
+// counts beyond their spinners, a facing of 0x05, a level type and enemy graphics no item stands
+// for, list bytes of an enemy record beyond their lists. The one rewrite is the level type's
+// flag words, stored as 1 when nonzero.
+TEST_F(EditorDialogTest, ConfirmingAnUntouchedDialogChangesNoByte) {
+    const std::pair<std::size_t, std::uint8_t> odd[] = {
+        {kStartRoomOffset, 7},
+        {kStartTileOffset, 12},
+        {kStartDirectionOffset, 0x05},
+        {NeighbourAt(5, SideLeft), 3},
+        {NeighbourAt(5, SideRight), 0},
+        {NeighbourAt(5, SideUp), 32},
+        {NeighbourAt(5, SideDown), 9},
+        {EnemyCountAt(5), 7},
+        {ComingGuardCountAt(5), 74},
+        {kLevelTypeOffset, 9},
+        {kEnemyGraphicsOffset, 3},
+        {EnemyRecordAt(5, 0) + EnemyDirection, 0x05},
+        {EnemyRecordAt(5, 0) + EnemyColour, 4},
+        {EnemyRecordAt(5, 0) + EnemyKind, 9},
+        {EnemyRecordAt(5, 0) + EnemyRevival, 7},
+    };
+    Bytes looked = viewtest::FilledLevelBytes();
+    for (const auto &[offset, value] : odd)
+        looked[offset] = value;
+    Bytes expected = looked;
+    for (int flag = 0; flag < kLevelFlagCount; ++flag) {
+        expected[LevelFlagAt(flag)] = 1;
+        expected[LevelFlagAt(flag) + 1] = 0;
+    }
+    BackgroundEditor background;
+    struct Dialog {
+        const char *name;
+        std::function<void()> run;
+        const char *ok;
+        const Bytes &expected;
+    };
+    const Dialog dialogs[] = {
+        {"start position", [&] { editStartPosition(state, services, startPosition); }, "Button1",
+         looked},
+        {"neighbours", [&] { editNeighbours(state, services, neighbours); }, "Button1", looked},
+        {"links", [&] { editLinks(state, services, links); }, "Button1", looked},
+        {"enemies", [&] { editEnemies(state, services, enemies); }, "Button1", looked},
+        {"level type", [&] { editLevelType(state, services, levelType); }, "Button1", expected},
+        {"restart points", [&] { editRestartPoints(state, services); }, "dinOK", looked},
+        {"coming guards", [&] { editComingGuards(state, services); }, "dinOK", looked},
+        {"background", [&] { editBackground(state, services, background); }, "Button1", looked},
+    };
+    enum class Confirm { Return, Click, TabReturn };
+    for (const Dialog &dialog : dialogs) {
+        for (const Confirm confirm : {Confirm::Return, Confirm::Click, Confirm::TabReturn}) {
+            const std::string where =
+                std::string(dialog.name) + " confirmed by way " + std::to_string(int(confirm));
+            state.level = LevelStore(looked);
+            modals.dialogScripts.push_back([&](QDialog &d) {
+                if (confirm == Confirm::Click) {
+                    QTest::mouseClick(&Control<QAbstractButton>(d, dialog.ok), Qt::LeftButton);
+                } else {
+                    if (confirm == Confirm::TabReturn)
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                }
+                EXPECT_FALSE(d.isVisible()) << where;
+                return true;
+            });
+            dialog.run();
+            const Bytes &now = state.level.bytes();
+            const auto differ = std::mismatch(now.begin(), now.end(), dialog.expected.begin());
+            EXPECT_TRUE(differ.first == now.end())
+                << where << ": byte " << differ.first - now.begin() << " is " << int(*differ.first);
+        }
+    }
+    EXPECT_TRUE(modals.messages.isEmpty()) << modals.messages.join('|').toStdString();
 }
 
 } // namespace

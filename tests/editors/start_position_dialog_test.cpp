@@ -20,17 +20,17 @@ TEST_F(StartPositionTest, OkStoresEachAcceptedValue) {
     };
     // The level starts in room 5, place 7, facing 0x01.
     const Case cases[] = {
-        {"unchanged: a nonzero facing becomes 0xFF", nullptr, nullptr, -1, {5, 7, 0xFF}, {}},
+        {"unchanged: a facing other than 0xFF stays", nullptr, nullptr, -1, {5, 7, 0x01}, {}},
         {"the largest values", "32", "29", 0, {32, 29, 0x00}, {}},
-        {"the smallest values", "1", "0", 1, {1, 0, 0xFF}, {}},
+        {"the smallest values; the facing shown chosen again", "1", "0", 1, {1, 0, 0x01}, {}},
         {"both refused, the facing is stored",
          "0",
          "30",
          0,
          {5, 7, 0x00},
          {"Room: between 1 and 32", "Place: between 0 and 29"}},
-        {"room refused, place stored", "33", "12", -1, {5, 12, 0xFF}, {"Room: between 1 and 32"}},
-        {"room stored, place not a number", "$1F", "", -1, {31, 7, 0xFF}, {"Place: not a number"}},
+        {"room refused, place stored", "33", "12", -1, {5, 12, 0x01}, {"Room: between 1 and 32"}},
+        {"room stored, place not a number", "$1F", "", -1, {31, 7, 0x01}, {"Place: not a number"}},
     };
     StartPositionDialog dialog;
     for (const Case &c : cases) {

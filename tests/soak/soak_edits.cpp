@@ -187,15 +187,28 @@ void TypeField(Session &s, QDialog &dialog, const QString &name, int lo, int hi,
     Expect(outcome, offset, value);
 }
 
-// Picks an item of a choice list, or none; OK stores the code the item stands for, if any.
+// Picks an item of a choice list, or none; OK stores the code the item stands for, if any, unless
+// it is the item shown for the stored byte (`otherwise` for a byte no item stands for).
 void ChooseItem(Session &s, QDialog &dialog, const QString &name, ChoiceValues codes,
-                std::size_t offset, Outcome &outcome) {
+                std::size_t offset, Outcome &outcome, int otherwise = -1) {
     auto &list = Control<QComboBox>(dialog, name);
     const int index = s.below(list.count() + 1) - 1;
     list.setCurrentIndex(index);
     outcome.what += " " + name.toStdString() + " item " + std::to_string(index);
-    if (const auto code = ChoiceCode(codes, index))
+    const auto code = ChoiceCode(codes, index);
+    if (code && index != ChoiceIndex(codes, s.state.level.byte(offset), otherwise))
         outcome.writes[offset] = *code;
+}
+
+// Sets a count spinner of range 0..maximum; OK stores the count, unless the spinner still shows
+// what it showed for the stored byte.
+void SetCount(Session &s, QDialog &dialog, const char *name, int maximum, std::size_t offset,
+              Outcome &outcome) {
+    const int count = s.below(maximum + 1);
+    Control<QSpinBox>(dialog, name).setValue(count);
+    outcome.what += " count " + std::to_string(count);
+    if (count != std::min<int>(s.state.level.byte(offset), maximum))
+        outcome.writes[offset] = static_cast<std::uint8_t>(count);
 }
 
 // Types into a few of a grid dialog's boxes; box k holds level byte first + k.
@@ -223,10 +236,7 @@ Outcome EditComingGuards(Session &s) {
         s, "coming guards of room " + std::to_string(room),
         [&] { editComingGuards(s.state, s.services); },
         [&](QDialog &dialog, Outcome &outcome) {
-            const int count = s.below(kMaxComingGuards + 1);
-            Control<QSpinBox>(dialog, "dinCount").setValue(count);
-            outcome.what += " count " + std::to_string(count);
-            outcome.writes[ComingGuardCountAt(room)] = static_cast<std::uint8_t>(count);
+            SetCount(s, dialog, "dinCount", kMaxComingGuards, ComingGuardCountAt(room), outcome);
             TypeIntoGrid(s, dialog, kMaxComingGuards * kComingGuardRecordSize,
                          ComingGuardRecordAt(room, 0), outcome);
         });
@@ -260,7 +270,7 @@ Outcome EditStartPosition(Session &s) {
         [&](QDialog &dialog, Outcome &outcome) {
             TypeField(s, dialog, "Edit1", 1, kRoomCount, kStartRoomOffset, outcome);
             TypeField(s, dialog, "Edit2", 0, kTilesPerRoom - 1, kStartTileOffset, outcome);
-            ChooseItem(s, dialog, "ComboBox1", kDirectionCodes, kStartDirectionOffset, outcome);
+            ChooseItem(s, dialog, "ComboBox1", kDirectionCodes, kStartDirectionOffset, outcome, 1);
         });
 }
 
@@ -304,10 +314,7 @@ Outcome EditEnemies(Session &s) {
         [&] { editEnemies(s.state, s.services, s.enemies); },
         [&](QDialog &dialog, Outcome &outcome) {
             const std::size_t record = EnemyCountAt(room) + 1;
-            const int count = s.below(kMaxEnemies + 1);
-            Control<QSpinBox>(dialog, "UpDown1").setValue(count);
-            outcome.what += " count " + std::to_string(count);
-            outcome.writes[EnemyCountAt(room)] = static_cast<std::uint8_t>(count);
+            SetCount(s, dialog, "UpDown1", kMaxEnemies, EnemyCountAt(room), outcome);
             struct List {
                 const char *name;
                 ChoiceValues codes;
