@@ -51,6 +51,23 @@ std::optional<int> HexDigit(QChar c) {
     return std::nullopt;
 }
 
+bool IsModifierKey(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 std::optional<int> KindTyping::type(QChar c) {
@@ -75,11 +92,24 @@ RoomKeyboard::RoomKeyboard(PaintBox &view, const QComboBox &tileKinds, EditorSta
 }
 
 bool RoomKeyboard::eventFilter(QObject *, QEvent *event) {
-    if (event->type() == QEvent::FocusOut)
+    // A digit typed for one tile never completes on another: leaving the view or selecting
+    // another tile with the mouse starts over, as every key but a digit does.
+    if (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonPress)
         m_typing.reset();
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
+    // Shift pressed on its way to a capital digit is part of that digit.
+    if (IsModifierKey(key->key()))
+        return false;
+    const bool plain = !(key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
+    if (plain && key->text().size() == 1 && HexDigit(key->text()[0])) {
+        const std::optional<int> kind = m_typing.type(key->text()[0]);
+        if (kind && *kind < m_tileKinds.count())
+            setTileKind(m_state, m_services, *kind);
+        return true;
+    }
+    m_typing.reset();
     switch (key->key()) {
     case Qt::Key_Left:
         moveSelection(m_state, m_services, SideLeft);
@@ -100,17 +130,8 @@ bool RoomKeyboard::eventFilter(QObject *, QEvent *event) {
         stepRoom(m_state, m_services, 1);
         return true;
     default:
-        break;
-    }
-    const bool plain = !(key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
-    if (!plain || key->text().size() != 1 || !HexDigit(key->text()[0])) {
-        m_typing.reset();
         return false;
     }
-    const std::optional<int> kind = m_typing.type(key->text()[0]);
-    if (kind && *kind < m_tileKinds.count())
-        setTileKind(m_state, m_services, *kind);
-    return true;
 }
 
 } // namespace qv2

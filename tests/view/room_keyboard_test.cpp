@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 using namespace qv2;
 using namespace viewtest;
 
@@ -72,13 +74,32 @@ TEST_F(RoomKeyboardTest, TwoHexDigitsPickATileKind) {
         {"another key starts over", "1x02", 0x02},
         {"a kind the list does not offer", "2D", 0x01},
         {"three digits: the third waits for its pair", "141", 0x14},
+        // '^' presses Shift alone, '>' the Right arrow, 'v' Page Down, '*' clicks the view.
+        {"Shift pressed on the way to a capital digit", "2^C", 0x2C},
+        {"an arrow between the digits", "1>5", 0x01},
+        {"two digits after an arrow", "1>14", 0x14},
+        {"Page Down between the digits (room 6 is empty)", "1v5", 0x00},
+        {"a click between the digits", "1*5", 0x01},
     };
     for (const auto &c : cases) {
-        const std::size_t tile = TileKindAt(state.room, state.row, state.column);
-        state.level.setByte(tile, 0x01);
+        state.room = 5;
+        state.column = 0;
+        state.level.setByte(TileKindAt(5, state.row, 0), 0x01);
+        state.level.setByte(TileKindAt(5, state.row, 1), 0x01);
         QTest::keyClick(&view, Qt::Key_Space); // another key: what was typed before is forgotten
-        QTest::keyClicks(&view, QString::fromLatin1(c.typed));
-        EXPECT_EQ(state.level.byte(tile), c.kind) << c.name;
+        for (const char key : std::string_view(c.typed)) {
+            if (key == '^')
+                QTest::keyPress(&view, Qt::Key_Shift);
+            else if (key == '*')
+                QTest::mouseClick(&view, Qt::LeftButton);
+            else if (key == '>' || key == 'v')
+                QTest::keyClick(&view, key == '>' ? Qt::Key_Right : Qt::Key_PageDown);
+            else
+                QTest::keyClicks(&view, QString(QLatin1Char(key)));
+        }
+        // The kind of the tile selected at the end.
+        EXPECT_EQ(state.level.byte(TileKindAt(state.room, state.row, state.column)), c.kind)
+            << c.name;
     }
 }
 
