@@ -3,11 +3,13 @@
 #include "ui/message_texts.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace qv2 {
 
@@ -20,6 +22,28 @@ void setButtonText(QMessageBox &box, QMessageBox::StandardButton which, const QS
 
 } // namespace
 
+// Everything shown through here stands above the window the user is in, a dialog over the main
+// window included, and gives the activation back to that window when it closes: a box left
+// transient for the window below could leave no window active, and the next shortcut unheard.
+class WidgetModals::Above {
+  public:
+    // The modal dialog first: the window system may not have made it active yet.
+    explicit Above(QWidget *fallback) : m_window(QApplication::activeModalWidget()) {
+        if (!m_window)
+            m_window = QApplication::activeWindow();
+        if (!m_window)
+            m_window = fallback;
+    }
+    ~Above() {
+        if (m_window && m_window->isVisible())
+            m_window->activateWindow();
+    }
+    QWidget *window() const { return m_window; }
+
+  private:
+    QPointer<QWidget> m_window;
+};
+
 QString WidgetModals::caption(const char *key) const {
     return m_texts ? m_texts->text(QString::fromLatin1(key)) : QString();
 }
@@ -29,14 +53,16 @@ void WidgetModals::message(const QString &text) {
     // The main window's title holds Qt's placeholder for the unsaved-changes mark.
     const QString title = m_parent ? m_parent->window()->windowTitle().remove(QStringLiteral("[*]"))
                                    : QGuiApplication::applicationDisplayName();
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, m_parent);
+    const Above above(m_parent);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, above.window());
     setButtonText(box, QMessageBox::Ok, caption("dinOK"));
     box.exec();
 }
 
 bool WidgetModals::askYesNo(const QString &caption, const QString &text) {
+    const Above above(m_parent);
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
-                    m_parent);
+                    above.window());
     // The question guards a change that cannot be undone: Return alone must not confirm it.
     box.setDefaultButton(QMessageBox::No);
     setButtonText(box, QMessageBox::Yes, this->caption("yes"));
@@ -45,8 +71,9 @@ bool WidgetModals::askYesNo(const QString &caption, const QString &text) {
 }
 
 UnsavedAnswer WidgetModals::askUnsaved(const QString &caption, const QString &text) {
+    const Above above(m_parent);
     QMessageBox box(QMessageBox::Warning, caption, text,
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, above.window());
     box.setDefaultButton(QMessageBox::Save);
     setButtonText(box, QMessageBox::Save, this->caption("savechanges"));
     setButtonText(box, QMessageBox::Discard, this->caption("discardchanges"));
@@ -63,7 +90,8 @@ UnsavedAnswer WidgetModals::askUnsaved(const QString &caption, const QString &te
 
 std::optional<QString> WidgetModals::inputLine(const QString &caption, const QString &prompt,
                                                const QString &preset) {
-    QInputDialog dialog(m_parent);
+    const Above above(m_parent);
+    QInputDialog dialog(above.window());
     dialog.setWindowTitle(caption);
     dialog.setLabelText(prompt);
     dialog.setTextValue(preset);
@@ -77,6 +105,7 @@ std::optional<QString> WidgetModals::inputLine(const QString &caption, const QSt
 }
 
 std::optional<QString> WidgetModals::chooseFile(QFileDialog &dialog) {
+    const Above above(m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     // Accepted without a file (possible with some platform dialogs) counts as a cancel.
@@ -87,6 +116,7 @@ std::optional<QString> WidgetModals::chooseFile(QFileDialog &dialog) {
 }
 
 bool WidgetModals::run(QDialog &dialog) {
+    const Above above(m_parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -27,6 +27,7 @@ class WidgetModals : public Modals {
     bool run(QDialog &dialog) override;
 
   private:
+    class Above;
     QString caption(const char *key) const;
 
     QWidget *m_parent;

@@ -141,6 +141,35 @@ TEST(WidgetModals, RunTellsOkFromCancel) {
     EXPECT_FALSE(modals.run(dialog));
 }
 
+// A message told while a dialog is open stands above that dialog and gives the activation back
+// to it; when the dialog closes, the main window is active again.
+TEST(WidgetModals, BoxesStandAboveTheOpenDialogAndActivationComesBack) {
+    QWidget main;
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    WidgetModals modals(&main);
+    for (const bool parented : {true, false}) { // the level-wide dialogs, the runtime-built ones
+        QDialog dialog(parented ? &main : nullptr);
+        QWidget *boxParent = nullptr;
+        QWidget *activeAfterBox = nullptr;
+        whenShown<QDialog>([&](QDialog &shown) {
+            whenShown<QMessageBox>([&](QMessageBox &box) {
+                boxParent = box.parentWidget();
+                box.button(QMessageBox::Ok)->click();
+            });
+            modals.message(QStringLiteral("between 0 and 255"));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&shown, 1000)) << parented;
+            activeAfterBox = QApplication::activeWindow();
+            shown.accept();
+        });
+        EXPECT_TRUE(modals.run(dialog));
+        EXPECT_EQ(boxParent, &dialog) << parented;
+        EXPECT_EQ(activeAfterBox, &dialog) << parented;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main, 1000)) << parented;
+    }
+}
+
 TEST(ScriptedModals, RecordsWhatWasAskedAndAnswersInOrder) {
     ScriptedModals modals;
     modals.yesNoAnswers = {true, false};
