@@ -72,6 +72,10 @@ void EditorDialog::showEvent(QShowEvent *event) {
         spinner->selectAll();
 }
 
+bool EditorDialog::isCancelButton(const QWidget *widget) const {
+    return widget && widget == m_cancel;
+}
+
 QLabel *MakeLabel(QWidget *parent, const char *name, const char *text) {
     auto *label = new QLabel(QString::fromUtf8(text), parent);
     label->setObjectName(QString::fromLatin1(name));

@@ -31,6 +31,7 @@ class EditorDialog : public QDialog, public TextTarget {
     // The title and the two buttons from the section; then the size is fitted to the new texts.
     void applyFrameTexts(const LanguageFile &language, const QString &section);
     void showEvent(QShowEvent *event) override;
+    bool isCancelButton(const QWidget *widget) const;
 
   private:
     void fitToContents();

@@ -158,6 +158,7 @@ void EnemyDialog::showRecord(int record) {
         else
             m_numbers[numbers++]->setText(QString::number(value));
     }
+    forgetEdits();
 }
 
 void EnemyDialog::store() {
@@ -171,7 +172,7 @@ void EnemyDialog::store() {
         }
         const int old = fieldValue(shownRecord(), entry);
         setFieldValue(shownRecord(), entry,
-                      input().read(m_numbers[numbers++]->text(), 0, entry.maximum, old, QString()));
+                      readField(*m_numbers[numbers++], 0, entry.maximum, old, QString()));
     }
     // The companion byte follows the revival state: 0 with "comes to life" and "came to life",
     // 0xFF with "stays down".

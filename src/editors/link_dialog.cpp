@@ -87,13 +87,14 @@ void LinkDialog::showEntry(int entry) {
     }
     for (int field = 0; field < kLinkEntrySize; ++field)
         m_fields[field]->setText(QString::number(byteOf(field)));
+    forgetEdits();
 }
 
 void LinkDialog::store() {
     for (int field = 0; field < kLinkEntrySize; ++field) {
         std::uint8_t &byte = byteOf(field);
         byte = static_cast<std::uint8_t>(
-            input().read(m_fields[field]->text(), 0, 255, byte, QStringLiteral("link: ")));
+            readField(*m_fields[field], 0, 255, byte, QStringLiteral("link: ")));
     }
     showEntry(m_shown);
 }

@@ -1,6 +1,7 @@
 #include "ui/runtime_dialog.h"
 
 #include "level/level_store.h"
+#include "ui/exit_line_edit.h"
 #include "ui/message_texts.h"
 #include "ui/modals.h"
 #include "ui/number_entry.h"
@@ -125,7 +126,8 @@ void GridDialog::addGrid(const QStringList &headers, const QStringList &rowLabel
     const int boxes = static_cast<int>(headers.size() * rowLabels.size());
     for (int box = 0; box < boxes; ++box) {
         const Cell cell = numbering(box);
-        auto *edit = new QLineEdit(&grid);
+        // Selected whole when reached, as every number field is.
+        auto *edit = new ExitLineEdit(&grid);
         edit->setObjectName(QStringLiteral("dinEdit%1").arg(box));
         edit->setGeometry(firstLeft + pitch * cell.column, kFirstBoxTop + kPitch * cell.row,
                           kBoxWidth, boxHeight);

@@ -270,6 +270,36 @@ TEST_F(HistoryTest, TheMenuNamesEachStepAndTheTitleMarksChanges) {
                                                      QKeySequence(QStringLiteral("Ctrl+Y"))}));
 }
 
+// Right after Return in a number field the focus is still there: the keys of undo and redo reach
+// the level's history, not the field's text.
+TEST_F(HistoryTest, UndoAndRedoKeysWorkWhileANumberFieldHasTheFocus) {
+    open(archive, pickRow(3));
+    showActive();
+    const struct {
+        const char *field;
+        int attribute; // the byte it edits
+        QKeyCombination redo;
+    } cases[] = {
+        {"Edit2", 1, Qt::CTRL | Qt::Key_Y},
+        {"Edit2", 1, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+        {"dinEdit0", 2, Qt::CTRL | Qt::Key_Y},
+        {"dinEdit1", 3, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.field);
+        auto &field = Control<QLineEdit>(window(), QString::fromLatin1(c.field));
+        const std::size_t byte = TileAttributeAt(5, 0, 0, c.attribute);
+        const int before = state().level.byte(byte);
+        type(field, QString::number(before + 40));
+        ASSERT_TRUE(field.hasFocus());
+        QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(state().level.byte(byte), before);
+        QTest::keyClick(&field, c.redo.key(), c.redo.keyboardModifiers());
+        EXPECT_EQ(state().level.byte(byte), before + 40);
+        EXPECT_EQ(field.text(), QString::number(before + 40));
+    }
+}
+
 TEST_F(HistoryTest, DeleteEmptiesTheRoomOnlyFromTheRoomView) {
     open(archive, pickRow(3));
     showActive();

@@ -10,10 +10,12 @@
 #include "editors/start_position_dialog.h"
 
 #include "editor_test_support.h"
+#include "ui/widget_modals.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QSpinBox>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -215,6 +217,75 @@ TEST_F(EditorDialogTest, ConfirmingAnUntouchedDialogChangesNoByte) {
         }
     }
     EXPECT_TRUE(modals.messages.isEmpty()) << modals.messages.join('|').toStdString();
+}
+
+// Cancel, by the button or by Esc, closes the dialog at once: a refused value still in its field
+// is neither told nor stored.
+TEST_F(EditorDialogTest, CancelNeverJudgesWhatWasTyped) {
+    for (const Command &command : commands()) {
+        for (const bool escape : {false, true}) {
+            modals.dialogScripts.push_back([&](QDialog &d) {
+                Type(d, command.form == std::string("TForm9") ? "Edit1" : "Edit2", "256");
+                if (escape)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                else
+                    QTest::mouseClick(&Control<QAbstractButton>(d, "Button2"), Qt::LeftButton);
+                EXPECT_FALSE(d.isVisible()) << command.form;
+                return false;
+            });
+            command.run();
+        }
+    }
+    EXPECT_TRUE(modals.messages.isEmpty()) << modals.messages.join('|').toStdString();
+    EXPECT_EQ(state.level.bytes(), viewtest::FilledLevelBytes());
+}
+
+// Real message boxes, answered with Return as soon as they are up, so that the focus leaves the
+// dialog for the box and comes back as it does for the user.
+struct BoxModals : ScriptedModals {
+    WidgetModals real;
+    void message(const QString &text) override {
+        ScriptedModals::message(text);
+        QTimer::singleShot(0, [] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Return);
+        });
+        real.message(text);
+    }
+};
+
+// After a refusal the next field, reached by Tab or by a click, has its text selected: what is
+// typed replaces it.
+TEST_F(EditorDialogTest, AFieldReachedAfterARefusalIsSelected) {
+    BoxModals boxes;
+    Services shown{boxes, [] {}};
+    const struct {
+        const char *name;
+        std::function<void()> run;
+        bool click;
+    } cases[] = {
+        {"links, Tab", [&] { editLinks(state, shown, links); }, false},
+        {"links, click", [&] { editLinks(state, shown, links); }, true},
+        {"enemies, Tab", [&] { editEnemies(state, shown, enemies); }, false},
+        {"enemies, click", [&] { editEnemies(state, shown, enemies); }, true},
+    };
+    for (const auto &c : cases) {
+        boxes.dialogScripts.push_back([&](QDialog &d) {
+            Type(d, "Edit1", "256");
+            auto &next = Control<QLineEdit>(d, "Edit2");
+            if (c.click)
+                QTest::mouseClick(&next, Qt::LeftButton, {}, QPoint(4, next.height() / 2));
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&d)) << c.name;
+            EXPECT_EQ(QApplication::focusWidget(), &next) << c.name;
+            QTest::keyClicks(&next, QStringLiteral("9"));
+            EXPECT_EQ(next.text(), QStringLiteral("9")) << c.name;
+            return false;
+        });
+        c.run();
+    }
+    EXPECT_EQ(boxes.messages.size(), 4);
 }
 
 } // namespace

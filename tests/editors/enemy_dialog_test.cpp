@@ -73,8 +73,12 @@ TEST_F(EnemyTest, OkWritesTheRoomsBlockWithEveryAcceptedField) {
         ShowRecord(d, 1);
         Choose(d, "ComboBox4", 0);
         Choose(d, "ComboBox3", 2);
-        // Every exit reads all fields again: a refused text is reported again until it is mended.
+        // A refused text is reported once, when its field is left; list changes, leaving other
+        // fields and confirming do not report it again.
         Type(d, "Edit1", "300");
+        Leave();
+        Choose(d, "ComboBox3", 2);
+        Choose(d, "ComboBox1", 0);
         Type(d, "Edit3", "x");
         Type(d, "Edit2", "65536");
         // Return confirms without leaving the field.
@@ -97,7 +101,7 @@ TEST_F(EnemyTest, OkWritesTheRoomsBlockWithEveryAcceptedField) {
                                              {RecordByte(1, EnemyFrame), 12}}))
         << "only room 5's block changes";
     const QString tile = "between 0 and 255", skill = "not a number", x = "between 0 and 65535";
-    EXPECT_EQ(modals.messages, QStringList({tile, tile, skill, tile, x, skill, tile, x, skill}));
+    EXPECT_EQ(modals.messages, QStringList({tile, skill, x}));
     EXPECT_EQ(refreshes, 1);
 }
 
