@@ -69,8 +69,9 @@ void ExitLineEdit::focusOutEvent(QFocusEvent *event) {
     m_selectOnPress = false;
     // A message box above the window takes the focus for a while; switching to another program
     // does not count: the user comes back to the text as it was.
-    const QWidget *modal = QApplication::activeModalWidget();
-    m_selectOnReturn = event->reason() == Qt::ActiveWindowFocusReason && modal && modal != window();
+    const QWidget *active = QApplication::activeWindow();
+    m_selectOnReturn = event->reason() == Qt::ActiveWindowFocusReason && active &&
+                       active != window() && active->isModal();
     QLineEdit::focusOutEvent(event);
     // Switching to another program or opening a menu or popup does not leave the field: the user
     // comes back to it as it was, and a refused value would otherwise be reported again each time.

@@ -222,14 +222,15 @@ TEST_F(EditorDialogTest, ConfirmingAnUntouchedDialogChangesNoByte) {
     EXPECT_TRUE(modals.messages.isEmpty()) << modals.messages.join('|').toStdString();
 }
 
-// Real message boxes, answered with Return as soon as they are up, so that the focus leaves the
+// Real message boxes, answered with Return once they are active, so that the focus leaves the
 // dialog for the box and comes back as it does for the user.
 struct BoxModals : ScriptedModals {
     WidgetModals real;
     void message(const QString &text) override {
         ScriptedModals::message(text);
         QTimer::singleShot(0, [] {
-            if (QWidget *box = QApplication::activeModalWidget())
+            QWidget *box = QApplication::activeModalWidget();
+            if (box && QTest::qWaitForWindowActive(box))
                 QTest::keyClick(box, Qt::Key_Return);
         });
         real.message(text);
