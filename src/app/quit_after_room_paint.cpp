@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include <cstdio>
+
 namespace qv2 {
 
 namespace {
@@ -16,15 +18,25 @@ class QuitAfterRoomPaint : public QObject {
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        // Queued, so that this paint is finished first; a paint before the level was opened shows
-        // no room.
-        if (event->type() == QEvent::Paint && m_state.levelOpen)
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        // Queued, so that this paint is finished and shown first; a paint before the level was
+        // opened shows no room.
+        if (event->type() == QEvent::Paint && m_state.levelOpen && !m_painted) {
+            m_painted = true;
+            QMetaObject::invokeMethod(qApp, &TellPaintedAndQuit, Qt::QueuedConnection);
+        }
         return QObject::eventFilter(watched, event);
     }
 
   private:
+    // The benchmark times the program up to this line, not up to its end.
+    static void TellPaintedAndQuit() {
+        std::fputs("painted\n", stdout);
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    }
+
     const EditorState &m_state;
+    bool m_painted = false;
 };
 
 } // namespace
