@@ -20,6 +20,14 @@ desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desk
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
   fail "metainfo"
 [ -e "$prefix/share/icons/hicolor/48x48/apps/$app_id.png" ] || fail "icon"
+for file in man/man1/qv2leved.1.gz man/man1/qv2lev.1.gz bash-completion/completions/qv2lev \
+  "mime/packages/$app_id.xml"; do
+  [ -e "$prefix/share/$file" ] || fail "share/$file is not installed"
+done
+for page in qv2leved qv2lev; do
+  warnings=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "man $page: $warnings"
+done
 
 [ "$("$prefix/bin/qv2leved" --version)" = "qv2leved $version" ] || fail "qv2leved --version"
 [ "$("$prefix/bin/qv2lev" --version)" = "qv2lev $version" ] || fail "qv2lev --version"
@@ -29,6 +37,15 @@ grep -q '^2000 [0-9]* [0-9]* ok$' "$work/list.txt" || fail "qv2lev list output: 
 "$prefix/bin/qv2lev" dump "$folder/qasvar.dat" 2000 >"$work/dump.txt" || fail "qv2lev dump"
 grep -q '^rooms\[0\]\.tiles\[0\]\[0\] = [0-9A-F][0-9A-F]: ' "$work/dump.txt" ||
   fail "qv2lev dump names no tile kinds"
+
+# The completion offers the ids of the archive named before, as the installed qv2lev lists them.
+if [ -f /usr/share/bash-completion/bash_completion ]; then
+  ids=$(PATH="$prefix/bin:$PATH" bash -c 'source /usr/share/bash-completion/bash_completion
+    source "$1"; COMP_WORDS=(qv2lev dump --json "$2" 201); COMP_CWORD=4
+    COMP_LINE="${COMP_WORDS[*]}"; COMP_POINT=${#COMP_LINE}; _qv2lev; echo "${COMPREPLY[*]}"' \
+    _ "$prefix/share/bash-completion/completions/qv2lev" "$folder/qasvar.dat")
+  [ "$ids" = "2010 2011 2012 2013" ] || fail "completion of level ids: '$ids'"
+fi
 
 # The editor opens the level (the screenshot is refused without one) and draws it.
 QT_QPA_PLATFORM=offscreen "$prefix/bin/qv2leved" "$folder/qasvar.dat" 2000 \
