@@ -120,12 +120,12 @@ void MainWindow::createActions() {
         if (m_copiedRoom)
             pasteRoom(m_state, m_services, *m_copiedRoom);
     });
-    connectCommand(Action::ZoomIn, [this] { setZoom(m_paintBox->zoom() + 1); });
-    connectCommand(Action::ZoomOut, [this] { setZoom(m_paintBox->zoom() - 1); });
+    connectCommand(Action::ZoomIn, [this] { setZoom(m_roomView->zoom() + 1); });
+    connectCommand(Action::ZoomOut, [this] { setZoom(m_roomView->zoom() - 1); });
     connectCommand(Action::ActualSize, [this] { setZoom(1); });
     connectCommand(Action::FitToWindow, [this] {
         setZoom(FitZoom(QSize(kRoomPictureWidth, kRoomViewHeight), kRoomFrame,
-                        m_scrollBox->maximumViewportSize(), kMaxZoom));
+                        m_roomScrollArea->maximumViewportSize(), kMaxZoom));
     });
 }
 
@@ -235,26 +235,26 @@ void MainWindow::createRoomArea() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    m_scrollBox = new QScrollArea(central);
-    m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));
-    m_scrollBox->setBackgroundRole(QPalette::Base);
-    m_paintBox = new PaintBox(m_scrollBox);
+    m_roomScrollArea = new QScrollArea(central);
+    m_roomScrollArea->setObjectName(QStringLiteral("ScrollBox1"));
+    m_roomScrollArea->setBackgroundRole(QPalette::Base);
+    m_roomView = new PaintBox(m_roomScrollArea);
     // The room view takes the focus for its keys, by a click or Tab, and shows that it has it.
-    m_paintBox->setFocusPolicy(Qt::StrongFocus);
-    m_paintBox->setFrameWidth(kRoomFrame);
-    m_scrollBox->setWidget(m_paintBox);
-    new WheelZoom(*m_scrollBox, *m_paintBox, kRoomFrame, [this](int zoom) { setZoom(zoom); });
-    m_startHint = new StartHint(*m_scrollBox->viewport());
+    m_roomView->setFocusPolicy(Qt::StrongFocus);
+    m_roomView->setFrameWidth(kRoomFrame);
+    m_roomScrollArea->setWidget(m_roomView);
+    new WheelZoom(*m_roomScrollArea, *m_roomView, kRoomFrame, [this](int zoom) { setZoom(zoom); });
+    m_startHint = new StartHint(*m_roomScrollArea->viewport());
     connect(m_startHint, &StartHint::openChosen, action(Action::Open), &QAction::trigger);
     connect(m_startHint, &StartHint::recentChosen, this, &MainWindow::openRecent);
     connect(m_startHint, &StartHint::sampleChosen, this, &MainWindow::openSample);
-    connect(m_paintBox, &PaintBox::pressed, this,
+    connect(m_roomView, &PaintBox::pressed, this,
             [this](QPoint point) { selectTileAt(m_state, m_services, point); });
-    new RoomKeyboard(*m_paintBox, *m_tileKinds, m_state, m_services);
+    new RoomKeyboard(*m_roomView, *m_tileKinds, m_state, m_services);
     // Delete empties the room only from the room view: in a field it deletes text.
     action(Action::DeleteRoom)->setShortcutContext(Qt::WidgetShortcut);
-    m_paintBox->addAction(action(Action::DeleteRoom));
-    layout->addWidget(m_scrollBox, 1);
+    m_roomView->addAction(action(Action::DeleteRoom));
+    layout->addWidget(m_roomScrollArea, 1);
 
     m_panelHost = new QWidget(central);
     m_panelHost->setObjectName(QStringLiteral("Panel1"));
@@ -450,12 +450,12 @@ void MainWindow::updateUndoActions() {
 
 void MainWindow::setZoom(int zoom) {
     showZoom(zoom);
-    UserSettings().setZoom(m_paintBox->zoom());
+    UserSettings().setZoom(m_roomView->zoom());
 }
 
 void MainWindow::showZoom(int zoom) {
     zoom = std::clamp(zoom, 1, kMaxZoom);
-    m_paintBox->setZoom(zoom);
+    m_roomView->setZoom(zoom);
     action(Action::ZoomIn)->setEnabled(zoom < kMaxZoom);
     action(Action::ZoomOut)->setEnabled(zoom > 1);
 }
@@ -473,7 +473,7 @@ void MainWindow::enableEditing() {
 void MainWindow::RefreshRoom() {
     RoomWidgets widgets{
         m_roomPicture,
-        *m_paintBox,
+        *m_roomView,
         *m_tileKinds,
         {m_attributeEdits[0], m_attributeEdits[1], m_attributeEdits[2], m_attributeEdits[3]},
         *statusBar(),
@@ -488,12 +488,12 @@ void MainWindow::RefreshRoom() {
         resize(std::min(width() + grown, std::max(room, width())), height());
     }
     // Keys move the selection out of sight at larger zooms; the view follows it.
-    const int zoom = m_paintBox->zoom();
+    const int zoom = m_roomView->zoom();
     const QPoint tile(kGridLeft + kTileWidth * m_state.column,
                       kGridTop + kTileHeight * m_state.row);
     const QPoint centre = (tile + QPoint(kTileWidth, kTileHeight) / 2) * zoom;
-    m_scrollBox->ensureVisible(centre.x(), centre.y(), kTileWidth * zoom / 2 + 8,
-                               kTileHeight * zoom / 2 + 8);
+    m_roomScrollArea->ensureVisible(centre.x(), centre.y(), kTileWidth * zoom / 2 + 8,
+                                    kTileHeight * zoom / 2 + 8);
 }
 
 } // namespace qv2

@@ -167,8 +167,8 @@ class MainWindow : public QMainWindow, public TextTarget {
     QToolBar *m_toolBar = nullptr;
     QComboBox *m_tileKinds = nullptr;
     std::array<ExitLineEdit *, 4> m_attributeEdits{};
-    QScrollArea *m_scrollBox = nullptr;
-    PaintBox *m_paintBox = nullptr;
+    QScrollArea *m_roomScrollArea = nullptr;
+    PaintBox *m_roomView = nullptr;
     StartHint *m_startHint = nullptr;
     QWidget *m_panelHost = nullptr;
     PropertyPanel *m_panel = nullptr;

@@ -24,15 +24,15 @@ BackgroundEditor::BackgroundEditor(QWidget *parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
 
-    m_paintBox = new PaintBox(this);
-    m_paintBox->setGeometry(kMargin, kMargin, kBackgroundPictureWidth, kBackgroundPictureHeight);
-    m_paintBox->setPicture(&m_picture);
+    m_pictureView = new PaintBox(this);
+    m_pictureView->setGeometry(kMargin, kMargin, kBackgroundPictureWidth, kBackgroundPictureHeight);
+    m_pictureView->setPicture(&m_picture);
     // Unlike the room view, this picture takes the focus: the arrow keys choose its tile.
-    m_paintBox->setFocusPolicy(Qt::StrongFocus);
+    m_pictureView->setFocusPolicy(Qt::StrongFocus);
 
     m_names = new QComboBox(this);
     m_names->setObjectName(QStringLiteral("ComboBox1"));
-    const int namesTop = m_paintBox->geometry().bottom() + 1 + kMargin;
+    const int namesTop = m_pictureView->geometry().bottom() + 1 + kMargin;
     m_names->setGeometry(kMargin, namesTop, kBackgroundPictureWidth, m_names->sizeHint().height());
 
     const int buttonsTop = m_names->geometry().bottom() + 1 + kMargin;
@@ -44,7 +44,7 @@ BackgroundEditor::BackgroundEditor(QWidget *parent) : QDialog(parent) {
     m_cancel->setObjectName(QStringLiteral("Button2"));
     m_cancel->setGeometry(kMargin + 104, buttonsTop, 97, 27);
 
-    connect(m_paintBox, &PaintBox::pressed, this, [this](QPoint at) {
+    connect(m_pictureView, &PaintBox::pressed, this, [this](QPoint at) {
         if (const std::optional<int> place = BackgroundPlaceAt(at))
             selectTile(*place);
     });
@@ -73,12 +73,12 @@ void BackgroundEditor::fill(const LevelStore &level, int room, const IniFile &li
     follow([this](const QString &t) { setWindowTitle(t); }, "dinback");
     follow([this](const QString &t) { m_ok->setText(t); }, "dinOK");
     follow([this](const QString &t) { m_cancel->setText(t); }, "dinCancel");
-    m_paintBox->setFocus();
+    m_pictureView->setFocus();
     redraw();
 }
 
 void BackgroundEditor::keyPressEvent(QKeyEvent *event) {
-    if (focusWidget() != m_paintBox) {
+    if (focusWidget() != m_pictureView) {
         QDialog::keyPressEvent(event);
         return;
     }
@@ -127,7 +127,7 @@ void BackgroundEditor::choosePicture(int index) {
 
 void BackgroundEditor::redraw() {
     m_picture = DrawRoomBackground(m_background, m_list, m_selected);
-    m_paintBox->update();
+    m_pictureView->update();
 }
 
 void editBackground(EditorState &state, Services &services, BackgroundEditor &dialog) {

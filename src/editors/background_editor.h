@@ -42,7 +42,7 @@ class BackgroundEditor : public QDialog {
     IniFile m_list;
     std::optional<int> m_selected;
     QImage m_picture;
-    PaintBox *m_paintBox;
+    PaintBox *m_pictureView;
     QComboBox *m_names;
     QPushButton *m_ok;
     QPushButton *m_cancel;

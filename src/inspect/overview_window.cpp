@@ -16,18 +16,17 @@ OverviewWindow::OverviewWindow(QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("A szint egyben"));
     setSizeGripEnabled(true);
 
-    m_scrollBox = new QScrollArea(this);
-    m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));
-    m_paintBox = new QLabel;
-    m_paintBox->setObjectName(QStringLiteral("PaintBox1"));
-    m_paintBox->setFixedSize(kOverviewCells * kOverviewCellWidth,
-                             kOverviewCells * kOverviewCellHeight);
-    m_paintBox->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_scrollBox->setWidget(m_paintBox);
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("ScrollBox1"));
+    m_map = new QLabel;
+    m_map->setObjectName(QStringLiteral("PaintBox1"));
+    m_map->setFixedSize(kOverviewCells * kOverviewCellWidth, kOverviewCells * kOverviewCellHeight);
+    m_map->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_scrollArea->setWidget(m_map);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_scrollBox);
+    layout->addWidget(m_scrollArea);
     resize(402, 307);
 }
 
@@ -38,18 +37,18 @@ void OverviewWindow::applyTexts(const LanguageFile &language) {
 void OverviewWindow::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     // The map grows from the start room in the middle of the picture, so that part shows first.
-    const QWidget *viewport = m_scrollBox->viewport();
-    m_scrollBox->ensureVisible(kOverviewCentre * kOverviewCellWidth + kOverviewCellWidth / 2,
-                               kOverviewCentre * kOverviewCellHeight + kOverviewCellHeight / 2,
-                               viewport->width() / 2, viewport->height() / 2);
+    const QWidget *viewport = m_scrollArea->viewport();
+    m_scrollArea->ensureVisible(kOverviewCentre * kOverviewCellWidth + kOverviewCellWidth / 2,
+                                kOverviewCentre * kOverviewCellHeight + kOverviewCellHeight / 2,
+                                viewport->width() / 2, viewport->height() / 2);
 }
 
 void OverviewWindow::showPicture(const QImage &picture, Modals &modals) {
-    m_paintBox->setPixmap(QPixmap::fromImage(picture));
+    m_map->setPixmap(QPixmap::fromImage(picture));
     // The arrow keys scroll the map straight away.
-    m_scrollBox->setFocus();
+    m_scrollArea->setFocus();
     modals.run(*this);
-    m_paintBox->clear();
+    m_map->clear();
 }
 
 void showLevelOverview(EditorState &state, Services &services, OverviewWindow &window) {

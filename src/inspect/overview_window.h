@@ -26,8 +26,8 @@ class OverviewWindow : public QDialog, public TextTarget {
     void showEvent(QShowEvent *event) override;
 
   private:
-    QScrollArea *m_scrollBox;
-    QLabel *m_paintBox;
+    QScrollArea *m_scrollArea;
+    QLabel *m_map;
 };
 
 // Builds the map of the open level, draws it and shows it; the level is only read.

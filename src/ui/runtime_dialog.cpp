@@ -92,17 +92,17 @@ void RuntimeDialog::showEvent(QShowEvent *event) {
 
 GridDialog::GridDialog(const MessageTexts &texts, const QString &captionKey)
     : RuntimeDialog(texts, captionKey, kGridHeight, kGridButtonsTop) {
-    m_scrollBox = new QScrollArea(this);
-    m_scrollBox->setObjectName(QStringLiteral("dinScrollBox"));
-    m_scrollBox->setGeometry(kScrollBox);
+    m_gridArea = new QScrollArea(this);
+    m_gridArea->setObjectName(QStringLiteral("dinScrollBox"));
+    m_gridArea->setGeometry(kScrollBox);
     // The boxes take the focus; the scroll box follows it to the box that has it.
-    m_scrollBox->setFocusPolicy(Qt::NoFocus);
-    m_scrollBox->setWidget(new QWidget);
+    m_gridArea->setFocusPolicy(Qt::NoFocus);
+    m_gridArea->setWidget(new QWidget);
 }
 
 void GridDialog::addGrid(const QStringList &headers, const QStringList &rowLabels,
                          Numbering numbering) {
-    QWidget &grid = *m_scrollBox->widget();
+    QWidget &grid = *m_gridArea->widget();
     const int boxHeight = QLineEdit().sizeHint().height();
     // The boxes stand at fixed places unless labels are wider: then they move right, and the
     // columns apart, so that no label runs into a box or another label.

@@ -65,7 +65,7 @@ class GridDialog : public RuntimeDialog {
     void storeBytes(LevelStore &level, std::size_t first, Modals &modals) const;
 
   private:
-    QScrollArea *m_scrollBox;
+    QScrollArea *m_gridArea;
     std::vector<QLineEdit *> m_boxes;
 };
 

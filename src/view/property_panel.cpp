@@ -94,8 +94,8 @@ BitField FieldFromTag(int tag) {
     return BitField{tag / 65536, (tag / 256) % 256, tag % 256};
 }
 
-PropertyPanel::PropertyPanel(QWidget &panel1, EditorState &state, Services &services)
-    : QObject(&panel1), m_panel(panel1), m_state(state), m_services(services),
+PropertyPanel::PropertyPanel(QWidget &panelHost, EditorState &state, Services &services)
+    : QObject(&panelHost), m_panel(panelHost), m_state(state), m_services(services),
       m_controlHeight(std::max(QLineEdit().sizeHint().height(), QComboBox().sizeHint().height())) {}
 
 const PanelLayout &PropertyPanel::layOut() {

@@ -62,7 +62,7 @@ BitField FieldFromTag(int tag);
 class PropertyPanel : public QObject {
     Q_OBJECT
   public:
-    PropertyPanel(QWidget &panel1, EditorState &state, Services &services);
+    PropertyPanel(QWidget &panelHost, EditorState &state, Services &services);
 
     // Shows the rows of the selected tile. Called by the room refresh only. When the rows need the
     // same controls as the shown ones (another tile of the same kind, mostly), the controls stay

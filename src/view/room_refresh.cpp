@@ -23,9 +23,9 @@ void RefreshRoom(EditorState &state, RoomWidgets &widgets) {
 
     // The view shows the picture from here on, so a refresh cut short by a missing picture leaves
     // the partly drawn room on screen at the next repaint.
-    widgets.paintBox.setShownSize(QSize(kRoomPictureWidth, kRoomViewHeight));
+    widgets.view.setShownSize(QSize(kRoomPictureWidth, kRoomViewHeight));
     PaintRoomTiles(widgets.picture, state.level, selection, state.background, loadPicture);
-    widgets.paintBox.setPicture(&widgets.picture);
+    widgets.view.setPicture(&widgets.picture);
 
     widgets.tileKinds.setCurrentIndex(
         state.level.byte(TileKindAt(state.room, state.row, state.column)));
@@ -42,7 +42,7 @@ void RefreshRoom(EditorState &state, RoomWidgets &widgets) {
 
     widgets.statusBar.showMessage(
         FormatMessage(state.texts.text(QStringLiteral("status")), state.room, state.tilePlace()));
-    widgets.paintBox.update();
+    widgets.view.update();
     widgets.panel.RebuildPropertyPanel();
 }
 

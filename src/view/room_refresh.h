@@ -19,7 +19,7 @@ class PropertyPanel;
 // The main window's parts that the room refresh brings up to date.
 struct RoomWidgets {
     QImage &picture;
-    PaintBox &paintBox;
+    PaintBox &view;                             // the room view
     QComboBox &tileKinds;                       // ComboBox1
     std::array<QLineEdit *, 4> attributeFields; // Edit1..Edit4
     QStatusBar &statusBar;

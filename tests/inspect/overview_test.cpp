@@ -112,9 +112,9 @@ TEST(OverviewWindow, ShowsTheMapOfTheOpenLevelAndChangesNothing) {
     modals.dialogScripts.push_back([&](QDialog &dialog) {
         EXPECT_EQ(dialog.objectName(), "TForm5");
         EXPECT_EQ(dialog.size(), QSize(402, 307));
-        const auto *paintBox = dialog.findChild<QLabel *>("PaintBox1");
-        EXPECT_EQ(dialog.findChild<QScrollArea *>("ScrollBox1")->widget(), paintBox);
-        shown = paintBox->pixmap().toImage();
+        const auto *map = dialog.findChild<QLabel *>("PaintBox1");
+        EXPECT_EQ(dialog.findChild<QScrollArea *>("ScrollBox1")->widget(), map);
+        shown = map->pixmap().toImage();
         return true;
     });
     showLevelOverview(state, services, window);

@@ -82,7 +82,7 @@ Outcome StoreAttributeField(Session &s) {
 // A field or list of the property panel as the last refresh built it; only its bits change.
 Outcome StorePanelField(Session &s) {
     QList<QWidget *> controls;
-    for (QWidget *control : s.panel1.findChildren<QWidget *>()) {
+    for (QWidget *control : s.panelHost.findChildren<QWidget *>()) {
         const QString name = control->objectName();
         if (name.startsWith("dinEdit") || name.startsWith("dinCombo"))
             controls << control;

@@ -14,13 +14,13 @@ namespace soak {
 Session::Session(std::uint32_t seed, const QString &programDir, qv2::LevelStore level)
     : services{modals, [this] { qv2::RefreshRoom(state, m_widgets); }, &history},
       history(state, [this] { services.refreshRoom(); }),
-      panel(panel1, state, services), m_widgets{m_picture,
-                                                m_paintBox,
-                                                m_tileKinds,
-                                                {&m_attributeFields[0], &m_attributeFields[1],
-                                                 &m_attributeFields[2], &m_attributeFields[3]},
-                                                m_statusBar,
-                                                panel},
+      panel(panelHost, state, services), m_widgets{m_picture,
+                                                   m_roomView,
+                                                   m_tileKinds,
+                                                   {&m_attributeFields[0], &m_attributeFields[1],
+                                                    &m_attributeFields[2], &m_attributeFields[3]},
+                                                   m_statusBar,
+                                                   panel},
       m_random(seed) {
     // The state after opening the level, in the English texts.
     const qv2::LanguageFile language(qv2::IniFile::load(programDir + "texts/english.ini"));

@@ -73,12 +73,12 @@ class Session {
     // each step undone, the latest last.
     std::vector<qv2::Bytes> undoImages;
     std::vector<qv2::Bytes> redoImages;
-    QWidget panel1;
+    QWidget panelHost;
     qv2::PropertyPanel panel;
 
   private:
     QImage m_picture;
-    qv2::PaintBox m_paintBox;
+    qv2::PaintBox m_roomView;
     QComboBox m_tileKinds;
     QLineEdit m_attributeFields[4];
     QStatusBar m_statusBar;

@@ -106,10 +106,10 @@ TEST(GridDialog, BoxesStandInTheirCellsAndTabFollowsTheNumbering) {
             EXPECT_EQ(QApplication::focusWidget(), &Box(dialog, k)) << k;
         }
         // The last row lies below the visible part of the scroll box and comes into view.
-        auto &scrollBox = Control<QScrollArea>(dialog, "dinScrollBox");
-        EXPECT_GT(scrollBox.verticalScrollBar()->value(), 0);
-        const QRect shown = scrollBox.viewport()->rect();
-        const QRect last(Box(dialog, boxes - 1).mapTo(scrollBox.viewport(), QPoint()),
+        auto &gridArea = Control<QScrollArea>(dialog, "dinScrollBox");
+        EXPECT_GT(gridArea.verticalScrollBar()->value(), 0);
+        const QRect shown = gridArea.viewport()->rect();
+        const QRect last(Box(dialog, boxes - 1).mapTo(gridArea.viewport(), QPoint()),
                          Box(dialog, boxes - 1).size());
         EXPECT_TRUE(shown.contains(last));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -111,8 +111,8 @@ struct PanelTest : ::testing::Test {
     EditorState state;
     ScriptedModals modals;
     Services services{modals, [] {}};
-    QWidget panel1;
-    PropertyPanel panel{panel1, state, services};
+    QWidget panelHost;
+    PropertyPanel panel{panelHost, state, services};
 
     PanelTest() {
         state.level = EmptyLevel();
@@ -121,12 +121,12 @@ struct PanelTest : ::testing::Test {
         state.texts = Texts(kTexts);
         state.level.setByte(TileKindAt(1, 0, 0), 0x1A);
         state.level.setByte(TileAttributeAt(1, 0, 0, 2), 0x0E);
-        panel1.resize(185, 300);
-        panel1.show();
-        panel1.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&panel1));
+        panelHost.resize(185, 300);
+        panelHost.show();
+        panelHost.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&panelHost));
     }
-    template <class T> T *control(const QString &name) { return panel1.findChild<T *>(name); }
+    template <class T> T *control(const QString &name) { return panelHost.findChild<T *>(name); }
     std::uint8_t byte2() const { return state.level.byte(TileAttributeAt(1, 0, 0, 2)); }
     // Types into the number field and leaves it, as the user does.
     void typeAndLeave(QLineEdit &edit, const QString &text) {
@@ -164,7 +164,7 @@ TEST_F(PanelTest, ControlsInTheirRowsWithTheirFields) {
         const QLabel *label = control<QLabel>(QStringLiteral("dinLabel%1").arg(slot));
         EXPECT_EQ(label->x(), 10);
         EXPECT_LT(label->geometry().right(), values[slot]->x());
-        EXPECT_LE(values[slot]->geometry().right(), panel1.width());
+        EXPECT_LE(values[slot]->geometry().right(), panelHost.width());
         if (slot > 0) {
             EXPECT_LT(values[slot - 1]->geometry().bottom() + 1, values[slot]->y());
         }
@@ -259,7 +259,7 @@ TEST_F(PanelTest, RebuildReplacesTheControls) {
     EXPECT_TRUE(old.isNull());
     EXPECT_EQ(control<QLineEdit>("dinEdit0")->text(), "0");
     EXPECT_EQ(control<QWidget>("dinCombo1"), nullptr);
-    EXPECT_EQ(panel1.findChildren<QLabel *>().size(), 1);
+    EXPECT_EQ(panelHost.findChildren<QLabel *>().size(), 1);
 }
 
 // A command that moves the selection while a panel field still holds the focus: the field's exit
@@ -280,7 +280,7 @@ TEST_F(PanelTest, AFieldLeftByTheRebuildStoresNothing) {
 // Clicking into a panel field while a toolbar field holds a typed value: the toolbar's exit
 // handler refreshes the room, which rebuilds the panel inside the clicked field's own press.
 TEST_F(PanelTest, RebuildDuringAPressOnAPanelField) {
-    ExitLineEdit toolbarField(&panel1);
+    ExitLineEdit toolbarField(&panelHost);
     toolbarField.move(0, 250);
     toolbarField.show();
     QObject::connect(&toolbarField, &ExitLineEdit::exited, [&] { panel.RebuildPropertyPanel(); });
@@ -295,9 +295,9 @@ TEST_F(PanelTest, RebuildDuringAPressOnAPanelField) {
 
 // What a panel shows, slot by slot: each control's class, name, place, text, items, selection and
 // field.
-QStringList Shown(const QWidget &panel1) {
+QStringList Shown(const QWidget &panelHost) {
     QStringList shown;
-    for (const QWidget *control : panel1.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    for (const QWidget *control : panelHost.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (!control->isVisible())
             continue;
         QString line = QStringLiteral("%1 %2 %3,%4 %5x%6 tag %7")
@@ -369,9 +369,9 @@ TEST_F(PanelTest, RefreshKeepsControlsThatFitAndShowsWhatANewPanelWould) {
         PropertyPanel fresh(fresh1, state, services);
         fresh.RebuildPropertyPanel();
         fresh1.show();
-        EXPECT_EQ(Shown(panel1), Shown(fresh1));
-        EXPECT_EQ(panel1.width(), fresh1.width());
-        panel1.setFocus();
+        EXPECT_EQ(Shown(panelHost), Shown(fresh1));
+        EXPECT_EQ(panelHost.width(), fresh1.width());
+        panelHost.setFocus();
     }
 }
 

@@ -26,13 +26,13 @@ struct RefreshTest : ::testing::Test {
     ScriptedModals modals;
     Services services{modals, [] {}};
     QImage picture;
-    PaintBox paintBox;
+    PaintBox roomView;
     QComboBox tileKinds;
     QLineEdit edits[4];
     QStatusBar statusBar;
-    QWidget panel1;
-    PropertyPanel panel{panel1, state, services};
-    RoomWidgets widgets{picture,   paintBox,
+    QWidget panelHost;
+    PropertyPanel panel{panelHost, state, services};
+    RoomWidgets widgets{picture,   roomView,
                         tileKinds, {&edits[0], &edits[1], &edits[2], &edits[3]},
                         statusBar, panel};
 
@@ -64,7 +64,7 @@ struct RefreshTest : ::testing::Test {
 
 TEST_F(RefreshTest, BringsPictureToolbarStatusAndPanelUpToDate) {
     RefreshRoom(state, widgets);
-    EXPECT_EQ(paintBox.size(), QSize(608, 328));
+    EXPECT_EQ(roomView.size(), QSize(608, 328));
     EXPECT_EQ(picture.size(), QSize(608, 488));
     EXPECT_EQ(picture.pixelColor(144 + 32 * 9 + 10, 64 + 128 + 10), QColor(Qt::green));
     EXPECT_EQ(picture.pixelColor(150, 100), QColor(Qt::black)) << "no picture 00";
@@ -73,7 +73,7 @@ TEST_F(RefreshTest, BringsPictureToolbarStatusAndPanelUpToDate) {
     for (int k = 0; k < 4; ++k)
         EXPECT_EQ(edits[k].text(), QString::number(200 + k)) << k;
     EXPECT_EQ(statusBar.currentMessage(), "Room 5, tile 29");
-    const auto *field = panel1.findChild<QLineEdit *>("dinEdit0");
+    const auto *field = panelHost.findChild<QLineEdit *>("dinEdit0");
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->text(), "202");
 }
@@ -94,7 +94,7 @@ TEST_F(RefreshTest, MissingArrowEndsTheRefreshWithItsFile) {
     }
     EXPECT_EQ(edits[0].text(), "200") << "the toolbar is updated before the arrows";
     EXPECT_TRUE(statusBar.currentMessage().isEmpty());
-    EXPECT_EQ(panel1.findChild<QLineEdit *>("dinEdit0"), nullptr);
+    EXPECT_EQ(panelHost.findChild<QLineEdit *>("dinEdit0"), nullptr);
     EXPECT_EQ(picture.pixelColor(85, 130), QColor(Qt::yellow)) << "the arrows before it are drawn";
 }
 
