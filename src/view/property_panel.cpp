@@ -151,13 +151,14 @@ void PropertyPanel::clearSlots() {
 }
 
 void PropertyPanel::createSlot(int slot, PanelControl control) {
+    // Named by slot; the "din" names are the runtime dialogs' own.
     auto *label = new QLabel(&m_panel);
-    label->setObjectName(QStringLiteral("dinLabel%1").arg(slot));
+    label->setObjectName(QStringLiteral("PanelLabel%1").arg(slot));
     m_labels[slot] = label;
     QWidget *value = nullptr;
     if (control == PanelControl::Edit) {
         auto *edit = new ExitLineEdit(&m_panel);
-        edit->setObjectName(QStringLiteral("dinEdit%1").arg(slot));
+        edit->setObjectName(QStringLiteral("PanelField%1").arg(slot));
         // Typing only: the text the panel sets is the stored value, not an edit.
         connect(edit, &QLineEdit::textEdited, this, &PropertyPanel::markPanelFieldEdited);
         connect(edit, &ExitLineEdit::exited, this, [this, edit] { storePanelField(*edit); });
@@ -166,7 +167,7 @@ void PropertyPanel::createSlot(int slot, PanelControl control) {
         value = edit;
     } else if (control == PanelControl::List) {
         auto *list = new WidePopupComboBox(&m_panel);
-        list->setObjectName(QStringLiteral("dinCombo%1").arg(slot));
+        list->setObjectName(QStringLiteral("PanelList%1").arg(slot));
         // The user's choices only, never the index the panel sets.
         connect(list, &QComboBox::activated, this,
                 [this, list](int index) { storePanelChoice(*list, index); });

@@ -76,9 +76,9 @@ TEST_F(HistoryTest, RandomEditsUndoToTheOpenedLevelAndRedoToTheEdited) {
                  number(260));
         },
         [&] {
-            if (auto *field = window().findChild<QLineEdit *>(QStringLiteral("dinEdit0")))
+            if (auto *field = window().findChild<QLineEdit *>(QStringLiteral("PanelField0")))
                 type(*field, number(4));
-            else if (auto *list = window().findChild<QComboBox *>(QStringLiteral("dinCombo0")))
+            else if (auto *list = window().findChild<QComboBox *>(QStringLiteral("PanelList0")))
                 emit list->activated(below(list->count()));
         },
         [&] {
@@ -282,8 +282,8 @@ TEST_F(HistoryTest, UndoAndRedoKeysWorkWhileANumberFieldHasTheFocus) {
     } cases[] = {
         {"Edit2", 1, Qt::CTRL | Qt::Key_Y},
         {"Edit2", 1, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
-        {"dinEdit0", 2, Qt::CTRL | Qt::Key_Y},
-        {"dinEdit1", 3, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+        {"PanelField0", 2, Qt::CTRL | Qt::Key_Y},
+        {"PanelField1", 3, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.field);

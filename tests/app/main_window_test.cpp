@@ -259,8 +259,8 @@ TEST_F(MainWindowTest, SaveStoresTheFocusedFieldsPendingEditFirst) {
     const Case cases[] = {
         {"toolbar field", "Edit1", "99", 0, 99, false},
         {"toolbar field, value out of range", "Edit2", "300", 1, 0, true},
-        {"panel field", "dinEdit0", "77", 2, 77, false},
-        {"panel field, value out of range", "dinEdit1", "256", 3, 0, true},
+        {"panel field", "PanelField0", "77", 2, 77, false},
+        {"panel field, value out of range", "PanelField1", "256", 3, 0, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

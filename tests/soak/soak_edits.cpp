@@ -84,7 +84,7 @@ Outcome StorePanelField(Session &s) {
     QList<QWidget *> controls;
     for (QWidget *control : s.panelHost.findChildren<QWidget *>()) {
         const QString name = control->objectName();
-        if (name.startsWith("dinEdit") || name.startsWith("dinCombo"))
+        if (name.startsWith("PanelField") || name.startsWith("PanelList"))
             controls << control;
     }
     if (controls.isEmpty())

@@ -141,11 +141,11 @@ TEST_F(PanelTest, ControlsInTheirRowsWithTheirFields) {
     // A label far longer than the designed column leaves room for.
     state.texts = Texts(QStringList{"lback=A background picture label"} + kTexts);
     panel.RebuildPropertyPanel();
-    auto *edit = control<QLineEdit>("dinEdit0");
-    auto *list = control<QComboBox>("dinCombo1");
-    auto *shared = control<QLineEdit>("dinEdit2");
+    auto *edit = control<QLineEdit>("PanelField0");
+    auto *list = control<QComboBox>("PanelList1");
+    auto *shared = control<QLineEdit>("PanelField2");
     ASSERT_TRUE(edit && list && shared);
-    EXPECT_EQ(control<QLabel>("dinLabel0")->buddy(), edit);
+    EXPECT_EQ(control<QLabel>("PanelLabel0")->buddy(), edit);
     EXPECT_EQ(edit->y(), 10);
     EXPECT_EQ(edit->width(), 50);
     EXPECT_EQ(edit->text(), "7");
@@ -154,14 +154,14 @@ TEST_F(PanelTest, ControlsInTheirRowsWithTheirFields) {
     EXPECT_EQ(list->width(), 125);
     EXPECT_EQ(list->currentIndex(), 0);
     EXPECT_EQ(shared->text(), "14");
-    EXPECT_EQ(control<QWidget>("dinLabel3"), nullptr);
+    EXPECT_EQ(control<QWidget>("PanelLabel3"), nullptr);
     EXPECT_EQ(list->accessibleName(), "Side");
 
     // Nothing is hidden behind anything else, and everything lies inside the panel.
     const QWidget *values[] = {edit, list, shared};
     for (int slot = 0; slot < 3; ++slot) {
         SCOPED_TRACE(slot);
-        const QLabel *label = control<QLabel>(QStringLiteral("dinLabel%1").arg(slot));
+        const QLabel *label = control<QLabel>(QStringLiteral("PanelLabel%1").arg(slot));
         EXPECT_EQ(label->x(), 10);
         EXPECT_LT(label->geometry().right(), values[slot]->x());
         EXPECT_LE(values[slot]->geometry().right(), panelHost.width());
@@ -184,7 +184,7 @@ TEST_F(PanelTest, ControlsInTheirRowsWithTheirFields) {
 
 TEST_F(PanelTest, StoringANumberChangesOnlyTheFieldsBits) {
     panel.RebuildPropertyPanel();
-    auto *edit = control<QLineEdit>("dinEdit0");
+    auto *edit = control<QLineEdit>("PanelField0");
     ASSERT_TRUE(edit);
     typeAndLeave(*edit, "0");
     EXPECT_EQ(byte2(), 0x00);
@@ -198,7 +198,7 @@ TEST_F(PanelTest, StoringANumberChangesOnlyTheFieldsBits) {
 
 TEST_F(PanelTest, ReturnStoresTheFieldAsTheToolbarFieldsDo) {
     panel.RebuildPropertyPanel();
-    auto *edit = control<QLineEdit>("dinEdit0");
+    auto *edit = control<QLineEdit>("PanelField0");
     ASSERT_TRUE(edit);
     edit->setFocus();
     edit->selectAll();
@@ -209,7 +209,7 @@ TEST_F(PanelTest, ReturnStoresTheFieldAsTheToolbarFieldsDo) {
 
 TEST_F(PanelTest, ARefusedNumberKeepsTheByteAndTheTypedText) {
     panel.RebuildPropertyPanel();
-    auto *edit = control<QLineEdit>("dinEdit0");
+    auto *edit = control<QLineEdit>("PanelField0");
     ASSERT_TRUE(edit);
     typeAndLeave(*edit, "8");
     EXPECT_EQ(modals.messages, QStringList({"between 0 and 7"}));
@@ -219,7 +219,7 @@ TEST_F(PanelTest, ARefusedNumberKeepsTheByteAndTheTypedText) {
 
 TEST_F(PanelTest, LeavingAnUntouchedFieldStoresNothing) {
     panel.RebuildPropertyPanel();
-    auto *edit = control<QLineEdit>("dinEdit0");
+    auto *edit = control<QLineEdit>("PanelField0");
     ASSERT_TRUE(edit);
     edit->setFocus();
     edit->setText("3"); // not typed by the user
@@ -232,7 +232,7 @@ TEST_F(PanelTest, ListChoicesAreMaskedToTheField) {
     state.texts = Texts(QStringList{"lsides=Left,Right,Up,Down"} + kTexts);
     state.level.setByte(TileAttributeAt(1, 0, 0, 1), 0xF0);
     panel.RebuildPropertyPanel();
-    auto *list = control<QComboBox>("dinCombo1");
+    auto *list = control<QComboBox>("PanelList1");
     ASSERT_TRUE(list);
     emit list->activated(3); // item 3 does not fit the one-bit field
     EXPECT_EQ(state.level.byte(TileAttributeAt(1, 0, 0, 1)), 0xF1);
@@ -244,7 +244,7 @@ TEST_F(PanelTest, AValueBeyondTheListShowsNoSelection) {
     state.texts = Texts(QStringList{"lsides=Left"} + kTexts);
     state.level.setByte(TileAttributeAt(1, 0, 0, 1), 0x01);
     panel.RebuildPropertyPanel();
-    auto *list = control<QComboBox>("dinCombo1");
+    auto *list = control<QComboBox>("PanelList1");
     ASSERT_TRUE(list);
     EXPECT_EQ(list->count(), 1);
     EXPECT_EQ(list->currentIndex(), -1);
@@ -252,13 +252,13 @@ TEST_F(PanelTest, AValueBeyondTheListShowsNoSelection) {
 
 TEST_F(PanelTest, RebuildReplacesTheControls) {
     panel.RebuildPropertyPanel();
-    QPointer<QWidget> old = control<QWidget>("dinEdit0");
+    QPointer<QWidget> old = control<QWidget>("PanelField0");
     state.column = 1; // kind 00, which has only the shared row
     panel.RebuildPropertyPanel();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(old.isNull());
-    EXPECT_EQ(control<QLineEdit>("dinEdit0")->text(), "0");
-    EXPECT_EQ(control<QWidget>("dinCombo1"), nullptr);
+    EXPECT_EQ(control<QLineEdit>("PanelField0")->text(), "0");
+    EXPECT_EQ(control<QWidget>("PanelList1"), nullptr);
     EXPECT_EQ(panelHost.findChildren<QLabel *>().size(), 1);
 }
 
@@ -266,7 +266,7 @@ TEST_F(PanelTest, RebuildReplacesTheControls) {
 // during the rebuild must not store its text into the newly selected tile.
 TEST_F(PanelTest, AFieldLeftByTheRebuildStoresNothing) {
     panel.RebuildPropertyPanel();
-    auto *edit = control<QLineEdit>("dinEdit0");
+    auto *edit = control<QLineEdit>("PanelField0");
     ASSERT_TRUE(edit);
     edit->setFocus();
     QTest::keyClicks(edit, "5");
@@ -287,10 +287,10 @@ TEST_F(PanelTest, RebuildDuringAPressOnAPanelField) {
     panel.RebuildPropertyPanel();
     toolbarField.setFocus();
     ASSERT_TRUE(toolbarField.hasFocus());
-    QTest::mouseClick(control<QLineEdit>("dinEdit0"), Qt::LeftButton);
+    QTest::mouseClick(control<QLineEdit>("PanelField0"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_NE(control<QLineEdit>("dinEdit0"), nullptr);
-    EXPECT_EQ(control<QLineEdit>("dinEdit0")->text(), "7");
+    ASSERT_NE(control<QLineEdit>("PanelField0"), nullptr);
+    EXPECT_EQ(control<QLineEdit>("PanelField0")->text(), "7");
 }
 
 // What a panel shows, slot by slot: each control's class, name, place, text, items, selection and
@@ -357,7 +357,7 @@ TEST_F(PanelTest, RefreshKeepsControlsThatFitAndShowsWhatANewPanelWould) {
         state.room = 1;
         panel.RebuildPropertyPanel();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QPointer<QWidget> first = control<QWidget>("dinEdit0");
+        QPointer<QWidget> first = control<QWidget>("PanelField0");
         if (c.focusInPanel)
             first->setFocus();
         state.room = c.room;

@@ -73,7 +73,7 @@ TEST_F(RefreshTest, BringsPictureToolbarStatusAndPanelUpToDate) {
     for (int k = 0; k < 4; ++k)
         EXPECT_EQ(edits[k].text(), QString::number(200 + k)) << k;
     EXPECT_EQ(statusBar.currentMessage(), "Room 5, tile 29");
-    const auto *field = panelHost.findChild<QLineEdit *>("dinEdit0");
+    const auto *field = panelHost.findChild<QLineEdit *>("PanelField0");
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->text(), "202");
 }
@@ -94,7 +94,7 @@ TEST_F(RefreshTest, MissingArrowEndsTheRefreshWithItsFile) {
     }
     EXPECT_EQ(edits[0].text(), "200") << "the toolbar is updated before the arrows";
     EXPECT_TRUE(statusBar.currentMessage().isEmpty());
-    EXPECT_EQ(panelHost.findChild<QLineEdit *>("dinEdit0"), nullptr);
+    EXPECT_EQ(panelHost.findChild<QLineEdit *>("PanelField0"), nullptr);
     EXPECT_EQ(picture.pixelColor(85, 130), QColor(Qt::yellow)) << "the arrows before it are drawn";
 }
 
