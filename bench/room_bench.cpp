@@ -98,7 +98,7 @@ void RegisterRoom(const std::string &what, const LevelStore &level, int room, Op
         for (auto _ : state) {
             editing.row = place / kColumns;
             editing.column = place % kColumns;
-            window.RefreshRoom();
+            window.refreshRoom();
             if (painted)
                 QApplication::processEvents();
             else

@@ -54,7 +54,7 @@ constexpr int kRoomFrame = 2;
 
 MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *parent)
     : QMainWindow(parent), m_modals(modals),
-      m_history(m_state, [this] { RefreshRoom(); }), m_services{modals, [this] { RefreshRoom(); },
+      m_history(m_state, [this] { refreshRoom(); }), m_services{modals, [this] { refreshRoom(); },
                                                                 &m_history},
       m_openDialog(*this, "OpenDialog1", "Szint megnyitása"),
       m_saveDialog(*this, "SaveDialog1", "Szint mentése") {
@@ -362,7 +362,7 @@ void MainWindow::openArchive(const QString &path, std::uint16_t id) {
     if (LevelPicker *picker = m_picker ? m_picker->made() : nullptr)
         picker->showLevel(id);
     showLevelAs({absolute, id});
-    RefreshRoom();
+    refreshRoom();
 }
 
 bool MainWindow::saveFromDialog() {
@@ -420,7 +420,7 @@ void MainWindow::updateTitle() {
 void MainWindow::textsChanged() {
     updateUndoActions();
     updateStartHint();
-    RefreshRoom();
+    refreshRoom();
 }
 
 // A menu command's step is named like its action, without the dots that promise a dialog; the
@@ -470,7 +470,7 @@ void MainWindow::enableEditing() {
     }
 }
 
-void MainWindow::RefreshRoom() {
+void MainWindow::refreshRoom() {
     RoomWidgets widgets{
         m_roomPicture,
         *m_roomView,
@@ -479,7 +479,7 @@ void MainWindow::RefreshRoom() {
         *statusBar(),
         *m_panel};
     const int panelWidth = m_panelHost->width();
-    qv2::RefreshRoom(m_state, widgets);
+    UpdateRoomWidgets(m_state, widgets);
     // The panel widens for long labels (another language, another level type); the window grows
     // with it so that the room view keeps its width.
     const int grown = m_panelHost->width() - panelWidth;

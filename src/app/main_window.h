@@ -97,7 +97,7 @@ class MainWindow : public QMainWindow, public TextTarget {
     void textsChanged();
 
     // Redraws the room picture, the toolbar fields, the status line and the property panel.
-    void RefreshRoom();
+    void refreshRoom();
 
   protected:
     bool event(QEvent *event) override;

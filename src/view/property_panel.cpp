@@ -98,7 +98,7 @@ PropertyPanel::PropertyPanel(QWidget &panelHost, EditorState &state, Services &s
     : QObject(&panelHost), m_panel(panelHost), m_state(state), m_services(services),
       m_controlHeight(std::max(QLineEdit().sizeHint().height(), QComboBox().sizeHint().height())) {}
 
-const PanelLayout &PropertyPanel::layOut() {
+const PanelLayout &PropertyPanel::measuredLayout() {
     // Measuring every row of every section would be most of a refresh's work; it is done again
     // only when what it depends on has changed.
     const QFont font = m_panel.font();
@@ -218,7 +218,7 @@ void PropertyPanel::RebuildPropertyPanel() {
     const auto rows =
         DescribePanelRows(s.background, s.texts, s.level.byte(TileKindAt(s.room, s.row, s.column)),
                           TileAttributes(s.level, s.room, s.row, s.column));
-    const PanelLayout layout = layOut();
+    const PanelLayout layout = measuredLayout();
     const bool keep = keepsControlsFor(rows, layout);
     if (!keep) {
         clearSlots();

@@ -83,7 +83,7 @@ class PropertyPanel : public QObject {
         PanelLayout layout;
     };
 
-    const PanelLayout &layOut();
+    const PanelLayout &measuredLayout();
     bool keepsControlsFor(const std::vector<PanelRow> &rows, const PanelLayout &layout) const;
     void createSlot(int slot, PanelControl control);
     // Puts the row into the slot's controls; `shown` is the row they show already, if any.

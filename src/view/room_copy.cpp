@@ -35,7 +35,7 @@ RoomCopy CopyRoom(const LevelStore &level, int room) {
     return copy;
 }
 
-void PasteRoom(LevelStore &level, int room, const RoomCopy &copy) {
+void WriteRoomCopy(LevelStore &level, int room, const RoomCopy &copy) {
     std::size_t next = 0;
     for (const Run &run : RoomRuns(room)) {
         for (std::size_t i = 0; i < run.size && next < copy.bytes.size(); ++i)
@@ -46,7 +46,7 @@ void PasteRoom(LevelStore &level, int room, const RoomCopy &copy) {
 void pasteRoom(EditorState &state, Services &services, const RoomCopy &copy) {
     if (!state.levelOpen)
         return;
-    PasteRoom(state.level, state.room, copy);
+    WriteRoomCopy(state.level, state.room, copy);
     services.refreshRoom();
 }
 

@@ -14,7 +14,8 @@ struct RoomCopy {
 };
 
 RoomCopy CopyRoom(const LevelStore &level, int room);
-void PasteRoom(LevelStore &level, int room, const RoomCopy &copy);
+// Writes the copy over room `room`.
+void WriteRoomCopy(LevelStore &level, int room, const RoomCopy &copy);
 
 // The paste command: writes the copy over the shown room and redraws it.
 void pasteRoom(EditorState &state, Services &services, const RoomCopy &copy);

@@ -14,7 +14,7 @@
 
 namespace qv2 {
 
-void RefreshRoom(EditorState &state, RoomWidgets &widgets) {
+void UpdateRoomWidgets(EditorState &state, RoomWidgets &widgets) {
     if (!state.levelOpen)
         return;
     const QString imagesDir = ImagesFolder(state.programDir);

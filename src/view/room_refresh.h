@@ -30,6 +30,6 @@ struct RoomWidgets {
 // writes the status line and rebuilds the property panel. Does nothing while no level is open.
 // A missing arrow or restart picture ends it with an AppError naming the file, after the toolbar
 // was updated and before the status line and the panel are.
-void RefreshRoom(EditorState &state, RoomWidgets &widgets);
+void UpdateRoomWidgets(EditorState &state, RoomWidgets &widgets);
 
 } // namespace qv2

@@ -57,7 +57,7 @@ TEST_F(FieldTipsTest, ATipStandsInTheStatusLineOnlyWhileHovered) {
 
     hover(QStringLiteral("tip A"));
     state().room = 1;
-    window().RefreshRoom(); // the refresh writes a newer line while the tip is shown
+    window().refreshRoom(); // the refresh writes a newer line while the tip is shown
     const QString newer = line.currentMessage();
     hover(QString());
     EXPECT_EQ(line.currentMessage(), newer);

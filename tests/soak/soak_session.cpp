@@ -12,7 +12,7 @@
 namespace soak {
 
 Session::Session(std::uint32_t seed, const QString &programDir, qv2::LevelStore level)
-    : services{modals, [this] { qv2::RefreshRoom(state, m_widgets); }, &history},
+    : services{modals, [this] { qv2::UpdateRoomWidgets(state, m_widgets); }, &history},
       history(state, [this] { services.refreshRoom(); }),
       panel(panelHost, state, services), m_widgets{m_picture,
                                                    m_roomView,

@@ -62,7 +62,7 @@ TEST(RoomCopy, PasteWritesTheRoomsOwnBytesOnly) {
     const LevelStore before(bytes);
     for (const auto &pair : pairs) {
         LevelStore level = before;
-        PasteRoom(level, pair.to, CopyRoom(source, pair.from));
+        WriteRoomCopy(level, pair.to, CopyRoom(source, pair.from));
         for (const auto &spot : spots)
             EXPECT_EQ(level.byte(spot.at(pair.to)), source.byte(spot.at(pair.from)))
                 << pair.name << ", " << spot.name;

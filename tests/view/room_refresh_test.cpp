@@ -63,7 +63,7 @@ struct RefreshTest : ::testing::Test {
 };
 
 TEST_F(RefreshTest, BringsPictureToolbarStatusAndPanelUpToDate) {
-    RefreshRoom(state, widgets);
+    UpdateRoomWidgets(state, widgets);
     EXPECT_EQ(roomView.size(), QSize(608, 328));
     EXPECT_EQ(picture.size(), QSize(608, 488));
     EXPECT_EQ(picture.pixelColor(144 + 32 * 9 + 10, 64 + 128 + 10), QColor(Qt::green));
@@ -80,14 +80,14 @@ TEST_F(RefreshTest, BringsPictureToolbarStatusAndPanelUpToDate) {
 
 TEST_F(RefreshTest, KindBeyondTheListShowsNoItem) {
     state.level.setByte(TileKindAt(5, 2, 9), 0x50);
-    RefreshRoom(state, widgets);
+    UpdateRoomWidgets(state, widgets);
     EXPECT_EQ(tileKinds.currentIndex(), -1);
 }
 
 TEST_F(RefreshTest, MissingArrowEndsTheRefreshWithItsFile) {
     QFile::remove(programDir.filePath("images/down.bmp"));
     try {
-        RefreshRoom(state, widgets);
+        UpdateRoomWidgets(state, widgets);
         FAIL() << "no error";
     } catch (const AppError &error) {
         EXPECT_EQ(error.text(), "Cannot load " + state.programDir + "images/down.bmp");
@@ -101,7 +101,7 @@ TEST_F(RefreshTest, MissingArrowEndsTheRefreshWithItsFile) {
 TEST_F(RefreshTest, NothingWithoutALevel) {
     state.levelOpen = false;
     tileKinds.setCurrentIndex(7);
-    RefreshRoom(state, widgets);
+    UpdateRoomWidgets(state, widgets);
     EXPECT_TRUE(picture.isNull());
     EXPECT_EQ(tileKinds.currentIndex(), 7);
     EXPECT_TRUE(edits[0].text().isEmpty());
