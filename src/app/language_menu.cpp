@@ -1,5 +1,6 @@
 #include "app/language_menu.h"
 
+#include "level/read_limits.h"
 #include "ui/ini_file.h"
 
 #include <QActionGroup>
@@ -12,9 +13,11 @@ std::vector<LanguageChoice> ShippedLanguages(const QString &programDir) {
     std::vector<LanguageChoice> languages;
     const QDir texts(programDir + QStringLiteral("texts"));
     for (const QString &name : texts.entryList(QDir::Files | QDir::Readable, QDir::Name)) {
-        const QString title = IniFile::load(texts.filePath(name))
-                                  .value(QStringLiteral("language"), QStringLiteral("title"))
-                                  .trimmed();
+        // Only the head: any file may lie in texts/, and the menu is filled on every opening.
+        const QString title =
+            IniFile::fromLines(ReadTextFileHead(texts.filePath(name), kLanguageTitleHead))
+                .value(QStringLiteral("language"), QStringLiteral("title"))
+                .trimmed();
         if (!title.isEmpty())
             languages.push_back({name, title});
     }

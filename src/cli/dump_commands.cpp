@@ -6,9 +6,10 @@
 #include "cli/level_json.h"
 #include "cli/level_text.h"
 #include "level/archive_file.h"
+#include "level/file_io.h"
+#include "level/read_limits.h"
 #include "ui/text_catalogue.h"
 
-#include <QFile>
 #include <QJsonDocument>
 
 #include <ostream>
@@ -53,12 +54,16 @@ int UndumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
     const std::string &path = line.operand(2);
 
     const auto application = EnsureApplication(/*forDrawing=*/false);
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "qv2lev: cannot read " << path << ": " << file.errorString().toStdString() << '\n';
+    Bytes text;
+    const std::string readError = ReadWholeFile(path, kLevelTextLimit, text);
+    if (!readError.empty()) {
+        err << "qv2lev: cannot read " << path << ": " << readError << '\n';
         return kExitFailed;
     }
-    LevelFromJson level = JsonTextToLevel(file.readAll(), TileNames(line));
+    LevelFromJson level =
+        JsonTextToLevel(QByteArray::fromRawData(reinterpret_cast<const char *>(text.data()),
+                                                static_cast<qsizetype>(text.size())),
+                        TileNames(line));
     if (!level.error.isEmpty()) {
         err << "qv2lev: " << path << ": " << level.error.toStdString() << "\n"
             << "qv2lev: " << archive << " is left unchanged\n";

@@ -51,13 +51,53 @@ std::string ReadUpTo(int fd, std::size_t limit, Bytes &bytes) {
     return {};
 }
 
-std::string ReadFileUpTo(const std::string &path, std::size_t limit, Bytes &bytes) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+namespace {
+
+// Opens without waiting for a writer of a FIFO (without one, reading finds the end at once); reads
+// then wait for data as usual.
+int OpenForReading(const std::string &path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd >= 0)
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+template <class Read> std::string ReadOpened(const std::string &path, Read read) {
+    const int fd = OpenForReading(path);
     if (fd < 0)
         return SystemReason(errno);
-    std::string error = ReadUpTo(fd, limit, bytes);
+    std::string error = read(fd);
     close(fd);
     return error;
+}
+
+} // namespace
+
+std::string ReadFileUpTo(const std::string &path, std::size_t limit, Bytes &bytes) {
+    return ReadOpened(path, [&](int fd) { return ReadUpTo(fd, limit, bytes); });
+}
+
+std::string ReadWholeStream(int fd, std::size_t limit, Bytes &bytes) {
+    bytes.clear();
+    struct stat status {};
+    if (fstat(fd, &status) != 0)
+        return SystemReason(errno);
+    if (S_ISDIR(status.st_mode))
+        return SystemReason(EISDIR);
+    // A file's size refuses it before any read, however sparse it is.
+    if (S_ISREG(status.st_mode) && static_cast<std::uint64_t>(status.st_size) > limit)
+        return SystemReason(EFBIG);
+    std::string error = ReadUpTo(fd, limit + 1, bytes);
+    if (error.empty() && bytes.size() > limit) {
+        Bytes().swap(bytes);
+        return SystemReason(EFBIG);
+    }
+    return error;
+}
+
+std::string ReadWholeFile(const std::string &path, std::size_t limit, Bytes &bytes) {
+    bytes.clear();
+    return ReadOpened(path, [&](int fd) { return ReadWholeStream(fd, limit, bytes); });
 }
 
 std::string WriteAll(int fd, const Bytes &bytes) {

@@ -19,8 +19,16 @@ std::string SystemReason(int error);
 // first, so a device or pipe without end cannot exhaust the memory.
 std::string ReadUpTo(int fd, std::size_t limit, Bytes &bytes);
 
-// The same for a file by its name (a pipe or device included).
+// The same for a file by its name (a pipe or device included). Opening a FIFO does not wait for a
+// writer.
 std::string ReadFileUpTo(const std::string &path, std::size_t limit, Bytes &bytes);
+
+// Reads a whole input that no honest file makes longer than `limit` bytes (see read_limits.h). A
+// longer one is refused with the system's "File too large": by its size before any read when it
+// is a file (a huge sparse one costs nothing), otherwise once the limit is passed (a device or
+// pipe without end). A folder is refused too.
+std::string ReadWholeStream(int fd, std::size_t limit, Bytes &bytes);
+std::string ReadWholeFile(const std::string &path, std::size_t limit, Bytes &bytes);
 
 // Writes all of `bytes` at the descriptor's position.
 std::string WriteAll(int fd, const Bytes &bytes);

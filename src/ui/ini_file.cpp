@@ -1,9 +1,12 @@
 #include "ui/ini_file.h"
 
+#include "level/read_limits.h"
+#include "ui/capped_file.h"
 #include "ui/win1250.h"
 
-#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace qv2 {
 
@@ -18,19 +21,41 @@ QStringList SplitTextLines(const QString &text) {
     return lines;
 }
 
-QStringList ReadTextFileLines(const QString &path) {
-    // A folder (the path of an empty language name) counts as an unreadable file.
-    if (!QFileInfo(path).isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
+namespace {
+
+QStringList DecodeTextLines(const Bytes &content) {
+    const auto bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(content.data()),
+                                               static_cast<qsizetype>(content.size()));
     // Read as Windows-1250, the mark would glue three letters to the first section header.
     static const QByteArray utf8Mark("\xEF\xBB\xBF");
     if (bytes.startsWith(utf8Mark))
         return SplitTextLines(QString::fromUtf8(bytes.mid(utf8Mark.size())));
     return SplitTextLines(DecodeWindows1250(bytes));
+}
+
+} // namespace
+
+std::optional<QStringList> ReadTextFile(const QString &path) {
+    // A folder (the path of an empty language name), a FIFO or a device counts as an unreadable
+    // file.
+    Bytes bytes;
+    if (!QFileInfo(path).isFile() || !ReadCappedFile(path, kTextFileLimit, bytes).isEmpty())
+        return std::nullopt;
+    return DecodeTextLines(bytes);
+}
+
+QStringList ReadTextFileLines(const QString &path) {
+    return ReadTextFile(path).value_or(QStringList());
+}
+
+QStringList ReadTextFileHead(const QString &path, std::size_t head) {
+    Bytes bytes;
+    if (!QFileInfo(path).isFile() || !ReadFileHead(path, head, bytes).isEmpty())
+        return {};
+    // A line cut by the end of the head is left out, not taken as it stands.
+    if (bytes.size() == head)
+        bytes.erase(std::find(bytes.rbegin(), bytes.rend(), '\n').base(), bytes.end());
+    return DecodeTextLines(bytes);
 }
 
 std::optional<QString> FindLineValue(const QStringList &lines, const QString &key) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <cstddef>
 #include <optional>
 
 namespace qv2 {
@@ -13,8 +14,14 @@ namespace qv2 {
 QStringList SplitTextLines(const QString &text);
 
 // The lines of a text file in Windows-1250, or in UTF-8 when it starts with the UTF-8 byte-order
-// mark (as editors that save UTF-8 write it); a missing or unreadable file has none.
+// mark (as editors that save UTF-8 write it); nothing for a missing or unreadable file, or for one
+// longer than kTextFileLimit.
+std::optional<QStringList> ReadTextFile(const QString &path);
+// The same with no lines for a file that cannot be read.
 QStringList ReadTextFileLines(const QString &path);
+
+// The whole lines among the first `head` bytes of a text file, read as ReadTextFileLines does.
+QStringList ReadTextFileHead(const QString &path, std::size_t head);
 
 // The text after the first '=' of the first name=value line whose name (blanks around it ignored)
 // equals the key, case-insensitively; nothing when no line has that name.

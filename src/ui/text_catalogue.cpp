@@ -3,8 +3,6 @@
 #include "ui/comma_text.h"
 #include "ui/message_texts.h"
 
-#include <QFileInfo>
-
 namespace qv2 {
 
 QStringList LanguageFile::list(const QString &section, const QString &key) const {
@@ -23,10 +21,10 @@ QString LanguageFilePath(const QString &programDir, const QString &languageName)
 }
 
 std::optional<LanguageFile> ReadLanguageFile(const QString &path) {
-    const QFileInfo file(path);
-    if (!file.isFile() || !file.isReadable())
+    const std::optional<QStringList> lines = ReadTextFile(path);
+    if (!lines)
         return std::nullopt;
-    return LanguageFile(IniFile::load(path));
+    return LanguageFile(IniFile::fromLines(*lines));
 }
 
 void ApplyLanguageFile(const LanguageFile &language, const std::vector<TextTarget *> &targets,

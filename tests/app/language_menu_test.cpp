@@ -1,6 +1,7 @@
 // The Language menu lists the shipped language files and switches every window at once.
 #include "app/language_menu.h"
 #include "app/user_settings.h"
+#include "level/read_limits.h"
 #include "main_window_fixture.h"
 #include "ui/ini_file.h"
 
@@ -9,7 +10,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include <cstring>
+#include <string>
 
 namespace qv2 {
 namespace {
@@ -85,16 +86,18 @@ TEST(ShippedLanguages, FilesThatNameTheirLanguage) {
     ASSERT_TRUE(QDir(dir).mkpath(QStringLiteral("texts")));
     const struct {
         const char *file;
-        const char *text;
+        std::string text;
     } files[] = {
         {"b.ini", "[language]\ntitle=Bee\n"},
         {"a", "[language]\ntitle= Ay \n[main]\ntitle=x\n"},
         {"back1.ini", "[bg]\nc=bgnames1\n"},
         {"untitled.ini", "[language]\nlocale=xx\ntitle=\n"},
+        // Only the head of each file is read: a title beyond it is not seen.
+        {"late.ini", "[language]\n" + std::string(kLanguageTitleHead, ';') + "\ntitle=Late\n"},
     };
     for (const auto &f : files)
         ASSERT_TRUE(WriteFile(folder.file(std::string("texts/") + f.file),
-                              Bytes(f.text, f.text + std::strlen(f.text))));
+                              Bytes(f.text.begin(), f.text.end())));
     QStringList found;
     for (const LanguageChoice &language : ShippedLanguages(dir))
         found.append(language.fileName + QLatin1Char('=') + language.title);

@@ -1,6 +1,8 @@
 #include "cli/dump_commands.h"
 #include "level/archive.h"
+#include "level/file_io.h"
 #include "level/level_layout.h"
+#include "level/read_limits.h"
 #include "support/archive_builder.h"
 #include "support/command_run.h"
 
@@ -13,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <unistd.h>
 
 namespace qv2 {
 namespace {
@@ -193,6 +196,13 @@ TEST_F(Undump, BadFilesNameTheFieldAndChangeNothing) {
         EXPECT_EQ(run.status, 2) << text.toStdString();
         EXPECT_EQ(ReadFile(archive), image) << text.toStdString();
     }
+    // Longer than any level's text (a sparse file): refused by its size as unreadable.
+    ASSERT_EQ(truncate(json.c_str(), static_cast<off_t>(kLevelTextLimit) + 1), 0);
+    const CommandRun huge = Call(UndumpLevel, {archive, "2000", json});
+    EXPECT_EQ(huge.status, 2);
+    EXPECT_NE(huge.err.find("cannot read " + json + ": " + SystemReason(EFBIG)), std::string::npos)
+        << huge.err;
+    EXPECT_EQ(ReadFile(archive), image);
 }
 
 // Nothing is cut to fit a slot and nothing is given twice: such a file is refused as insert refuses
