@@ -29,8 +29,8 @@ inline RuleScriptRun CheckRuleRun(const LevelStore &level, const Bytes &script) 
             const RuleReport &before = run.reports[i - 1];
             FUZZ_CHECK(std::tie(before.room, before.place) <= std::tie(report.room, report.place));
         }
-        FUZZ_CHECK(report.messageKey.find(' ') == std::string::npos);
-        FUZZ_CHECK(bytes.find(report.messageKey) != std::string_view::npos);
+        FUZZ_CHECK(report.messageKey.text().find(' ') == std::string::npos);
+        FUZZ_CHECK(bytes.find(report.messageKey.text()) != std::string_view::npos);
     }
 
     const RuleScriptRun again = RunRuleScript(level, script);

@@ -81,12 +81,10 @@ class ScriptRunner {
             case 'n':
                 m_negate = !m_negate;
                 break;
-            case 'm': {
-                const auto [begin, end] = readArgument();
-                m_key.assign(m_script.begin() + static_cast<std::ptrdiff_t>(begin),
-                             m_script.begin() + static_cast<std::ptrdiff_t>(end));
+            case 'm':
+                if (!setKey())
+                    return false;
                 break;
-            }
             case ';':
                 if (!endRule())
                     return false;
@@ -144,6 +142,19 @@ class ScriptRunner {
         return {begin, end};
     }
 
+    // The same 'm' gives the same key on every tile: it is copied from the script only once.
+    bool setKey() {
+        const auto [begin, end] = readArgument();
+        if (end - begin > kMaxRuleKeyLength)
+            return fail(ScriptFault::LongKey, static_cast<int>(begin));
+        if (begin != m_keyAt) {
+            m_key = MessageKey(std::string(m_script.begin() + static_cast<std::ptrdiff_t>(begin),
+                                           m_script.begin() + static_cast<std::ptrdiff_t>(end)));
+            m_keyAt = begin;
+        }
+        return true;
+    }
+
     bool test() {
         const auto [begin, end] = readArgument();
         const std::optional<std::int64_t> number = ParseHex(m_script, begin, end);
@@ -177,7 +188,8 @@ class ScriptRunner {
     const LevelStore &m_level;
     const Bytes &m_script;
     RuleScriptRun &m_run;
-    std::string m_key;
+    MessageKey m_key;
+    std::size_t m_keyAt = std::string::npos; // where m_key begins in the script
     Cursor m_tile{};
     Cursor m_cursor{};
     std::int64_t m_value = 0;

@@ -2,6 +2,8 @@
 
 #include "level/level_store.h"
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,12 +21,27 @@
 namespace qv2 {
 
 inline constexpr int kMaxRuleReports = 64;
+// Keys name texts of the language file; no honest key comes near this.
+inline constexpr std::size_t kMaxRuleKeyLength = 256;
+
+// A message key, kept once however many reports are made under it.
+class MessageKey {
+  public:
+    MessageKey(const char *text = "") : MessageKey(std::string(text)) {}
+    MessageKey(std::string text) : m_text(std::make_shared<const std::string>(std::move(text))) {}
+
+    const std::string &text() const { return *m_text; }
+    bool operator==(const MessageKey &other) const { return text() == other.text(); }
+
+  private:
+    std::shared_ptr<const std::string> m_text;
+};
 
 // A tile that broke a rule, with the message key that was current when its rule ended.
 struct RuleReport {
     int room;  // 1..32
     int place; // row * 10 + column
-    std::string messageKey;
+    MessageKey messageKey;
 
     bool operator==(const RuleReport &) const = default;
 };
@@ -33,6 +50,7 @@ enum class ScriptFault {
     None,
     InvalidCommand, // a byte that is no command; faultValue is the byte
     BadNumber,      // an empty or non-hexadecimal number; faultValue is its offset in the script
+    LongKey,        // a key longer than kMaxRuleKeyLength; faultValue is its offset in the script
 };
 
 struct RuleScriptRun {

@@ -1,8 +1,8 @@
 #include "inspect/rule_reports.h"
 
+#include "level/read_limits.h"
+#include "ui/capped_file.h"
 #include "ui/message_texts.h"
-
-#include <QFile>
 
 namespace qv2 {
 
@@ -21,16 +21,14 @@ QString RuleScriptPath(const QString &programDir) {
 ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath,
                               const MessageTexts &texts) {
     ReportListing listing;
-    QFile file(scriptPath);
-    QByteArray content;
-    if (file.open(QIODevice::ReadOnly))
-        content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        listing.failure = FormatMessage(Text(texts, "cantread"), scriptPath, file.errorString());
+    Bytes script;
+    const QString readError = ReadCappedFile(scriptPath, kRuleScriptLimit, script);
+    if (!readError.isEmpty()) {
+        listing.failure = FormatMessage(Text(texts, "cantread"), scriptPath, readError);
         return listing;
     }
 
-    RuleScriptRun run = RunRuleScript(level, Bytes(content.begin(), content.end()));
+    RuleScriptRun run = RunRuleScript(level, script);
     switch (run.fault) {
     case ScriptFault::None:
         break;
@@ -40,11 +38,14 @@ ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath
     case ScriptFault::BadNumber:
         listing.failure = FormatMessage(Text(texts, "badnumber"), run.faultValue);
         return listing;
+    case ScriptFault::LongKey:
+        listing.failure = FormatMessage(Text(texts, "longkey"), run.faultValue);
+        return listing;
     }
     const QString format = Text(texts, "err");
     for (const RuleReport &report : run.reports) {
         // Keys are the script's bytes; a key the message list does not hold reads as empty.
-        const std::string &key = report.messageKey;
+        const std::string &key = report.messageKey.text();
         const QString message =
             texts.text(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
         listing.lines.append(FormatMessage(format, message, report.room, report.place));

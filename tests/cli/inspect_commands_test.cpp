@@ -2,7 +2,9 @@
 #include "cli/overview_command.h"
 #include "inspect/overview_map.h"
 #include "inspect/overview_picture.h"
+#include "inspect/rule_engine.h"
 #include "level/level_layout.h"
+#include "level/read_limits.h"
 #include "support/archive_builder.h"
 
 #include <QImage>
@@ -11,6 +13,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <unistd.h>
 
 namespace qv2 {
 namespace {
@@ -35,10 +38,11 @@ struct InspectCommands : ::testing::Test {
         std::filesystem::create_directories(programDir + "/texts");
         write("texts/Qv2LevEd.ini", "lang=test.ini\n");
         write("texts/test.ini", "[texts]\nerr=%s in %d at %d\nwall=Wall\ninvalid=Bad byte %d\n"
-                                "cantread=Cannot read %s\n");
+                                "cantread=Cannot read %s\nlongkey=Long key at %d\n");
         write("texts/errors.txt", "mwall t14 ;.");
         write("dot.txt", ".");
         write("x.txt", "x");
+        write("long.txt", "m" + std::string(kMaxRuleKeyLength + 1, 'k') + " ;");
     }
     void write(const std::string &name, const std::string &text) {
         EXPECT_TRUE(WriteFile(programDir + "/" + name, Bytes(text.begin(), text.end())));
@@ -76,6 +80,9 @@ TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus) {
     const std::string dirOption = "--program-dir";
     const std::string dot = programDir + "/dot.txt";
     const std::string x = programDir + "/x.txt";
+    const std::string huge = programDir + "/huge.txt"; // sparse: refused by its size
+    write("huge.txt", "");
+    ASSERT_EQ(truncate(huge.c_str(), static_cast<off_t>(kRuleScriptLimit) + 1), 0);
     const CheckCase cases[] = {
         {"reports",
          {archive, "2000", dirOption, programDir},
@@ -93,6 +100,16 @@ TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus) {
          2,
          "",
          "Cannot read " + programDir},
+        {"key beyond the limit",
+         {archive, "2000", dirOption, programDir, "--rules", programDir + "/long.txt"},
+         2,
+         "",
+         "Long key at 1"},
+        {"script beyond the limit",
+         {archive, "2000", dirOption, programDir, "--rules", huge},
+         2,
+         "",
+         "Cannot read " + huge},
         {"no such level", {archive, "2001", dirOption, programDir}, 2, "", "no level 2001"},
         {"no id", {archive, dirOption, programDir}, 2, "", "usage"},
         {"unknown option", {archive, "2000", "--dir", programDir}, 2, "", "usage"},

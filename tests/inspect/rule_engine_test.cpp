@@ -13,7 +13,7 @@ namespace qv2 {
 
 // Found by the test framework next to RuleReport, so that failures name the reports.
 void PrintTo(const RuleReport &report, std::ostream *out) {
-    *out << "room " << report.room << " place " << report.place << " \"" << report.messageKey
+    *out << "room " << report.room << " place " << report.place << " \"" << report.messageKey.text()
          << '"';
 }
 
@@ -49,6 +49,8 @@ struct Case {
     ScriptFault fault = ScriptFault::None;
     int faultValue = 0;
 };
+
+const std::string kLongestKey(kMaxRuleKeyLength, 'k');
 
 TEST(RuleEngine, RunsTheScriptOverEveryReachableTile) {
     const Case cases[] = {
@@ -94,6 +96,14 @@ TEST(RuleEngine, RunsTheScriptOverEveryReachableTile) {
         {"an empty number at the end", "ma ;t", {}, -1, {}, ScriptFault::BadNumber, 5},
         {"a tab is part of the number", "t14\t;", {}, -1, {}, ScriptFault::BadNumber, 1},
         {"a number beyond 32 bits", "t100000000 ;", {}, -1, {}, ScriptFault::BadNumber, 1},
+        {"a key at the length limit", "m" + kLongestKey + " t17 ;", {{3, 29, kLongestKey.c_str()}}},
+        {"a key one byte longer",
+         "t17 ;\nm" + kLongestKey + "x ;",
+         {},
+         -1,
+         {},
+         ScriptFault::LongKey,
+         7},
     };
     for (const Case &c : cases) {
         const LevelStore level = Level(c.pokes);
@@ -106,6 +116,14 @@ TEST(RuleEngine, RunsTheScriptOverEveryReachableTile) {
         else
             EXPECT_EQ(run.reports, c.reports) << c.name;
     }
+}
+
+TEST(RuleEngine, ReportsShareOneCopyOfTheirKey) {
+    const std::string script = "m" + kLongestKey + " ;.";
+    const RuleScriptRun run = RunRuleScript(Level({}), Bytes(script.begin(), script.end()));
+    ASSERT_EQ(run.reports.size(), static_cast<std::size_t>(kMaxRuleReports));
+    for (const RuleReport &report : run.reports)
+        EXPECT_EQ(&report.messageKey.text(), &run.reports[0].messageKey.text());
 }
 
 } // namespace

@@ -50,7 +50,7 @@ TEST(ShippedRules, NameMessagesOfBothLanguagesAndFindOnlyTheDeliberateFaults) {
         ASSERT_EQ(run.fault, ScriptFault::None);
         std::set<std::string> reported;
         for (const RuleReport &report : run.reports)
-            reported.insert(report.messageKey);
+            reported.insert(report.messageKey.text());
         EXPECT_EQ(reported, entry.id == 2033 ? keys : std::set<std::string>{}) << entry.id;
     }
 }
