@@ -5,10 +5,12 @@
 #include "editors/coming_guards.h"
 #include "editors/restart_points.h"
 #include "inspect/rule_reports_command.h"
+#include "ui/message_texts.h"
 #include "ui/modals.h"
 
 #include <QDir>
 #include <QMenu>
+#include <QStatusBar>
 
 namespace qv2 {
 
@@ -90,16 +92,26 @@ std::vector<TextTarget *> Program::textTargets() {
 
 void Program::LoadStartupSettings() {
     const QString programDir = mainWindow.state().programDir;
-    // The user's own choice wins over the program folder's default as long as its file is there.
-    QString name = UserSettings().language();
+    // The user's own choice wins over the program folder's default as long as it is one the
+    // Language menu offers: a file right in texts/ that gives its language a title.
+    const UserSettings settings;
+    QString name = settings.language();
     std::optional<LanguageFile> language;
-    if (!name.isEmpty())
+    if (!name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\')) {
         language = ReadLanguageFile(LanguageFilePath(programDir, name));
+        if (language &&
+            language->text(QStringLiteral("language"), QStringLiteral("title")).trimmed().isEmpty())
+            language.reset();
+    }
     if (!language) {
         name = ReadLanguageName(programDir);
         language = ReadLanguageFile(LanguageFilePath(programDir, name));
     }
     applyLanguage(name, std::move(language));
+    if (!settings.kept())
+        mainWindow.statusBar()->showMessage(
+            FormatMessage(mainWindow.state().texts.text(QStringLiteral("nosettings")),
+                          QDir::toNativeSeparators(UserSettings::path())));
 }
 
 void Program::chooseLanguage(const QString &name) {

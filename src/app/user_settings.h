@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace qv2 {
@@ -24,12 +25,17 @@ std::vector<RecentLevel> AddRecentLevel(const std::vector<RecentLevel> &levels,
 
 // The user's own choices, kept in the user's configuration folder (on Linux
 // ~/.config/qasvar2/qv2leved.ini), never beside the program, whose folder may not be writable.
+// When that file is no regular file (a link to a device, a FIFO, a folder) or is too large, they
+// are kept only while the program runs.
 class UserSettings {
   public:
     UserSettings();
+    ~UserSettings();
 
-    // Where the choices are kept, for the About box.
-    QString path() const { return m_settings.fileName(); }
+    // Where the choices are kept, for the About box and the status line.
+    static QString path();
+    // Whether the choices outlive this run.
+    bool kept() const { return m_file != nullptr; }
 
     // The language file's name in texts/; empty until the user chose one.
     QString language() const;
@@ -47,13 +53,16 @@ class UserSettings {
     void setWindowState(const QByteArray &state);
 
     // Most recent first.
-    std::vector<RecentLevel> recentLevels(); // reading an array moves QSettings' group
+    std::vector<RecentLevel> recentLevels() const;
     void setRecentLevels(const std::vector<RecentLevel> &levels);
 
   private:
+    static bool mayKeep();
+    QVariant value(const QString &key) const;
     void setIfChanged(const QString &key, const QVariant &value);
+    void store(const QString &key, const QVariant &value);
 
-    QSettings m_settings;
+    std::unique_ptr<QSettings> m_file; // none when the choices are not kept
 };
 
 } // namespace qv2

@@ -1,5 +1,7 @@
 // Start-up reads the language name and applies that language file to every window.
 #include "app/startup.h"
+#include "app/user_settings.h"
+#include "level/read_limits.h"
 #include "support/archive_builder.h"
 #include "support/scripted_modals.h"
 #include "ui/win1250.h"
@@ -91,7 +93,12 @@ TEST_F(LanguageTest, MissingLanguageFileKeepsTheBuiltInCaptions) {
         {"no start-up file", nullptr, "has no lang= line"},
         {"no lang line", "[settings]\nlanguage=magyar.ini\n", "has no lang= line"},
         {"lang names no file", "lang=deutsch.ini\n", "deutsch.ini is missing"},
+        {"lang names a file beyond the limit", "lang=huge.ini\n", "huge.ini is missing"},
     };
+    // Sparse: refused by its size, never read.
+    writeText(dir + QStringLiteral("texts/huge.ini"), QStringLiteral("[language]\ntitle=Huge\n"));
+    ASSERT_TRUE(QFile::resize(dir + QStringLiteral("texts/huge.ini"),
+                              static_cast<qint64>(kTextFileLimit) + 1));
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(dir + QStringLiteral("texts/Qv2LevEd.ini"));
@@ -110,6 +117,33 @@ TEST_F(LanguageTest, MissingLanguageFileKeepsTheBuiltInCaptions) {
         ASSERT_EQ(told.messages.size(), 1);
         EXPECT_TRUE(told.messages[0].contains(QLatin1String(c.told)))
             << told.messages[0].toStdString();
+    }
+}
+
+// The user's choice is taken only as the Language menu offers it; anything else falls back to
+// texts/Qv2LevEd.ini's choice without a word.
+TEST_F(LanguageTest, TheUsersChoiceIsTakenOnlyFromTitledFilesInTexts) {
+    writeText(dir + QStringLiteral("texts/Qv2LevEd.ini"), QStringLiteral("lang=home.ini\n"));
+    for (const char *name : {"texts/home.ini", "texts/other.ini", "outside.ini"})
+        writeText(dir + QLatin1String(name), QStringLiteral("[language]\ntitle=A title\n"));
+    writeText(dir + QStringLiteral("texts/untitled.ini"), QStringLiteral("[main]\ntitle=x\n"));
+    const struct {
+        const char *name;
+        QString setting;
+        const char *taken;
+    } cases[] = {
+        {"a titled file in texts", QStringLiteral("other.ini"), "other.ini"},
+        {"a path out of texts", QStringLiteral("../outside.ini"), "home.ini"},
+        {"an absolute path", dir + QStringLiteral("outside.ini"), "home.ini"},
+        {"a file without a title", QStringLiteral("untitled.ini"), "home.ini"},
+    };
+    for (const auto &c : cases) {
+        UserSettings().setLanguage(c.setting);
+        ScriptedModals told;
+        Program program(told, dir);
+        program.LoadStartupSettings();
+        EXPECT_EQ(program.mainWindow.state().languageName, QLatin1String(c.taken)) << c.name;
+        EXPECT_TRUE(told.messages.isEmpty()) << c.name;
     }
 }
 

@@ -1,17 +1,26 @@
 // The recent levels: the list's rule, its keeping in the user's settings and the File menu.
 #include "app/user_settings.h"
+#include "level/read_limits.h"
 #include "main_window_fixture.h"
 #include "support/find_control.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
+#include <QStatusBar>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace qv2 {
 namespace {
@@ -172,6 +181,94 @@ TEST_F(RecentLevelsMenuTest, TheFirstStartStoresNoZoomTheUserDidNotChoose) {
     const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("qasvar2"),
                              QStringLiteral("qv2leved"));
     EXPECT_FALSE(settings.contains(QStringLiteral("zoom")));
+}
+
+void WriteSettingsText(const std::string &text) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(UserSettings::path()).path()));
+    ASSERT_TRUE(WriteFile(QFile::encodeName(UserSettings::path()).toStdString(),
+                          Bytes(text.begin(), text.end())));
+}
+
+TEST(RecentLevelsInSettings, ADamagedListIsReadOnlyAsFarAsTheMenuShows) {
+    const struct {
+        const char *name;
+        std::string text;
+        std::vector<RecentLevel> levels;
+    } cases[] = {
+        {"a size beyond any list", "[recent]\nsize=2147483647\n", {}},
+        {"a huge size with one entry",
+         "[recent]\n1\\path=a.dat\n1\\id=2000\nsize=1000000\n",
+         {{QStringLiteral("a.dat"), 2000}}},
+        {"an entry past the eighth", "[recent]\n9\\path=a.dat\n9\\id=2000\nsize=9\n", {}},
+    };
+    for (const auto &c : cases) {
+        WriteSettingsText(c.text);
+        EXPECT_EQ(UserSettings().recentLevels(), c.levels) << c.name;
+    }
+}
+
+using SettingsFileTest = MainWindowTest;
+
+// What the settings path leads to is never read or replaced unless it is a regular file: the
+// choices then last while the program runs, and the status line says so at start.
+TEST_F(SettingsFileTest, NoRegularFileIsReadOrReplaced) {
+    const std::string path = QFile::encodeName(UserSettings::path()).toStdString();
+    TempFolder elsewhere;
+    const std::string target = elsewhere.file("target");
+    const auto linked = [&](int made) {
+        return made == 0 && symlink(target.c_str(), path.c_str()) == 0;
+    };
+    const struct {
+        const char *name;
+        std::function<bool()> make; // false when this system does not allow it
+        bool kept;
+    } cases[] = {
+        {"a link to a device",
+         [&] { return linked(mknod(target.c_str(), S_IFCHR | 0600, makedev(1, 3))); }, false},
+        {"a link to a FIFO", [&] { return linked(mkfifo(target.c_str(), 0600)); }, false},
+        {"a FIFO", [&] { return mkfifo(path.c_str(), 0600) == 0; }, false},
+        {"a folder", [&] { return mkdir(path.c_str(), 0700) == 0; }, false},
+        {"a link to nothing", [&] { return linked(0); }, false},
+        {"a file beyond the limit",
+         [&] { return WriteFile(path, {}) && truncate(path.c_str(), kSettingsFileLimit + 1) == 0; },
+         false},
+        {"a link to a regular file", [&] { return linked(!WriteFile(target, {})); }, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(path);
+        std::filesystem::remove_all(target);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(UserSettings::path()).path()));
+        if (!c.make()) {
+            std::printf("skipped \"%s\": %s\n", c.name, std::strerror(errno));
+            continue;
+        }
+        struct stat linkBefore {
+        }, before{}, linkAfter{}, after{};
+        lstat(path.c_str(), &linkBefore);
+        stat(path.c_str(), &before);
+
+        program = std::make_unique<Program>(modals, programDir());
+        program->LoadStartupSettings();
+        EXPECT_EQ(window().statusBar()->currentMessage().contains(
+                      QDir::toNativeSeparators(UserSettings::path())),
+                  !c.kept);
+        for (const char *language : {"english.ini", "magyar.ini"}) {
+            chooseLanguage(language);
+            EXPECT_EQ(UserSettings().language(), QLatin1String(language));
+        }
+        program.reset();
+
+        lstat(path.c_str(), &linkAfter);
+        stat(path.c_str(), &after);
+        EXPECT_EQ(linkAfter.st_mode, linkBefore.st_mode);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(after.st_rdev, before.st_rdev);
+        if (!c.kept) {
+            EXPECT_EQ(after.st_size, before.st_size);
+        }
+    }
+    std::filesystem::remove_all(path);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // main() of the GUI tests: one QApplication on the offscreen platform for all tests.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -48,6 +49,7 @@ int main(int argc, char **argv) {
     // Qt's file dialog keeps its own settings too.
     for (const auto format : {QSettings::IniFormat, QSettings::NativeFormat})
         QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder.path()));
     ::testing::UnitTest::GetInstance()->listeners().Append(
         new FreshUserSettings(settingsFolder.path()));
     if (QFontInfo(QFont()).family().isEmpty()) {
