@@ -6,14 +6,16 @@
 
 #include "inspect/overview_map.h"
 #include "inspect/overview_picture.h"
+#include "inspect/problems_dock.h"
 #include "inspect/reachable_rooms.h"
 #include "inspect/rule_reports.h"
 #include "level/level_layout.h"
 #include "ui/message_texts.h"
 #include "ui/text_catalogue.h"
+#include "ui/widget_modals.h"
 
+#include <QApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -76,7 +78,8 @@ void RegisterRuleScript(const char *name, const LevelStore &level, const QString
 int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv); // the overview writes room numbers, which need fonts
+    // The overview writes room numbers, which need fonts; the Problems list is a widget.
+    QApplication app(argc, argv);
     const BenchOptions options = ParseBenchOptions(argc, argv);
 
     // A city level: its rooms pass the shipped rules, so no report limit cuts the run short.
@@ -95,6 +98,24 @@ int main(int argc, char **argv) {
     WriteFile(longer, RepeatRules(ReadFile(shipped), kScriptCopies));
     RegisterRuleScript("RuleScript/shipped", level, shipped, texts);
     RegisterRuleScript("RuleScript/script16x", level, longer, texts);
+
+    // What every change of the level costs while the Problems list is open: the shipped script
+    // read and run again, and the list filled.
+    EditorState editing;
+    editing.level = level;
+    editing.levelOpen = true;
+    editing.programDir = programDir;
+    editing.texts = texts;
+    WidgetModals modals;
+    Services services{modals, [] {}};
+    ProblemsDock problems(editing, services, nullptr);
+    benchmark::RegisterBenchmark("ProblemsDock/check",
+                                 [&](benchmark::State &state) {
+                                     for (auto _ : state)
+                                         problems.check();
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 
     benchmark::RegisterBenchmark("Overview/build",
                                  [&](benchmark::State &state) {
@@ -119,6 +140,8 @@ int main(int argc, char **argv) {
             {"RuleScript/shipped", "", 5.0},
             // Linear: 16 times the rules take at most 16 times as long, with a quarter for noise.
             {"RuleScript/script16x", "RuleScript/shipped", kScriptCopies * 1.25},
+            // Editing must not wait for it.
+            {"ProblemsDock/check", "", 5.0},
             {"Overview/build", "", 0},
             {"Overview/draw", "", 0},
         },

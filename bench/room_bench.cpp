@@ -13,8 +13,11 @@
 #include "view/program_folder.h"
 #include "view/room_painter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -112,6 +115,42 @@ void RegisterRoom(const std::string &what, const LevelStore &level, int room, Op
     benchmark::RegisterBenchmark(("RefreshRoomPainted/" + what).c_str(), refresh, true)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
+    // A stroke of the paint tool through all 30 tiles, row by row, with a brush that differs from
+    // every tile, so that each one is written and drawn again; the stroke ends with one refresh.
+    benchmark::RegisterBenchmark(
+        ("PaintStroke/" + what).c_str(),
+        [=, &editor](benchmark::State &state) {
+            MainWindow &window = editor.program.mainWindow;
+            window.state().room = room;
+            window.refreshRoom();
+            auto &view = *window.findChild<QWidget *>(QStringLiteral("PaintBox1"));
+            auto &kinds = *window.findChild<QListWidget *>(QStringLiteral("PaletteList"));
+            window.findChild<QAction *>(QStringLiteral("PaintTool"))->trigger();
+            const auto send = [&view](QEvent::Type type, int place) {
+                const QPointF at(2 + kGridLeft + kTileWidth * (place % kColumns) + 16,
+                                 2 + kGridTop + kTileHeight * (place / kColumns) + 32);
+                QMouseEvent event(type, at, view.mapToGlobal(at), Qt::LeftButton,
+                                  type == QEvent::MouseButtonRelease ? Qt::NoButton
+                                                                     : Qt::LeftButton,
+                                  Qt::NoModifier);
+                QCoreApplication::sendEvent(&view, &event);
+            };
+            int stroke = 0;
+            for (auto _ : state) {
+                // Two kinds no room of the level is made of, in turn.
+                emit kinds.itemClicked(kinds.item(stroke++ % 2 == 0 ? 0x26 : 0x27));
+                send(QEvent::MouseButtonPress, 0);
+                for (int place = 1; place < kTilesPerRoom; ++place)
+                    send(QEvent::MouseMove, place);
+                send(QEvent::MouseButtonRelease, kTilesPerRoom - 1);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+            state.counters["per_tile"] =
+                benchmark::Counter(kTilesPerRoom, benchmark::Counter::kIsIterationInvariantRate |
+                                                      benchmark::Counter::kInvert);
+        })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 // Qt says this each time a window is shown on the offscreen platform; it means nothing here.
@@ -148,9 +187,13 @@ int main(int argc, char **argv) {
             {"ComposeRoom/busiest", "DecodePictures/busiest", 0},
             {"RefreshRoom/busiest", "DecodePictures/busiest", 1.5},
             {"RefreshRoomPainted/busiest", "DecodePictures/busiest", 0},
+            // Thirty tiles drawn one by one and one refresh: well under the thirty refreshes that
+            // drawing the whole room per tile would cost.
+            {"PaintStroke/busiest", "RefreshRoom/busiest", 6},
             {"ComposeRoom/selectors", "DecodePictures/selectors", 0},
             {"RefreshRoom/selectors", "DecodePictures/selectors", 1.5},
             {"RefreshRoomPainted/selectors", "DecodePictures/selectors", 0},
+            {"PaintStroke/selectors", "RefreshRoom/selectors", 6},
         },
         options);
 }

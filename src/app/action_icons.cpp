@@ -94,12 +94,67 @@ void neighbourArrows(QPainter &p) {
     p.drawPolygon(QPolygonF({{16, 8}, {12, 5}, {12, 11}}));
 }
 
+// A hooked arrow turning back to the left; redo is its mirror image.
+void turnArrow(QPainter &p, bool mirrored) {
+    if (mirrored)
+        p.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
+    p.setPen(QPen(QColor(30, 90, 160), 2));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath hook(QPointF(5, 6));
+    hook.cubicTo(QPointF(16, 6), QPointF(16, 15), QPointF(7, 14));
+    p.drawPath(hook);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 90, 160));
+    p.drawPolygon(QPolygonF({{1, 6}, {6, 1.5}, {6, 10.5}}));
+}
+
+void undoArrow(QPainter &p) {
+    turnArrow(p, false);
+}
+
+void redoArrow(QPainter &p) {
+    turnArrow(p, true);
+}
+
+void selectArrow(QPainter &p) {
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF(
+        {{3.5, 1.5}, {12.5, 10.5}, {8, 10.5}, {10.5, 15}, {8.5, 15.5}, {6.5, 11.5}, {3.5, 14.5}}));
+}
+
+void paintBrush(QPainter &p) {
+    p.setPen(QPen(QColor(130, 70, 20), 2.5));
+    p.drawLine(QPointF(14, 2), QPointF(8, 8));
+    p.setPen(QPen(QColor(120, 120, 130), 1));
+    p.setBrush(QColor(190, 190, 200));
+    p.drawRect(QRectF(6.5, 7.5, 3, 3));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(210, 40, 40));
+    p.drawPolygon(QPolygonF({{6, 9}, {8, 11}, {4, 15}, {1, 15}, {1, 13}}));
+}
+
+void fillBucket(QPainter &p) {
+    p.setPen(QPen(QColor(60, 60, 70), 1));
+    p.setBrush(QColor(200, 200, 210));
+    p.drawPolygon(QPolygonF({{2.5, 7.5}, {8.5, 1.5}, {14.5, 7.5}, {8.5, 13.5}}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 120, 220));
+    p.drawPolygon(QPolygonF({{2.5, 7.5}, {14.5, 7.5}, {8.5, 13.5}}));
+    p.drawEllipse(QRectF(13, 10, 3, 5));
+}
+
 } // namespace
 
-std::array<QIcon, 8> MakeActionIcons() {
-    return {drawIcon(openFolder),  drawIcon(saveDisk),       drawIcon(startFlag),
-            drawIcon(restartRing), drawIcon(chainLink),      drawIcon(sword),
-            drawIcon(comingGuard), drawIcon(neighbourArrows)};
+std::array<QIcon, kToolIconCount> MakeToolIcons() {
+    return {drawIcon(selectArrow), drawIcon(paintBrush), drawIcon(fillBucket)};
+}
+
+std::array<QIcon, kActionIconCount> MakeActionIcons() {
+    return {drawIcon(openFolder),  drawIcon(saveDisk),        drawIcon(startFlag),
+            drawIcon(restartRing), drawIcon(chainLink),       drawIcon(sword),
+            drawIcon(comingGuard), drawIcon(neighbourArrows), drawIcon(undoArrow),
+            drawIcon(redoArrow)};
 }
 
 } // namespace qv2

@@ -2,6 +2,7 @@
 
 #include "app/action_icons.h"
 #include "app/dialog_on_demand.h"
+#include "app/editor_docks.h"
 #include "app/file_filter.h"
 #include "app/help_menu.h"
 #include "app/level_file_commands.h"
@@ -10,20 +11,28 @@
 #include "app/recent_levels_menu.h"
 #include "app/room_zoom.h"
 #include "app/start_hint.h"
+#include "app/tool_actions.h"
 #include "app/window_layout.h"
+#include "inspect/problems_dock.h"
+#include "level/level_layout.h"
 #include "ui/exit_line_edit.h"
 #include "ui/modals.h"
 #include "ui/wide_popup_combo_box.h"
 #include "view/paint_box.h"
+#include "view/program_folder.h"
 #include "view/property_panel.h"
 #include "view/room_commands.h"
 #include "view/room_keyboard.h"
 #include "view/room_painter.h"
 #include "view/room_refresh.h"
+#include "view/room_tools.h"
+#include "view/selection_commands.h"
 #include "view/tile_editing.h"
+#include "view/tile_palette.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -66,6 +75,7 @@ MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *paren
     createMenus();
     createToolBar();
     createRoomArea();
+    createDocks();
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
     const QStringList filters = NameFiltersFromBarFilter(QString::fromUtf8(kBuiltInFilter));
@@ -77,7 +87,10 @@ MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *paren
     connect(&m_history.stack(), &QUndoStack::indexChanged, this, [this] {
         updateUndoActions();
         updateTitle();
+        m_docks->problems().check();
     });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { updateSelectionCaptions(); });
     UserSettings settings;
     m_recentLevels->setLevels(settings.recentLevels());
     // Shown, not stored: the settings hold only what the user chose.
@@ -92,7 +105,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::createActions() {
-    const std::array<QIcon, 8> icons = MakeActionIcons();
+    const std::array<QIcon, kActionIconCount> icons = MakeActionIcons();
     for (int i = 0; i < kActionCount; ++i) {
         const ActionEntry &entry = MainActions()[i];
         auto *action = new QAction(QString::fromUtf8(entry.caption), this);
@@ -108,18 +121,12 @@ void MainWindow::createActions() {
     // Closing asks before changes are lost, whichever way the window is closed.
     connect(action(Action::Exit), &QAction::triggered, this, &QWidget::close);
     connectCommand(Action::JumpToRoom, [this] { jumpToRoom(m_state, m_services); });
-    connectCommand(Action::DeleteRoom, [this] { deleteRoom(m_state, m_services); });
+    connectCommand(Action::DeleteRoom, [this] { deleteSelection(m_state, m_services); });
     // A value typed but not stored is given up: undo goes back from what the level holds.
     connect(action(Action::Undo), &QAction::triggered, this, [this] { m_history.undo(); });
     connect(action(Action::Redo), &QAction::triggered, this, [this] { m_history.redo(); });
-    connectCommand(Action::CopyRoom, [this] {
-        m_copiedRoom = CopyRoom(m_state.level, m_state.room);
-        action(Action::PasteRoom)->setEnabled(true);
-    });
-    connectCommand(Action::PasteRoom, [this] {
-        if (m_copiedRoom)
-            pasteRoom(m_state, m_services, *m_copiedRoom);
-    });
+    connectCommand(Action::CopyRoom, [this] { copySelection(m_state); });
+    connectCommand(Action::PasteRoom, [this] { pasteClipboard(m_state, m_services); });
     connectCommand(Action::ZoomIn, [this] { setZoom(m_roomView->zoom() + 1); });
     connectCommand(Action::ZoomOut, [this] { setZoom(m_roomView->zoom() - 1); });
     connectCommand(Action::ActualSize, [this] { setZoom(1); });
@@ -199,6 +206,9 @@ void MainWindow::createToolBar() {
     m_toolBar->addAction(action(Action::Open));
     m_toolBar->addAction(action(Action::Save));
     m_toolBar->addSeparator();
+    m_toolBar->addAction(action(Action::Undo));
+    m_toolBar->addAction(action(Action::Redo));
+    m_toolBar->addSeparator();
 
     m_tileKinds = new WidePopupComboBox(m_toolBar);
     m_tileKinds->setObjectName(QStringLiteral("ComboBox1"));
@@ -248,9 +258,12 @@ void MainWindow::createRoomArea() {
     connect(m_startHint, &StartHint::openChosen, action(Action::Open), &QAction::trigger);
     connect(m_startHint, &StartHint::recentChosen, this, &MainWindow::openRecent);
     connect(m_startHint, &StartHint::sampleChosen, this, &MainWindow::openSample);
-    connect(m_roomView, &PaintBox::pressed, this,
-            [this](QPoint point) { selectTileAt(m_state, m_services, point); });
-    new RoomKeyboard(*m_roomView, *m_tileKinds, m_state, m_services);
+    m_tools = new RoomToolbox(*m_roomView, m_state, m_services,
+                              [this](GridTile tile) { redrawTile(tile); });
+    auto *keyboard = new RoomKeyboard(*m_roomView, *m_tileKinds, m_state, m_services);
+    // A kind chosen for the selected tile, by its digits or in the list, is the brush's too.
+    connect(keyboard, &RoomKeyboard::kindTyped, this, [this] { brushFromSelectedTile(); });
+    connect(m_tileKinds, &QComboBox::activated, this, [this] { brushFromSelectedTile(); });
     // Delete empties the room only from the room view: in a field it deletes text.
     action(Action::DeleteRoom)->setShortcutContext(Qt::WidgetShortcut);
     m_roomView->addAction(action(Action::DeleteRoom));
@@ -308,6 +321,14 @@ void MainWindow::applyTexts(const LanguageFile &language) {
     m_tileKinds->clear();
     m_tileKinds->addItems(language.list(main, QStringLiteral("tiles")));
     describeToolBarFields(language);
+    m_docks->applyTexts(language);
+    m_toolsMenu->setTitle(language.text(QStringLiteral("tools"), QStringLiteral("title")));
+    m_toolActions->applyTexts(language);
+    m_captions.clear();
+    for (const char *key :
+         {"copytiles", "copyroom", "pastetiles", "pasteroom", "deletetiles", "delete"})
+        m_captions[QString::fromLatin1(key)] = language.text(main, QString::fromLatin1(key));
+    updateSelectionCaptions();
 }
 
 std::optional<MainWindow::ArchiveSlot> MainWindow::chooseArchiveSlot(QFileDialog &dialog) {
@@ -363,6 +384,7 @@ void MainWindow::openArchive(const QString &path, std::uint16_t id) {
         picker->showLevel(id);
     showLevelAs({absolute, id});
     refreshRoom();
+    m_docks->problems().check();
 }
 
 bool MainWindow::saveFromDialog() {
@@ -421,6 +443,7 @@ void MainWindow::textsChanged() {
     updateUndoActions();
     updateStartHint();
     refreshRoom();
+    m_docks->problems().check();
 }
 
 // A menu command's step is named like its action, without the dots that promise a dialog; the
@@ -479,7 +502,18 @@ void MainWindow::refreshRoom() {
         *statusBar(),
         *m_panel};
     const int panelWidth = m_panelHost->width();
+    // A rectangle belongs to its room: another room shown drops it.
+    if (m_state.area && m_state.area->room != m_state.room)
+        m_state.area.reset();
     UpdateRoomWidgets(m_state, widgets);
+    updateSelectionCaptions();
+    QStringList kinds;
+    for (int i = 0; i < m_tileKinds->count(); ++i)
+        kinds.append(m_tileKinds->itemText(i));
+    // Without a level the kinds are shown as no level type's background list draws them.
+    m_docks->palette().showKinds(kinds,
+                                 m_state.levelOpen ? m_state.level.byte(kLevelTypeOffset) : 0,
+                                 m_state.background, ImagesFolder(m_state.programDir));
     // The panel widens for long labels (another language, another level type); the window grows
     // with it so that the room view keeps its width.
     const int grown = m_panelHost->width() - panelWidth;

@@ -5,7 +5,6 @@
 #include "ui/edit_history.h"
 #include "ui/editor_state.h"
 #include "ui/text_catalogue.h"
-#include "view/room_copy.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -13,6 +12,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -26,6 +27,10 @@ namespace qv2 {
 
 class ExitLineEdit;
 class HelpMenu;
+class EditorDocks;
+class RoomToolbox;
+class ToolActions;
+struct GridTile;
 class Modals;
 class PaintBox;
 class PropertyPanel;
@@ -143,6 +148,13 @@ class MainWindow : public QMainWindow, public TextTarget {
     void createMenus();
     void createToolBar();
     void createRoomArea();
+    void createDocks();
+    // Draws one tile of the room picture again after a stroke of the brush changed it.
+    void redrawTile(GridTile tile);
+    void brushFromSelectedTile();
+    std::array<std::uint8_t, 4> toolbarAttributes() const;
+    // Copy, Paste and Delete say whether they act on tiles or on the room.
+    void updateSelectionCaptions();
     void enableEditing();
 
     Modals &m_modals;
@@ -150,7 +162,6 @@ class MainWindow : public QMainWindow, public TextTarget {
     EditHistory m_history;
     Services m_services;
     std::optional<RecentLevel> m_shownLevel; // for the title and the unsaved-changes question
-    std::optional<RoomCopy> m_copiedRoom;
     QImage m_roomPicture;
     DialogOnDemand<LevelPicker> *m_picker = nullptr;
 
@@ -172,6 +183,11 @@ class MainWindow : public QMainWindow, public TextTarget {
     StartHint *m_startHint = nullptr;
     QWidget *m_panelHost = nullptr;
     PropertyPanel *m_panel = nullptr;
+    std::unique_ptr<EditorDocks> m_docks;
+    RoomToolbox *m_tools = nullptr;
+    ToolActions *m_toolActions = nullptr;
+    QMenu *m_toolsMenu = nullptr;
+    std::map<QString, QString> m_captions; // Copy, Paste and Delete for tiles and for the room
     ArchiveDialog m_openDialog;
     ArchiveDialog m_saveDialog;
     QString m_saveButtonText = QString::fromUtf8("Mentés"); // the Save dialog's accept button

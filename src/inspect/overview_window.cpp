@@ -5,6 +5,7 @@
 #include "ui/modals.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -23,6 +24,7 @@ OverviewWindow::OverviewWindow(QWidget *parent) : QDialog(parent) {
     m_map->setFixedSize(kOverviewCells * kOverviewCellWidth, kOverviewCells * kOverviewCellHeight);
     m_map->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_scrollArea->setWidget(m_map);
+    m_map->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -43,18 +45,44 @@ void OverviewWindow::showEvent(QShowEvent *event) {
                                 viewport->width() / 2, viewport->height() / 2);
 }
 
-void OverviewWindow::showPicture(const QImage &picture, Modals &modals) {
-    m_map->setPixmap(QPixmap::fromImage(picture));
+void OverviewWindow::showMap(const OverviewMap &map, int room,
+                             const std::function<int(int)> &choose, Modals &modals) {
+    m_rooms = map;
+    m_choose = choose;
+    drawMap(room);
     // The arrow keys scroll the map straight away.
     m_scrollArea->setFocus();
     modals.run(*this);
     m_map->clear();
+    m_choose = nullptr;
+}
+
+void OverviewWindow::drawMap(int room) {
+    QImage picture = DrawOverview(m_rooms);
+    FrameRoom(picture, m_rooms, room);
+    m_map->setPixmap(QPixmap::fromImage(picture));
+}
+
+bool OverviewWindow::eventFilter(QObject *, QEvent *event) {
+    if (event->type() != QEvent::MouseButtonPress || !m_choose)
+        return false;
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (const std::optional<int> room = RoomAtPixel(m_rooms, mouse->position().toPoint()))
+        drawMap(m_choose(*room));
+    return true;
 }
 
 void showLevelOverview(EditorState &state, Services &services, OverviewWindow &window) {
     if (!state.levelOpen)
         return;
-    window.showPicture(DrawOverview(BuildOverviewMap(state.level)), services.modals);
+    window.showMap(
+        BuildOverviewMap(state.level), state.room,
+        [&](int room) {
+            state.room = room;
+            services.refreshRoom();
+            return state.room;
+        },
+        services.modals);
 }
 
 } // namespace qv2

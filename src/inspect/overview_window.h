@@ -1,9 +1,12 @@
 #pragma once
 
+#include "inspect/overview_map.h"
 #include "ui/editor_state.h"
 #include "ui/text_catalogue.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QLabel;
 class QScrollArea;
@@ -19,18 +22,27 @@ class OverviewWindow : public QDialog, public TextTarget {
 
     void applyTexts(const LanguageFile &language) override;
 
-    // Shows the picture until the user closes the window, then drops it.
-    void showPicture(const QImage &picture, Modals &modals);
+    // Shows the map with `room` framed until the user closes the window, then drops the
+    // picture. A click on a room calls `choose` with it, which returns the room shown now; the
+    // frame follows it.
+    void showMap(const OverviewMap &map, int room, const std::function<int(int)> &choose,
+                 Modals &modals);
 
   protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    void drawMap(int room);
+
     QScrollArea *m_scrollArea;
     QLabel *m_map;
+    OverviewMap m_rooms{};
+    std::function<int(int)> m_choose;
 };
 
-// Builds the map of the open level, draws it and shows it; the level is only read.
+// Builds the map of the open level, draws it and shows it; the level is only read. A click on a
+// room shows that room in the main window.
 void showLevelOverview(EditorState &state, Services &services, OverviewWindow &window);
 
 } // namespace qv2

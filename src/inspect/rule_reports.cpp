@@ -18,6 +18,12 @@ QString RuleScriptPath(const QString &programDir) {
     return programDir + QStringLiteral("texts/errors.txt");
 }
 
+QString ReportMessage(const RuleReport &report, const MessageTexts &texts) {
+    // Keys are the script's bytes; a key the message list does not hold reads as empty.
+    const std::string &key = report.messageKey.text();
+    return texts.text(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+}
+
 ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath,
                               const MessageTexts &texts) {
     ReportListing listing;
@@ -44,11 +50,8 @@ ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath
     }
     const QString format = Text(texts, "err");
     for (const RuleReport &report : run.reports) {
-        // Keys are the script's bytes; a key the message list does not hold reads as empty.
-        const std::string &key = report.messageKey.text();
-        const QString message =
-            texts.text(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
-        listing.lines.append(FormatMessage(format, message, report.room, report.place));
+        listing.lines.append(
+            FormatMessage(format, ReportMessage(report, texts), report.room, report.place));
     }
     if (run.limitReached)
         listing.lines.append(Text(texts, "toomuch"));

@@ -27,6 +27,9 @@ struct ReportListing {
 // The rule script of a program folder (ending with '/'): texts/errors.txt.
 QString RuleScriptPath(const QString &programDir);
 
+// The report's message in the language file's words.
+QString ReportMessage(const RuleReport &report, const MessageTexts &texts);
+
 ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath,
                               const MessageTexts &texts);
 

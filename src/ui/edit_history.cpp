@@ -51,57 +51,92 @@ class LevelStep : public QUndoCommand {
 
 } // namespace
 
+struct EditHistory::Snapshot {
+    Bytes bytes;
+    Shown shown;
+};
+
 EditHistory::EditHistory(EditorState &state, std::function<void()> refresh)
-    : m_state(state), m_refresh(std::move(refresh)) {}
+    : m_state(state), m_refresh(std::move(refresh)) {
+    QObject::connect(&m_stack, &QUndoStack::indexChanged, &m_stack, [this] {
+        if (!m_pushing)
+            arrived();
+    });
+}
+
+EditHistory::~EditHistory() {
+    // Emptying the stack moves its index; nothing is to be redrawn any more.
+    m_pushing = true;
+}
+
+void EditHistory::clear() {
+    m_pushing = true;
+    m_stack.clear();
+    m_pushing = false;
+    m_begun.reset();
+}
+
+void EditHistory::push(const QString &name, const Snapshot &before) {
+    const Bytes &after = m_state.level.bytes();
+    // Commands never resize the level; Open clears the history.
+    if (after.size() != before.bytes.size())
+        return;
+    const auto first = std::mismatch(before.bytes.begin(), before.bytes.end(), after.begin());
+    if (first.first == before.bytes.end())
+        return;
+    const auto last = std::mismatch(before.bytes.rbegin(), before.bytes.rend(), after.rbegin());
+    const auto from = static_cast<std::size_t>(first.first - before.bytes.begin());
+    const auto to =
+        before.bytes.size() - static_cast<std::size_t>(last.first - before.bytes.rbegin());
+    m_pushing = true;
+    m_stack.push(new LevelStep(
+        m_state, name, from, Bytes(before.bytes.begin() + from, before.bytes.begin() + to),
+        Bytes(after.begin() + from, after.begin() + to), before.shown, ShownIn(m_state)));
+    m_pushing = false;
+}
 
 void EditHistory::record(const QString &name, const std::function<void()> &change) {
     if (m_depth > 0) {
         change();
         return;
     }
-    const Bytes before = m_state.level.bytes();
-    const Shown shownBefore = ShownIn(m_state);
+    const Snapshot before{m_state.level.bytes(), ShownIn(m_state)};
     // Pushed even when the change ends in an error (a missing picture during its refresh): its
     // bytes are written by then and must stay undoable.
-    auto push = [&] {
-        const Bytes &after = m_state.level.bytes();
-        if (after.size() !=
-            before.size()) // commands never resize the level; Open clears the history
-            return;
-        const auto first = std::mismatch(before.begin(), before.end(), after.begin());
-        if (first.first == before.end())
-            return;
-        const auto last = std::mismatch(before.rbegin(), before.rend(), after.rbegin());
-        const auto from = static_cast<std::size_t>(first.first - before.begin());
-        const auto to = before.size() - static_cast<std::size_t>(last.first - before.rbegin());
-        m_stack.push(new LevelStep(
-            m_state, name, from, Bytes(before.begin() + from, before.begin() + to),
-            Bytes(after.begin() + from, after.begin() + to), shownBefore, ShownIn(m_state)));
-    };
     ++m_depth;
     try {
         change();
     } catch (...) {
         --m_depth;
-        push();
+        push(name, before);
         throw;
     }
     --m_depth;
-    push();
+    push(name, before);
+}
+
+void EditHistory::begin() {
+    m_begun = std::make_unique<Snapshot>(Snapshot{m_state.level.bytes(), ShownIn(m_state)});
+}
+
+void EditHistory::end(const QString &name) {
+    if (!m_begun)
+        return;
+    const std::unique_ptr<Snapshot> before = std::move(m_begun);
+    push(name, *before);
 }
 
 void EditHistory::undo() {
-    travel(m_stack.canUndo(), &QUndoStack::undo);
+    if (m_stack.canUndo())
+        m_stack.undo();
 }
 
 void EditHistory::redo() {
-    travel(m_stack.canRedo(), &QUndoStack::redo);
+    if (m_stack.canRedo())
+        m_stack.redo();
 }
 
-void EditHistory::travel(bool possible, void (QUndoStack::*go)()) {
-    if (!possible)
-        return;
-    (m_stack.*go)();
+void EditHistory::arrived() {
     // The refresh rewrites the toolbar fields; a value typed there before is given up.
     m_refresh();
     m_state.attributeEditPending = false;

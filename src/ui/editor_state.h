@@ -7,11 +7,25 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace qv2 {
 
 class EditHistory;
 class Modals;
+
+// A rectangle of tiles in one room, its corner rows and columns included.
+struct TileArea {
+    int room;
+    int top;
+    int left;
+    int bottom;
+    int right;
+
+    int rows() const { return bottom - top + 1; }
+    int columns() const { return right - left + 1; }
+    bool operator==(const TileArea &) const = default;
+};
 
 // The main window's editing state. Every command reads and writes it; the level bytes are edited
 // in place, so a change made by one command is seen at once by all others.
@@ -28,7 +42,16 @@ struct EditorState {
     QString programDir; // the program's folder with a trailing '/'
     QString languageName;
 
+    // Tiles selected together (Shift and the mouse), shown while its room is.
+    std::optional<TileArea> area;
+
     int tilePlace() const { return row * 10 + column; }
+    // The area while its room is shown and it holds more than the one tile.
+    std::optional<TileArea> shownArea() const {
+        if (area && area->room == room && area->rows() * area->columns() > 1)
+            return area;
+        return std::nullopt;
+    }
 };
 
 // What commands need besides the state: the dialogs, the room refresh and the undo history

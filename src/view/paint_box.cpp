@@ -45,11 +45,18 @@ void PaintBox::paintEvent(QPaintEvent *) {
                       QRect(QPoint(0, 0), shown));
 }
 
+QPoint PaintBox::pictureAt(QPointF position) const {
+    const QPointF inPicture = (position - QPointF(m_frame, m_frame)) / m_zoom;
+    return QPoint(static_cast<int>(std::floor(inPicture.x())),
+                  static_cast<int>(std::floor(inPicture.y())));
+}
+
+void PaintBox::updatePicture(const QRect &area) {
+    update(QRect(area.topLeft() * m_zoom, area.size() * m_zoom).translated(m_frame, m_frame));
+}
+
 void PaintBox::mousePressEvent(QMouseEvent *event) {
-    const QPointF inPicture = (event->position() - QPointF(m_frame, m_frame)) / m_zoom;
-    // Rounded down, so that a press on the frame lands outside the picture, not on its edge.
-    emit pressed(QPoint(static_cast<int>(std::floor(inPicture.x())),
-                        static_cast<int>(std::floor(inPicture.y()))));
+    emit pressed(pictureAt(event->position()));
     // The press handler clears the focus so that a field stores its typed value first; a box that
     // takes the focus by clicks gets it back afterwards.
     if (focusPolicy() & Qt::ClickFocus)

@@ -25,6 +25,11 @@ class PaintBox : public QWidget {
     int zoom() const { return m_zoom; }
     // Room for a focus frame of this width around the picture.
     void setFrameWidth(int width);
+    // The picture pixel under a position in the box, rounded down: a position on the frame lies
+    // outside the picture, not on its edge.
+    QPoint pictureAt(QPointF position) const;
+    // Repaints the part of the box that shows this rectangle of the picture.
+    void updatePicture(const QRect &area);
 
   signals:
     void pressed(QPoint point);

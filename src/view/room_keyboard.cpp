@@ -96,6 +96,13 @@ bool RoomKeyboard::eventFilter(QObject *, QEvent *event) {
     // another tile with the mouse starts over, as every key but a digit does.
     if (event->type() == QEvent::FocusOut || event->type() == QEvent::MouseButtonPress)
         m_typing.reset();
+    // The second digit of a kind is typed here even where a letter is also a tool's key (B, F).
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (m_typing.pending() && key->text().size() == 1 && HexDigit(key->text()[0]))
+            key->accept();
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
@@ -105,8 +112,10 @@ bool RoomKeyboard::eventFilter(QObject *, QEvent *event) {
     const bool plain = !(key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
     if (plain && key->text().size() == 1 && HexDigit(key->text()[0])) {
         const std::optional<int> kind = m_typing.type(key->text()[0]);
-        if (kind && *kind < m_tileKinds.count())
+        if (kind && *kind < m_tileKinds.count()) {
             setTileKind(m_state, m_services, *kind);
+            emit kindTyped(*kind);
+        }
         return true;
     }
     m_typing.reset();

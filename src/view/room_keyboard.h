@@ -30,6 +30,8 @@ class KindTyping {
     // The kind when `c` completes a pair; anything but a digit starts over.
     std::optional<int> type(QChar c);
     void reset() { m_first.reset(); }
+    // A first digit waits for its second.
+    bool pending() const { return m_first.has_value(); }
 
   private:
     std::optional<int> m_first;
@@ -42,6 +44,10 @@ class RoomKeyboard : public QObject {
   public:
     RoomKeyboard(PaintBox &view, const QComboBox &tileKinds, EditorState &state,
                  Services &services);
+
+  signals:
+    // A typed kind was stored into the selected tile.
+    void kindTyped(int kind);
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -101,10 +101,16 @@ void PaintArrows(QPainter &painter, const LevelStore &level, int room,
     }
 }
 
+// Markers are tile-sized: one that lies outside the part being drawn is not even loaded.
+bool Touches(const QRect &clip, QPoint corner) {
+    return clip.intersects(QRect(corner, QSize(kTileWidth, kTileHeight)));
+}
+
 void PaintStartMarker(QPainter &painter, const LevelStore &level, int room,
-                      const PictureLoader &loadPicture) {
+                      const PictureLoader &loadPicture, const QRect &clip) {
     const int place = level.byte(kStartTileOffset);
-    if (level.byte(kStartRoomOffset) != room || !InsideRoom(place))
+    if (level.byte(kStartRoomOffset) != room || !InsideRoom(place) ||
+        !Touches(clip, PlaceCorner(place)))
         return;
     if (auto image =
             loadPicture(QStringLiteral("start") + HexByte(level.byte(kStartDirectionOffset))))
@@ -112,31 +118,34 @@ void PaintStartMarker(QPainter &painter, const LevelStore &level, int room,
 }
 
 void PaintEnemies(QPainter &painter, const LevelStore &level, int room,
-                  const PictureLoader &loadPicture) {
+                  const PictureLoader &loadPicture, const QRect &clip) {
     const int count = std::min<int>(level.byte(EnemyCountAt(room)), kMaxEnemies);
     for (int i = 0; i < count; ++i) {
         const std::size_t record = EnemyRecordAt(room, i);
         const int place = level.byte(record);
         if (!InsideRoom(place))
             continue;
+        const QPoint corner = PlaceCorner(place);
+        // The word is the enemy's pixel column in the room picture, used as it stands.
+        const QRect line(level.word(record + 1), corner.y(), 1, kTileHeight);
+        if (!Touches(clip, corner) && !clip.intersects(line))
+            continue;
         const auto image = loadPicture(QStringLiteral("guard") + HexByte(level.byte(record + 3)));
         if (!image)
             continue;
-        const QPoint corner = PlaceCorner(place);
         DrawTransparent(painter, corner, *image);
-        // The word is the enemy's pixel column in the room picture, used as it stands.
-        painter.fillRect(QRect(level.word(record + 1), corner.y(), 1, kTileHeight), Qt::red);
+        painter.fillRect(line, Qt::red);
     }
 }
 
 void PaintComingGuards(QPainter &painter, const LevelStore &level, int room,
-                       const PictureLoader &loadPicture) {
+                       const PictureLoader &loadPicture, const QRect &clip) {
     const int count = std::min<int>(level.byte(ComingGuardCountAt(room)), kMaxComingGuards);
     for (int i = 0; i < count; ++i) {
         const std::size_t record = ComingGuardRecordAt(room, i);
         const int row = level.byte(record + 1);
         const int column = level.byte(record + 2);
-        if (row >= kRows || column >= kColumns)
+        if (row >= kRows || column >= kColumns || !Touches(clip, TileCorner(row, column)))
             continue;
         if (auto image =
                 loadPicture(QStringLiteral("coming") + HexByte(static_cast<std::uint8_t>(column))))
@@ -145,13 +154,53 @@ void PaintComingGuards(QPainter &painter, const LevelStore &level, int room,
 }
 
 void PaintRestartPoints(QPainter &painter, const LevelStore &level, int room,
-                        const PictureLoader &loadPicture) {
+                        const PictureLoader &loadPicture, const QRect &clip) {
     for (int i = 0; i < kRestartPointCount; ++i) {
         const int place = level.byte(RestartPointAt(i) + 1);
-        if (level.byte(RestartPointAt(i)) != room || !InsideRoom(place))
+        if (level.byte(RestartPointAt(i)) != room || !InsideRoom(place) ||
+            !Touches(clip, PlaceCorner(place)))
             continue;
         DrawTransparent(painter, PlaceCorner(place),
                         RequirePicture(loadPicture, QStringLiteral("restart")));
+    }
+}
+
+// The markers that stand on tiles (everything but the arrows) that reach into `clip`.
+void PaintTileMarkers(QPainter &painter, const LevelStore &level, int room,
+                      const PictureLoader &loadPicture, const QRect &clip) {
+    PaintStartMarker(painter, level, room, loadPicture, clip);
+    PaintEnemies(painter, level, room, loadPicture, clip);
+    PaintComingGuards(painter, level, room, loadPicture, clip);
+    PaintRestartPoints(painter, level, room, loadPicture, clip);
+}
+
+void DrawTile(QPainter &painter, const LevelStore &level, int room, int row, int column,
+              const IniFile &background, const PictureLoader &loadPicture) {
+    const QString name = TilePictureName(level.byte(TileKindAt(room, row, column)),
+                                         TileAttributes(level, room, row, column), background);
+    const QPoint corner = TileCorner(row, column);
+    if (auto image = loadPicture(name)) {
+        DrawOpaque(painter, corner, *image);
+    } else {
+        painter.fillRect(QRect(corner, QSize(kTileWidth, kTileHeight)), Qt::black);
+        WriteText(painter, corner, name);
+    }
+}
+
+// The red frame of the selected tile, and around a selected rectangle of tiles a frame two
+// lines wide.
+void DrawSelection(QPainter &painter, const RoomSelection &selection) {
+    DrawTileFrame(painter, selection.row, selection.column, Qt::red);
+    if (!selection.area)
+        return;
+    const TileArea &area = *selection.area;
+    const QRect outer(TileCorner(area.top, area.left),
+                      TileCorner(area.bottom, area.right) + QPoint(kTileWidth, kTileHeight));
+    for (const QRect &frame : {outer, outer.adjusted(1, 1, -1, -1)}) {
+        painter.fillRect(QRect(frame.topLeft(), QSize(frame.width(), 1)), Qt::red);
+        painter.fillRect(QRect(frame.bottomLeft(), QSize(frame.width(), 1)), Qt::red);
+        painter.fillRect(QRect(frame.topLeft(), QSize(1, frame.height())), Qt::red);
+        painter.fillRect(QRect(frame.topRight(), QSize(1, frame.height())), Qt::red);
     }
 }
 
@@ -176,31 +225,32 @@ void PaintRoomTiles(QImage &picture, const LevelStore &level, const RoomSelectio
     picture.fill(Qt::white);
     QPainter painter(&picture);
     for (int row = 0; row < kRows; ++row) {
-        for (int column = 0; column < kColumns; ++column) {
-            const QString name =
-                TilePictureName(level.byte(TileKindAt(selection.room, row, column)),
-                                TileAttributes(level, selection.room, row, column), background);
-            const QPoint corner = TileCorner(row, column);
-            if (auto image = loadPicture(name)) {
-                DrawOpaque(painter, corner, *image);
-            } else {
-                painter.fillRect(QRect(corner, QSize(kTileWidth, kTileHeight)), Qt::black);
-                WriteText(painter, corner, name);
-            }
-        }
+        for (int column = 0; column < kColumns; ++column)
+            DrawTile(painter, level, selection.room, row, column, background, loadPicture);
     }
     DrawTileGrid(painter, Qt::blue);
-    DrawTileFrame(painter, selection.row, selection.column, Qt::red);
+    DrawSelection(painter, selection);
 }
 
 void PaintRoomMarkers(QImage &picture, const LevelStore &level, int room,
                       const PictureLoader &loadPicture) {
     QPainter painter(&picture);
     PaintArrows(painter, level, room, loadPicture);
-    PaintStartMarker(painter, level, room, loadPicture);
-    PaintEnemies(painter, level, room, loadPicture);
-    PaintComingGuards(painter, level, room, loadPicture);
-    PaintRestartPoints(painter, level, room, loadPicture);
+    PaintTileMarkers(painter, level, room, loadPicture, picture.rect());
+}
+
+void PaintRoomTile(QImage &picture, const LevelStore &level, const RoomSelection &selection,
+                   const IniFile &background, const PictureLoader &loadPicture, int row,
+                   int column) {
+    QPainter painter(&picture);
+    // The cell without its right and bottom lines, which belong to the next cells or to the
+    // grid's edge and never change with a tile.
+    const QRect cell(TileCorner(row, column), QSize(kTileWidth, kTileHeight));
+    painter.setClipRect(cell);
+    DrawTile(painter, level, selection.room, row, column, background, loadPicture);
+    DrawTileGrid(painter, Qt::blue);
+    DrawSelection(painter, selection);
+    PaintTileMarkers(painter, level, selection.room, loadPicture, cell);
 }
 
 QImage ComposeRoom(const LevelStore &level, const RoomSelection &selection,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "level/level_store.h"
+#include "ui/editor_state.h"
 #include "ui/ini_file.h"
 
 #include <QImage>
@@ -35,6 +36,7 @@ struct RoomSelection {
     int room;
     int row;
     int column;
+    std::optional<TileArea> area = std::nullopt; // drawn when it lies in the room
 };
 
 // An arrow or the restart picture could not be loaded; the room cannot be drawn without it.
@@ -59,6 +61,12 @@ void PaintRoomTiles(QImage &picture, const LevelStore &level, const RoomSelectio
 // the restart picture; a missing start, enemy or coming-guard picture skips that marker.
 void PaintRoomMarkers(QImage &picture, const LevelStore &level, int room,
                       const PictureLoader &loadPicture);
+
+// Draws the one tile at (row, column) again, with everything that the two above draw over it,
+// after the level changed there: what a stroke of the brush redraws per tile.
+void PaintRoomTile(QImage &picture, const LevelStore &level, const RoomSelection &selection,
+                   const IniFile &background, const PictureLoader &loadPicture, int row,
+                   int column);
 
 // Both of the above into a new picture.
 QImage ComposeRoom(const LevelStore &level, const RoomSelection &selection,

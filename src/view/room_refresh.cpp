@@ -19,7 +19,7 @@ void UpdateRoomWidgets(EditorState &state, RoomWidgets &widgets) {
         return;
     const QString imagesDir = ImagesFolder(state.programDir);
     const PictureLoader loadPicture = PicturesFromFolder(imagesDir);
-    const RoomSelection selection{state.room, state.row, state.column};
+    const RoomSelection selection{state.room, state.row, state.column, state.shownArea()};
 
     // The view shows the picture from here on, so a refresh cut short by a missing picture leaves
     // the partly drawn room on screen at the next repaint.

@@ -5,7 +5,9 @@
 #include "view/paint_box.h"
 #include "view/room_copy.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -345,7 +347,11 @@ TEST_F(HistoryTest, PasteCarriesARoomIntoTheNextLevelAsOneStep) {
     open(programDir() + QStringLiteral("qasvar.dat"), pickRow(0));
     const int copiedRoom = state().room;
     const RoomCopy copy = CopyRoom(state().level, copiedRoom);
-    EXPECT_FALSE(window().action(MainWindow::Action::PasteRoom)->isEnabled());
+    // Text that is no copy is refused and leaves no step.
+    QGuiApplication::clipboard()->setText(QStringLiteral("01 02 03"));
+    trigger(MainWindow::Action::PasteRoom);
+    EXPECT_EQ(modals.messages, QStringList{text("notcopy")});
+    EXPECT_EQ(window().history().stack().count(), 0);
     trigger(MainWindow::Action::CopyRoom);
     open(archive, pickRow(3)); // room 5 of an empty level
     const Bytes opened = state().level.bytes();

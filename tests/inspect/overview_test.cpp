@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QScrollArea>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -124,6 +125,45 @@ TEST(OverviewWindow, ShowsTheMapOfTheOpenLevelAndChangesNothing) {
     EXPECT_TRUE(window.findChild<QLabel *>("PaintBox1")->pixmap().isNull())
         << "the picture is dropped";
     EXPECT_TRUE(state.level.bytes() == before);
+}
+
+// A click on a room shows it in the main window; the window stays and frames the room shown.
+TEST(OverviewWindow, AClickShowsThatRoomAndTheFrameFollows) {
+    EditorState state;
+    state.level = Level(3, {{3, {0, 4, 0, 0}}, {4, {3, 0, 0, 0}}});
+    state.levelOpen = true;
+    state.room = 3;
+    ScriptedModals modals;
+    int refreshes = 0;
+    Services services{modals, [&] { ++refreshes; }};
+    OverviewWindow window;
+    // A pixel just inside the cell's black frame: red where the room shown is.
+    const auto framed = [](const QLabel &box, int column) {
+        return box.pixmap().toImage().pixelColor(column * 32 + 2, 16 * 20 + 2) == QColor(Qt::red);
+    };
+    const struct {
+        const char *name;
+        QPoint click;
+        int room;
+    } cases[] = {
+        {"the room to the right", {17 * 32 + 20, 16 * 20 + 10}, 4},
+        {"an empty cell", {18 * 32 + 20, 16 * 20 + 10}, 4},
+        {"back to the start room", {16 * 32 + 5, 16 * 20 + 15}, 3},
+    };
+    modals.dialogScripts.push_back([&](QDialog &dialog) {
+        auto &box = *dialog.findChild<QLabel *>("PaintBox1");
+        EXPECT_TRUE(framed(box, 16));
+        EXPECT_FALSE(framed(box, 17));
+        for (const auto &c : cases) {
+            QTest::mouseClick(&box, Qt::LeftButton, {}, c.click);
+            EXPECT_EQ(state.room, c.room) << c.name;
+            EXPECT_EQ(framed(box, 16), c.room == 3) << c.name;
+            EXPECT_EQ(framed(box, 17), c.room == 4) << c.name;
+        }
+        return false;
+    });
+    showLevelOverview(state, services, window);
+    EXPECT_EQ(refreshes, 2) << "a click on an empty cell shows nothing";
 }
 
 } // namespace

@@ -48,6 +48,7 @@ const std::map<QString, QStringList> kWindowKeys = {
       "zoomfit",    "menubar", "namekind"}},
     {"language", {"locale"}},
     {"all", {"title"}},
+    {"history", {"title", "menu", "opened"}},
     {"start", {"title", "room", "tile", "direction", "directions", "ok", "cancel"}},
     {"link", {"title", "room", "tile", "unknown", "left", "right", "ok", "cancel"}},
     {"select", {"title", "levels", "ok", "cancel", "gameplay"}},

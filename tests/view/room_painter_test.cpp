@@ -250,3 +250,60 @@ TEST(PicturesFromFolder, LoadsBmpFilesByName) {
 }
 
 } // namespace
+
+namespace {
+
+// A stroke redraws one tile at a time; each must come out as the whole room drawn anew would, with
+// the markers, an enemy's line, the selection and a selected rectangle that reach into it.
+TEST_F(PainterTest, OneTileDrawnAgainMatchesTheWholeRoomDrawnAgain) {
+    pictures["14"] = Solid(Qt::gray);
+    level.setByte(kStartRoomOffset, 1);
+    level.setByte(kStartTileOffset, 12);
+    level.setByte(EnemyCountAt(1), 1);
+    level.setByte(EnemyRecordAt(1, 0), 25);
+    level.setWord(EnemyRecordAt(1, 0) + 1, 144 + 32 * 4 + 5); // its line in column 4
+    level.setByte(RestartPointAt(0), 1);
+    level.setByte(RestartPointAt(0) + 1, 29);
+    const RoomSelection selection{1, 1, 2, TileArea{1, 0, 3, 1, 5}};
+    const struct {
+        const char *name;
+        int row, column;
+    } cases[] = {
+        {"under the start marker", 1, 2},
+        {"the selected tile", 1, 2},
+        {"under the enemy and its line", 2, 5},
+        {"crossed by the line only", 2, 4},
+        {"in the rectangle's corner", 0, 3},
+        {"beside the rectangle", 1, 6},
+        {"under a restart point, at the grid's corner", 2, 9},
+    };
+    for (const auto &c : cases) {
+        QImage picture = ComposeRoom(level, selection, background, FromMap(pictures));
+        level.setByte(TileKindAt(1, c.row, c.column), 0x14);
+        PaintRoomTile(picture, level, selection, background, FromMap(pictures), c.row, c.column);
+        EXPECT_EQ(picture, ComposeRoom(level, selection, background, FromMap(pictures))) << c.name;
+        level.setByte(TileKindAt(1, c.row, c.column), 0x01);
+    }
+}
+
+TEST_F(PainterTest, ASelectedRectangleIsFramedTwoLinesWide) {
+    const QImage picture = ComposeRoom(level, RoomSelection{1, 0, 0, TileArea{1, 0, 1, 1, 2}},
+                                       background, FromMap(pictures));
+    const struct {
+        const char *name;
+        QPoint point;
+        QColor colour;
+    } cases[] = {
+        {"outer left line", {176, 100}, Qt::red},
+        {"inner left line", {177, 100}, Qt::red},
+        {"inside", {178, 100}, kFloor},
+        {"outer right line", {240, 190}, Qt::red},
+        {"inner bottom line", {200, 191}, Qt::red},
+        {"inner line between tiles", {208, 100}, Qt::blue},
+        {"below the rectangle", {200, 193}, kFloor},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(picture.pixelColor(c.point), c.colour) << c.name;
+}
+
+} // namespace

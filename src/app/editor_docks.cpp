@@ -1,0 +1,34 @@
+#include "app/editor_docks.h"
+
+#include "app/history_dock.h"
+#include "inspect/problems_dock.h"
+#include "view/tile_palette.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QStatusBar>
+
+namespace qv2 {
+
+EditorDocks::EditorDocks(QMainWindow &window, QMenu &viewMenu, EditorState &state,
+                         Services &services, QUndoStack &history)
+    : m_palette(new TilePalette(&window)), m_problems(new ProblemsDock(state, services, &window)),
+      m_history(new HistoryDock(history, &window)) {
+    window.addDockWidget(Qt::LeftDockWidgetArea, m_palette);
+    window.addDockWidget(Qt::BottomDockWidgetArea, m_problems);
+    window.addDockWidget(Qt::RightDockWidgetArea, m_history);
+    viewMenu.addSeparator();
+    for (QDockWidget *dock : std::initializer_list<QDockWidget *>{m_palette, m_problems, m_history})
+        viewMenu.addAction(dock->toggleViewAction());
+    window.statusBar()->addPermanentWidget(&m_problems->countLabel());
+}
+
+void EditorDocks::applyTexts(const LanguageFile &language) {
+    m_palette->applyTexts(language);
+    m_problems->applyTexts(language);
+    m_history->applyTexts(language);
+}
+
+} // namespace qv2

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/text_catalogue.h"
+
+#include <QDockWidget>
+
+class QUndoStack;
+class QUndoView;
+
+namespace qv2 {
+
+// The steps of the undo history as a list: a click on a step puts the level back to it.
+class HistoryDock : public QDockWidget, public TextTarget {
+    Q_OBJECT
+  public:
+    HistoryDock(QUndoStack &stack, QWidget *parent);
+
+    // Section [history]: the caption, the View menu entry and the name of the opened level's
+    // state at the top of the list.
+    void applyTexts(const LanguageFile &language) override;
+
+  private:
+    QUndoView *m_view;
+};
+
+} // namespace qv2

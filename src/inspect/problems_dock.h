@@ -1,0 +1,42 @@
+#pragma once
+
+#include "inspect/rule_reports.h"
+#include "ui/editor_state.h"
+#include "ui/text_catalogue.h"
+
+#include <QDockWidget>
+
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace qv2 {
+
+// The rule script's reports on the open level, kept up to date while the user edits: a list
+// without a modal window, a double click or Return on a report shows its tile, and a count for
+// the status line. A script that cannot be run shows why as the list's one line.
+class ProblemsDock : public QDockWidget, public TextTarget {
+    Q_OBJECT
+  public:
+    ProblemsDock(EditorState &state, Services &services, QWidget *parent);
+
+    // Section [problems]: the caption, the View menu entry and the column headers.
+    void applyTexts(const LanguageFile &language) override;
+
+    // Runs the script over the level as it is now and lists what it reports.
+    void check();
+
+    // The count of reports, for the status line.
+    QLabel &countLabel() { return *m_count; }
+
+  private:
+    void jumpTo(QTreeWidgetItem *item);
+
+    EditorState &m_state;
+    Services &m_services;
+    QTreeWidget *m_list;
+    QLabel *m_count;
+    ReportListing m_listing;
+};
+
+} // namespace qv2
