@@ -35,7 +35,7 @@ void MainWindow::createDocks() {
     m_toolsMenu = new QMenu(QStringLiteral("Eszközök"), this);
     m_toolsMenu->setObjectName(QStringLiteral("ToolsMenu"));
     menuBar()->insertMenu(m_languageMenu->menuAction(), m_toolsMenu);
-    m_toolActions = new ToolActions(*m_tools, *m_roomView, *m_toolsMenu, *m_toolBar);
+    m_toolActions = new ToolActions(*this, *m_tools, *m_roomView, *m_toolsMenu, *m_toolBar);
     m_docks =
         std::make_unique<EditorDocks>(*this, *m_viewMenu, m_state, m_services, m_history.stack());
     TilePalette &palette = m_docks->palette();

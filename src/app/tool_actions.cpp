@@ -22,13 +22,14 @@ QAction *MakeAction(QObject *parent, const char *name, const char *caption, Qt::
 
 } // namespace
 
-ToolActions::ToolActions(RoomToolbox &tools, PaintBox &view, QMenu &menu, QToolBar &toolBar)
-    : QObject(&menu), m_tools(tools),
-      m_select(MakeAction(this, "SelectTool", "Kijelölés", Qt::Key_S)),
-      m_paint(MakeAction(this, "PaintTool", "Festés", Qt::Key_B)),
-      m_fill(MakeAction(this, "FillTool", "Kitöltés", Qt::Key_G)),
-      m_fillArea(MakeAction(this, "FillArea", "Kijelölt elemek kitöltése", Qt::Key_F)),
-      m_dropArea(MakeAction(this, "DropArea", "Kijelölés megszüntetése", Qt::Key_Escape)) {
+ToolActions::ToolActions(QWidget &window, RoomToolbox &tools, PaintBox &view, QMenu &menu,
+                         QToolBar &toolBar)
+    : QObject(&window), m_tools(tools),
+      m_select(MakeAction(&window, "SelectTool", "Kijelölés", Qt::Key_S)),
+      m_paint(MakeAction(&window, "PaintTool", "Festés", Qt::Key_B)),
+      m_fill(MakeAction(&window, "FillTool", "Kitöltés", Qt::Key_G)),
+      m_fillArea(MakeAction(&window, "FillArea", "Kijelölt elemek kitöltése", Qt::Key_F)),
+      m_dropArea(MakeAction(&window, "DropArea", "Kijelölés megszüntetése", Qt::Key_Escape)) {
     const std::array<QIcon, kToolIconCount> icons = MakeToolIcons();
     auto *group = new QActionGroup(this);
     const std::pair<QAction *, ToolKind> kinds[] = {

@@ -7,6 +7,7 @@
 class QAction;
 class QMenu;
 class QToolBar;
+class QWidget;
 
 namespace qv2 {
 
@@ -18,7 +19,9 @@ class RoomToolbox;
 class ToolActions : public QObject, public TextTarget {
     Q_OBJECT
   public:
-    ToolActions(RoomToolbox &tools, PaintBox &view, QMenu &menu, QToolBar &toolBar);
+    // The actions belong to the window, as its other commands do.
+    ToolActions(QWidget &window, RoomToolbox &tools, PaintBox &view, QMenu &menu,
+                QToolBar &toolBar);
 
     // Section [tools].
     void applyTexts(const LanguageFile &language) override;
