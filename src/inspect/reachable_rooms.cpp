@@ -41,4 +41,16 @@ std::vector<int> ReachableRooms(const LevelStore &level) {
     return rooms;
 }
 
+std::vector<StrayNeighbour> StrayNeighbours(const LevelStore &level) {
+    std::vector<StrayNeighbour> stray;
+    for (int room = 1; room <= kRoomCount; ++room) {
+        for (int side = SideLeft; side <= SideDown; ++side) {
+            const int number = level.byte(NeighbourAt(room, side));
+            if (number > kRoomCount)
+                stray.push_back({room, side, number});
+        }
+    }
+    return stray;
+}
+
 } // namespace qv2

@@ -1,7 +1,10 @@
 #include "inspect/rule_reports.h"
 
+#include "inspect/reachable_rooms.h"
 #include "level/read_limits.h"
 #include "ui/capped_file.h"
+#include "ui/comma_text.h"
+#include "ui/ini_file.h"
 #include "ui/message_texts.h"
 
 namespace qv2 {
@@ -18,10 +21,9 @@ QString RuleScriptPath(const QString &programDir) {
     return programDir + QStringLiteral("texts/errors.txt");
 }
 
-QString ReportMessage(const RuleReport &report, const MessageTexts &texts) {
-    // Keys are the script's bytes; a key the message list does not hold reads as empty.
-    const std::string &key = report.messageKey.text();
-    return texts.text(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+QString ReportMessage(const RuleReport &report, const MessageTexts &texts, bool utf8) {
+    // A key the message list does not hold reads as empty.
+    return texts.text(DecodeTextBytes(QByteArray::fromStdString(report.messageKey.text()), utf8));
 }
 
 ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath,
@@ -34,7 +36,13 @@ ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath
         return listing;
     }
 
-    RuleScriptRun run = RunRuleScript(level, script);
+    // The script is written like the language file whose keys it names, so its keys are decoded
+    // the same way and match whatever letters they hold.
+    QByteArray content(reinterpret_cast<const char *>(script.data()),
+                       static_cast<qsizetype>(script.size()));
+    const bool utf8 = TakeUtf8Mark(content);
+    const int markLength = utf8 ? 3 : 0;
+    RuleScriptRun run = RunRuleScript(level, Bytes(content.begin(), content.end()));
     switch (run.fault) {
     case ScriptFault::None:
         break;
@@ -42,20 +50,28 @@ ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath
         listing.failure = FormatMessage(Text(texts, "invalid"), run.faultValue);
         return listing;
     case ScriptFault::BadNumber:
-        listing.failure = FormatMessage(Text(texts, "badnumber"), run.faultValue);
+        // Counted in the file's bytes, as an editor shows them.
+        listing.failure = FormatMessage(Text(texts, "badnumber"), run.faultValue + markLength);
         return listing;
     case ScriptFault::LongKey:
-        listing.failure = FormatMessage(Text(texts, "longkey"), run.faultValue);
+        listing.failure = FormatMessage(Text(texts, "longkey"), run.faultValue + markLength);
         return listing;
+    }
+    // A neighbour that is no room comes first: the rules walk the level along the neighbours.
+    const QStringList sides = SplitCommaText(Text(texts, "sides"));
+    for (const StrayNeighbour &stray : StrayNeighbours(level)) {
+        listing.lines.append(FormatMessage(Text(texts, "badneighbour"), stray.room,
+                                           sides.value(stray.side), stray.number));
+        listing.reports.push_back({stray.room, 0, "badneighbour"});
     }
     const QString format = Text(texts, "err");
     for (const RuleReport &report : run.reports) {
         listing.lines.append(
-            FormatMessage(format, ReportMessage(report, texts), report.room, report.place));
+            FormatMessage(format, ReportMessage(report, texts, utf8), report.room, report.place));
     }
     if (run.limitReached)
         listing.lines.append(Text(texts, "toomuch"));
-    listing.reports = std::move(run.reports);
+    listing.reports.insert(listing.reports.end(), run.reports.begin(), run.reports.end());
     return listing;
 }
 

@@ -18,7 +18,9 @@ class MessageTexts;
 struct ReportListing {
     // The message that ended the run instead (the script could not be read or is invalid).
     std::optional<QString> failure;
-    // One "err" line per report, then the "toomuch" line when the limit ended the run.
+    // One "badneighbour" line per neighbour number that is no room (that room's first tile is its
+    // report), one "err" line per report of the script, then the "toomuch" line when the limit
+    // ended the run.
     QStringList lines;
     // Line i < reports.size() belongs to reports[i]; the "toomuch" line belongs to none.
     std::vector<RuleReport> reports;
@@ -27,8 +29,9 @@ struct ReportListing {
 // The rule script of a program folder (ending with '/'): texts/errors.txt.
 QString RuleScriptPath(const QString &programDir);
 
-// The report's message in the language file's words.
-QString ReportMessage(const RuleReport &report, const MessageTexts &texts);
+// The report's message in the language file's words; the key is decoded as its script was
+// (Windows-1250, or UTF-8 for a script that starts with the UTF-8 mark).
+QString ReportMessage(const RuleReport &report, const MessageTexts &texts, bool utf8 = false);
 
 ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath,
                               const MessageTexts &texts);

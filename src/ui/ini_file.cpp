@@ -21,16 +21,26 @@ QStringList SplitTextLines(const QString &text) {
     return lines;
 }
 
+bool TakeUtf8Mark(QByteArray &bytes) {
+    // Read as Windows-1250, the mark would glue three letters to the first line.
+    static const QByteArray utf8Mark("\xEF\xBB\xBF");
+    if (!bytes.startsWith(utf8Mark))
+        return false;
+    bytes.remove(0, utf8Mark.size());
+    return true;
+}
+
+QString DecodeTextBytes(const QByteArray &bytes, bool utf8) {
+    return utf8 ? QString::fromUtf8(bytes) : DecodeWindows1250(bytes);
+}
+
 namespace {
 
 QStringList DecodeTextLines(const Bytes &content) {
-    const auto bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(content.data()),
-                                               static_cast<qsizetype>(content.size()));
-    // Read as Windows-1250, the mark would glue three letters to the first section header.
-    static const QByteArray utf8Mark("\xEF\xBB\xBF");
-    if (bytes.startsWith(utf8Mark))
-        return SplitTextLines(QString::fromUtf8(bytes.mid(utf8Mark.size())));
-    return SplitTextLines(DecodeWindows1250(bytes));
+    QByteArray bytes(reinterpret_cast<const char *>(content.data()),
+                     static_cast<qsizetype>(content.size()));
+    const bool utf8 = TakeUtf8Mark(bytes);
+    return SplitTextLines(DecodeTextBytes(bytes, utf8));
 }
 
 } // namespace

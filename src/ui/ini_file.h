@@ -13,9 +13,15 @@ namespace qv2 {
 // Splits text into lines at LF, dropping a CR that ends a line (files may come from Windows).
 QStringList SplitTextLines(const QString &text);
 
-// The lines of a text file in Windows-1250, or in UTF-8 when it starts with the UTF-8 byte-order
-// mark (as editors that save UTF-8 write it); nothing for a missing or unreadable file, or for one
-// longer than kTextFileLimit.
+// The program's text files are Windows-1250, or UTF-8 when they start with the UTF-8 byte-order
+// mark (as editors that save UTF-8 write it). Removes that mark from `bytes` and says whether it
+// was there.
+bool TakeUtf8Mark(QByteArray &bytes);
+// Decodes bytes of such a file, once its mark has been taken.
+QString DecodeTextBytes(const QByteArray &bytes, bool utf8);
+
+// The lines of such a text file; nothing for a missing or unreadable file, or for one longer than
+// kTextFileLimit.
 std::optional<QStringList> ReadTextFile(const QString &path);
 // The same with no lines for a file that cannot be read.
 QStringList ReadTextFileLines(const QString &path);

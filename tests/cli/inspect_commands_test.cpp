@@ -34,11 +34,14 @@ struct InspectCommands : ::testing::Test {
         level = LevelStore(bytes);
         ArchiveBuilder builder;
         builder.addLevel(2000, bytes);
+        bytes[NeighbourAt(2, SideDown)] = 40;
+        builder.addLevel(2005, bytes);
         EXPECT_TRUE(WriteFile(archive, builder.build()));
         std::filesystem::create_directories(programDir + "/texts");
         write("texts/Qv2LevEd.ini", "lang=test.ini\n");
         write("texts/test.ini", "[texts]\nerr=%s in %d at %d\nwall=Wall\ninvalid=Bad byte %d\n"
-                                "cantread=Cannot read %s\nlongkey=Long key at %d\n");
+                                "cantread=Cannot read %s\nlongkey=Long key at %d\n"
+                                "badneighbour=Room %d %s %d\nsides=left,right,up,down\n");
         write("texts/errors.txt", "mwall t14 ;.");
         write("dot.txt", ".");
         write("x.txt", "x");
@@ -88,6 +91,11 @@ TEST_F(InspectCommands, CheckPrintsTheResultListAndTellsByItsStatus) {
          {archive, "2000", dirOption, programDir},
          1,
          "Wall in 2 at 4\nWall in 2 at 5\n",
+         ""},
+        {"a neighbour that is no room first",
+         {archive, "2005", dirOption, programDir},
+         1,
+         "Room 2 down 40\nWall in 2 at 4\nWall in 2 at 5\n",
          ""},
         {"nothing found", {archive, "2000", "--rules", dot, dirOption, programDir}, 0, "", ""},
         {"invalid script",

@@ -100,6 +100,63 @@ TEST_F(RuleReportsCommand, ListsTheReportsAndJumpsToTheChosenOne) {
     EXPECT_EQ(modals.dialogTitles.first(), "Findings");
 }
 
+// The script is decoded as the language files are, so a key with letters outside ASCII names the
+// same message in both.
+TEST_F(RuleReportsCommand, KeysOutsideAsciiMatchTheLanguageFile) {
+    state.texts.setLines(QStringList(state.texts.lines()) << QString::fromUtf8("hibaő=Hibás"));
+    const struct {
+        const char *name;
+        std::string script;
+        QString shown; // the first line of the list, or the message
+    } cases[] = {
+        {"Windows-1250", "mhiba\xF5 ;.", QString::fromUtf8("Hibás @1/0")},
+        {"UTF-8 with its mark", "\xEF\xBB\xBFmhiba\xC5\x91 ;.", QString::fromUtf8("Hibás @1/0")},
+        {"UTF-8 without its mark is Windows-1250", "mhiba\xC5\x91 ;.", " @1/0"},
+        {"a bad number counts the mark's bytes", "\xEF\xBB\xBFmx ;t ;", "Bad number at 8"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeScript(c.script);
+        modals.messages.clear();
+        QString first;
+        modals.dialogScripts.push_back([&](QDialog &dialog) {
+            first = dialog.findChild<QListWidget *>("dinListBox")->item(0)->text();
+            return false;
+        });
+        showRuleReports(state, services);
+        if (!modals.messages.isEmpty()) {
+            modals.dialogScripts.clear();
+            first = modals.messages.first();
+        }
+        EXPECT_EQ(first, c.shown);
+    }
+}
+
+// A neighbour number that is no room is reported before the script's reports, in every room,
+// reachable or not; OK on its line shows that room.
+TEST_F(RuleReportsCommand, NeighboursThatAreNoRoomComeFirst) {
+    state.texts.setLines(QStringList(state.texts.lines()) << "badneighbour=%d %s %d"
+                                                          << "sides=L,R,U,D");
+    Bytes bytes = state.level.bytes();
+    bytes[NeighbourAt(3, SideUp)] = 33;
+    bytes[NeighbourAt(3, SideLeft)] = 32; // the last room
+    bytes[NeighbourAt(20, SideDown)] = 255;
+    bytes[NeighbourAt(20, SideLeft)] = 0; // none
+    state.level = LevelStore(std::move(bytes));
+    writeScript("mwall t14 ;.");
+    QStringList lines;
+    modals.dialogScripts.push_back([&](QDialog &dialog) {
+        auto *list = dialog.findChild<QListWidget *>("dinListBox");
+        for (int i = 0; i < list->count(); ++i)
+            lines.append(list->item(i)->text());
+        list->setCurrentRow(1);
+        return true;
+    });
+    showRuleReports(state, services);
+    EXPECT_EQ(lines, QStringList({"3 U 33", "20 D 255", "Wall @2/4"}));
+    EXPECT_EQ(std::tie(state.room, state.row, state.column), std::make_tuple(20, 0, 0));
+}
+
 TEST_F(RuleReportsCommand, NothingWithoutALevel) {
     state.levelOpen = false;
     writeScript("m ;");
