@@ -127,9 +127,15 @@ void MainWindow::createActions() {
     connect(action(Action::Redo), &QAction::triggered, this, [this] { m_history.redo(); });
     connectCommand(Action::CopyRoom, [this] { copySelection(m_state); });
     connectCommand(Action::PasteRoom, [this] { pasteClipboard(m_state, m_services); });
-    connectCommand(Action::ZoomIn, [this] { setZoom(m_roomView->zoom() + 1); });
-    connectCommand(Action::ZoomOut, [this] { setZoom(m_roomView->zoom() - 1); });
-    connectCommand(Action::ActualSize, [this] { setZoom(1); });
+    // The picture grows or shrinks around the selected tile, which must not drop out of sight.
+    // (A zoom by the wheel keeps the point under the pointer instead.)
+    const auto zoomTo = [this](int zoom) {
+        setZoom(zoom);
+        showSelectedTile();
+    };
+    connectCommand(Action::ZoomIn, [this, zoomTo] { zoomTo(m_roomView->zoom() + 1); });
+    connectCommand(Action::ZoomOut, [this, zoomTo] { zoomTo(m_roomView->zoom() - 1); });
+    connectCommand(Action::ActualSize, [zoomTo] { zoomTo(1); });
     connectCommand(Action::FitToWindow, [this] {
         setZoom(FitZoom(QSize(kRoomPictureWidth, kRoomViewHeight), kRoomFrame,
                         m_roomScrollArea->maximumViewportSize(), kMaxZoom));
@@ -521,7 +527,10 @@ void MainWindow::refreshRoom() {
         const int room = screen() ? screen()->availableGeometry().right() - x() : width() + grown;
         resize(std::min(width() + grown, std::max(room, width())), height());
     }
-    // Keys move the selection out of sight at larger zooms; the view follows it.
+    showSelectedTile();
+}
+
+void MainWindow::showSelectedTile() {
     const int zoom = m_roomView->zoom();
     const QPoint tile(kGridLeft + kTileWidth * m_state.column,
                       kGridTop + kTileHeight * m_state.row);

@@ -138,6 +138,8 @@ class MainWindow : public QMainWindow, public TextTarget {
 
     void setZoom(int zoom); // shows the zoom and keeps it as the user's choice
     void showZoom(int zoom);
+    // Scrolls the room view so that the selected tile is in sight: keys and zooming move it away.
+    void showSelectedTile();
     void updateTitle();
     void updateUndoActions();
     void showStep(Action which, const StepCaptions &captions, bool possible, const QString &key);

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
 #include <QTest>
 #include <QUndoStack>
 
@@ -341,6 +342,36 @@ TEST_F(HistoryTest, ZoomedClicksSelectTheSameTilesAndTheZoomIsKept) {
     }
     program = std::make_unique<Program>(modals, programDir());
     EXPECT_EQ(view().zoom(), 2) << "the next start keeps the zoom";
+}
+
+// Zooming scrolls the room view so that the selected tile stays whole in sight.
+TEST_F(HistoryTest, ZoomKeepsTheSelectedTileInView) {
+    open(archive, pickRow(3));
+    showActive();
+    window().resize(1200, 900); // room for a whole tile at 3x beside the docks
+    auto &scroll = Control<QScrollArea>(window(), QStringLiteral("ScrollBox1"));
+    const struct {
+        const char *name;
+        int row, column;
+        MainWindow::Action action;
+    } cases[] = {
+        {"in, far corner", 2, 9, MainWindow::Action::ZoomIn},
+        {"in again", 2, 9, MainWindow::Action::ZoomIn},
+        {"out, back to the first tile", 0, 0, MainWindow::Action::ZoomOut},
+        {"actual size", 2, 0, MainWindow::Action::ActualSize},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        // Selected without scrolling, as a click on a half-shown tile leaves it.
+        state().row = c.row;
+        state().column = c.column;
+        trigger(c.action);
+        const int zoom = view().zoom();
+        const QRect tile(view().mapTo(scroll.viewport(), QPoint(2 + (144 + 32 * c.column) * zoom,
+                                                                2 + (64 + 64 * c.row) * zoom)),
+                         QSize(32, 64) * zoom);
+        EXPECT_TRUE(scroll.viewport()->rect().contains(tile));
+    }
 }
 
 TEST_F(HistoryTest, PasteCarriesARoomIntoTheNextLevelAsOneStep) {
