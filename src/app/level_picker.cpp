@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace qv2 {
 
@@ -47,6 +48,9 @@ LevelPicker::LevelPicker(QWidget *parent) : QDialog(parent) {
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     // A double click on a level is the quick way to confirm it.
     connect(m_levels, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    // What the user chooses replaces what was proposed; showLevel's own changes are blocked.
+    connect(m_levels, &QListWidget::itemSelectionChanged, this, [this] { m_proposed.reset(); });
+    connect(m_gameplay, &QCheckBox::toggled, this, [this] { m_proposed.reset(); });
 
     setFixedSize(217, 335);
 }
@@ -54,12 +58,19 @@ LevelPicker::LevelPicker(QWidget *parent) : QDialog(parent) {
 std::uint16_t LevelPicker::PickLevel(Modals &modals) {
     if (!modals.run(*this))
         return 0;
+    return m_proposed.value_or(shownId());
+}
+
+std::uint16_t LevelPicker::shownId() const {
     const QModelIndexList selected = m_levels->selectionModel()->selectedIndexes();
     const int index = selected.isEmpty() ? -1 : selected.first().row();
     return static_cast<std::uint16_t>((m_gameplay->isChecked() ? 2020 : 2000) + index);
 }
 
 void LevelPicker::showLevel(std::uint16_t id) {
+    const QSignalBlocker levelsBlocked(m_levels);
+    const QSignalBlocker gameplayBlocked(m_gameplay);
+    m_proposed = id;
     // The plain set wins where the two ranges overlap (a list of more than twenty levels), as the
     // unticked box is the picker's start.
     for (const bool gameplay : {false, true}) {
@@ -73,13 +84,19 @@ void LevelPicker::showLevel(std::uint16_t id) {
             m_levels->setCurrentRow(index);
         return;
     }
+    m_levels->clearSelection();
 }
 
 void LevelPicker::applyTexts(const LanguageFile &language) {
     const QString section = QStringLiteral("select");
     setWindowTitle(language.text(section, QStringLiteral("title")));
-    m_levels->clear();
-    m_levels->addItems(language.list(section, QStringLiteral("levels")));
+    const std::uint16_t proposed = m_proposed.value_or(shownId());
+    {
+        const QSignalBlocker blocked(m_levels);
+        m_levels->clear();
+        m_levels->addItems(language.list(section, QStringLiteral("levels")));
+    }
+    showLevel(proposed);
     m_ok->setText(language.text(section, QStringLiteral("ok")));
     m_cancel->setText(language.text(section, QStringLiteral("cancel")));
     m_gameplay->setText(language.text(section, QStringLiteral("gameplay")));

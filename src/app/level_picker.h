@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QListWidget;
@@ -25,14 +26,20 @@ class LevelPicker : public QDialog, public TextTarget {
     // nothing selected counts as -1.
     std::uint16_t PickLevel(Modals &modals);
 
-    // Leaves the picker on the level of resource `id`, as PickLevel would have returned it, so a
-    // level opened by any route is the one Save proposes. An id that no row stands for leaves the
-    // picker as it was.
+    // Leaves the picker on the level of resource `id`: confirmed untouched, PickLevel returns it,
+    // also when no row stands for it (a level opened by id, a shorter list of another language);
+    // then no row is selected.
     void showLevel(std::uint16_t id);
 
+    // The list is made anew in the new language; the level proposed stays.
     void applyTexts(const LanguageFile &language) override;
 
   private:
+    // The id that the selection and the GAMEPLAY box stand for.
+    std::uint16_t shownId() const;
+
+    // Set by showLevel, given up as soon as the user touches the list or the box.
+    std::optional<std::uint16_t> m_proposed;
     QListWidget *m_levels;
     QCheckBox *m_gameplay;
     QPushButton *m_ok;

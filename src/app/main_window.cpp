@@ -399,9 +399,13 @@ bool MainWindow::saveFromDialog() {
     // It picks an existing archive like the Open dialog, but its button says what it is for. Set
     // each time: Qt puts its own caption back whenever the language changes.
     m_saveDialog.dialog().setLabelText(QFileDialog::Accept, m_saveButtonText);
+    // Save proposes the slot of the level shown, whatever an Open that failed left in the picker.
+    if (m_picker && m_shownLevel)
+        m_picker->get().showLevel(m_shownLevel->id);
     const std::optional<ArchiveSlot> slot = chooseArchiveSlot(m_saveDialog.dialog());
-    if (!slot || !saveLevel(m_state, m_modals, slot->path, slot->id))
+    if (!slot || !saveLevel(m_state, m_modals, slot->path, slot->id, m_archiveWatch.memory()))
         return false;
+    m_archiveWatch.follow();
     m_history.markSaved();
     showLevelAs({QFileInfo(slot->path).absoluteFilePath(), slot->id});
     // Shown until the next refresh writes the room and place again.

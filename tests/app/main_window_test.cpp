@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -241,6 +242,45 @@ TEST_F(MainWindowTest, OpenLeavesThePickerOnTheOpenedLevel) {
         // Save and OK in the picker, touching nothing.
         modals.dialogScripts.push_back([](QDialog &) { return true; });
         EXPECT_EQ(program->levelPicker().PickLevel(modals), c.id);
+    }
+}
+
+// Save confirmed with the picker untouched writes into the slot of the level shown, whatever
+// happened to the picker meanwhile; a row the user picks wins.
+TEST_F(MainWindowTest, SaveProposesTheLevelShown) {
+    ArchiveBuilder builder;
+    builder.addLevel(2003, levelWith(5, 3, 0x01));
+    builder.addLevel(3000, levelWith(6, 2, 0x14));
+    const QString wide = QString::fromStdString(folder.file("wide.dat"));
+    ASSERT_TRUE(WriteFile(wide.toStdString(), builder.build()));
+    const auto untouched = [](QDialog &) { return true; };
+    struct Case {
+        const char *name;
+        std::uint16_t opened;
+        std::function<void()> meanwhile;
+        ScriptedModals::DialogScript picker;
+        std::uint16_t saved;
+    };
+    const Case cases[] = {
+        {"after a language switch", 2003,
+         [&] {
+             save(wide, untouched);
+             chooseLanguage("english.ini");
+         },
+         untouched, 2003},
+        {"after an Open that found no level", 2003, [&] { open(wide, pickRow(5)); }, untouched,
+         2003},
+        {"a level no row stands for", 3000, [&] { chooseLanguage("english.ini"); }, untouched,
+         3000},
+        {"the user's row wins", 3000, [] {}, pickRow(3), 2003},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        window().openArchive(wide, c.opened);
+        c.meanwhile();
+        save(wide, c.picker);
+        EXPECT_EQ(window().statusBar()->currentMessage(),
+                  FormatMessage(text("saved"), c.saved, QStringLiteral("wide.dat")));
     }
 }
 
