@@ -19,13 +19,13 @@ namespace {
 // The language of the built-in captions.
 const char *const kBuiltInLocale = "hu";
 
-// In English: without a language file there is nothing else to say it in.
+// In English: the one language that a user who cannot read the built-in texts is likely to read.
 QString missingLanguageMessage(const QString &languageName, const QString &path) {
     if (languageName.isEmpty())
         return QStringLiteral("No language file is chosen: texts/Qv2LevEd.ini has no lang= line. "
-                              "The built-in captions are shown.");
+                              "The built-in Hungarian texts are shown.");
     return QStringLiteral("The language file %1 is missing or cannot be read. "
-                          "The built-in captions are shown.")
+                          "The built-in Hungarian texts are shown.")
         .arg(QDir::toNativeSeparators(path));
 }
 
@@ -127,9 +127,13 @@ void Program::applyLanguage(const QString &name, std::optional<LanguageFile> lan
     EditorState &state = mainWindow.state();
     if (!language) {
         m_modals.message(missingLanguageMessage(name, LanguageFilePath(state.programDir, name)));
-        return;
+        // A language in use stays; without one, the built-in texts speak for every message too.
+        if (m_language)
+            return;
+        language = BuiltInLanguage();
+    } else {
+        state.languageName = name;
     }
-    state.languageName = name;
     // Installed first: Qt's dialogs take the new texts, then our captions overwrite theirs.
     m_qtTranslations.use(language->text(QStringLiteral("language"), QStringLiteral("locale")));
     m_language = std::move(language);

@@ -32,8 +32,8 @@ class Program {
     void LoadStartupSettings();
 
     // Applies the language file `name` of texts/ to every window and to the message list, with
-    // Qt's own texts in the file's locale. Without a readable file the captions stay as they are
-    // and the user is told which file is missing.
+    // Qt's own texts in the file's locale. Without a readable file the user is told which file is
+    // missing, and the texts stay as they are: the language in use, or else the built-in one.
     void applyLanguage(const QString &name);
 
     MainWindow mainWindow; // TForm1

@@ -3,6 +3,8 @@
 #include "ui/comma_text.h"
 #include "ui/message_texts.h"
 
+#include <QFile>
+
 namespace qv2 {
 
 QStringList LanguageFile::list(const QString &section, const QString &key) const {
@@ -25,6 +27,14 @@ std::optional<LanguageFile> ReadLanguageFile(const QString &path) {
     if (!lines)
         return std::nullopt;
     return LanguageFile(IniFile::fromLines(*lines));
+}
+
+LanguageFile BuiltInLanguage() {
+    // A resource, which only Qt's own files can read.
+    QFile file(QStringLiteral(":/builtin/magyar.ini"));
+    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const bool utf8 = TakeUtf8Mark(bytes);
+    return LanguageFile(IniFile::fromText(DecodeTextBytes(bytes, utf8)));
 }
 
 void ApplyLanguageFile(const LanguageFile &language, const std::vector<TextTarget *> &targets,

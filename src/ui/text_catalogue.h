@@ -47,6 +47,9 @@ QString LanguageFilePath(const QString &programDir, const QString &languageName)
 // makes the path the texts folder itself, which is no file either.)
 std::optional<LanguageFile> ReadLanguageFile(const QString &path);
 
+// The Hungarian language file built into the program, in the words of the built-in captions.
+LanguageFile BuiltInLanguage();
+
 // Applies the language file to the windows in the order given, then replaces the message list
 // with the lines of [texts]. A key the file lacks makes its caption empty.
 void ApplyLanguageFile(const LanguageFile &language, const std::vector<TextTarget *> &targets,

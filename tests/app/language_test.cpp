@@ -81,8 +81,8 @@ TEST_F(LanguageTest, ListsFiltersAndMessagesComeFromTheFile) {
               QStringLiteral("Nincs ilyen"));
 }
 
-// Without a language file the program stays usable with its built-in captions and says, in
-// English, which file it could not find.
+// Without a language file the program stays usable with its built-in Hungarian texts and says,
+// in English, which file it could not find.
 TEST_F(LanguageTest, MissingLanguageFileKeepsTheBuiltInCaptions) {
     struct Case {
         const char *name;
@@ -109,11 +109,16 @@ TEST_F(LanguageTest, MissingLanguageFileKeepsTheBuiltInCaptions) {
         program.LoadStartupSettings();
 
         EXPECT_EQ(program.mainWindow.windowTitle(), QString::fromUtf8("Qasvar 2 szintszerkesztő"));
-        EXPECT_EQ(program.mainWindow.action(MainWindow::Action::Open)->text(),
+        EXPECT_EQ(program.mainWindow.action(MainWindow::Action::Open)->text().remove(u'&'),
                   QString::fromUtf8("Megnyitás"));
         EXPECT_EQ(
             program.levelPicker().findChild<QListWidget *>(QStringLiteral("ListBox1"))->count(),
             14);
+        // Messages, prompts, the status line and the panel's labels are never blank.
+        for (const char *key : {"nolevel", "jump", "between", "status", "pback", "dinOK"})
+            EXPECT_FALSE(program.mainWindow.state().texts.text(QLatin1String(key)).isEmpty())
+                << key;
+        EXPECT_FALSE(program.mainWindow.action(MainWindow::Action::Undo)->text().isEmpty());
         ASSERT_EQ(told.messages.size(), 1);
         EXPECT_TRUE(told.messages[0].contains(QLatin1String(c.told)))
             << told.messages[0].toStdString();
