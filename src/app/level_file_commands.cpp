@@ -7,6 +7,7 @@
 #include "view/program_folder.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace qv2 {
 
@@ -47,9 +48,17 @@ bool reportFailure(const ArchiveResult &result, const EditorState &state, Modals
     return false;
 }
 
+// Whether another program wrote the remembered slot since: the same slot of the same archive (by
+// its name or by its file) holds other level bytes now.
+bool writtenMeanwhile(const SlotMemory &memory, const ArchiveSaver &saver, std::uint16_t id) {
+    const bool sameArchive = memory.file == saver.path() || memory.stamp.sameFile(saver.stamp());
+    return sameArchive && memory.id == id && saver.slotData() != memory.data;
+}
+
 } // namespace
 
-bool loadLevel(EditorState &state, Modals &modals, const QString &path, std::uint16_t id) {
+bool loadLevel(EditorState &state, Modals &modals, const QString &path, std::uint16_t id,
+               std::optional<SlotMemory> &memory) {
     LevelStore level;
     const ArchiveResult result = OpenLevelFromArchive(nativePath(path), id, level);
     if (!reportFailure(result, state, modals, path))
@@ -70,12 +79,39 @@ bool loadLevel(EditorState &state, Modals &modals, const QString &path, std::uin
     state.column = 0;
     state.levelOpen = true;
     state.background = LoadBackgroundList(state.programDir, state.level);
+    // The level bytes are the slot's as they were read.
+    const std::string file = QFile::encodeName(QFileInfo(path).canonicalFilePath()).toStdString();
+    memory = SlotMemory{file, StampOfFile(file).value_or(FileStamp{}), id, state.level.bytes()};
     return true;
 }
 
-bool saveLevel(const EditorState &state, Modals &modals, const QString &path, std::uint16_t id) {
-    return reportFailure(SaveLevelToArchive(nativePath(path), id, state.level), state, modals,
-                         path);
+bool saveLevel(const EditorState &state, Modals &modals, const QString &path, std::uint16_t id,
+               std::optional<SlotMemory> &memory) {
+    bool askFirst = memory.has_value();
+    for (;;) {
+        ArchiveResult result;
+        bool changed = false;
+        {
+            ArchiveSaver saver(nativePath(path));
+            result = saver.locate(id);
+            const auto done = [&result] { return result.outcome == ArchiveOutcome::Done; };
+            changed = done() && askFirst && writtenMeanwhile(*memory, saver, id);
+            if (done() && !changed) {
+                result = saver.write(state.level);
+                if (done())
+                    memory =
+                        SlotMemory{saver.path(), StampOfFile(saver.path()).value_or(FileStamp{}),
+                                   id, saver.slotData()};
+            }
+        } // the archive's lock is given back before the user is told or asked anything
+        if (!changed)
+            return reportFailure(result, state, modals, path);
+        const QString question = FormatMessage(state.texts.text(QStringLiteral("changedslot")),
+                                               static_cast<int>(id), QFileInfo(path).fileName());
+        if (!modals.askOverwrite(state.texts.text(QStringLiteral("question")), question))
+            return false;
+        askFirst = false;
+    }
 }
 
 } // namespace qv2

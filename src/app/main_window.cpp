@@ -91,6 +91,11 @@ MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *paren
     });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             [this] { updateSelectionCaptions(); });
+    // Shown until the next refresh writes the room and place again, like the word of a save.
+    connect(&m_archiveWatch, &ArchiveWatch::changedOnDisk, this, [this](const QString &path) {
+        statusBar()->showMessage(FormatMessage(m_state.texts.text(QStringLiteral("changedondisk")),
+                                               QFileInfo(path).fileName()));
+    });
     UserSettings settings;
     m_recentLevels->setLevels(settings.recentLevels());
     // Shown, not stored: the settings hold only what the user chose.
@@ -381,8 +386,9 @@ void MainWindow::openArchive(const QString &path, std::uint16_t id) {
     // The file dialogs resolve a relative name against the folder they show, not the current one.
     const QString absolute = QFileInfo(path).absoluteFilePath();
     m_openDialog.selectFile(absolute);
-    if (!loadLevel(m_state, m_modals, absolute, id))
+    if (!loadLevel(m_state, m_modals, absolute, id, m_archiveWatch.memory()))
         return;
+    m_archiveWatch.follow();
     m_history.clear();
     enableEditing();
     m_saveDialog.selectFile(absolute);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/archive_dialog.h"
+#include "app/archive_watch.h"
 #include "app/user_settings.h"
 #include "ui/edit_history.h"
 #include "ui/editor_state.h"
@@ -190,6 +191,7 @@ class MainWindow : public QMainWindow, public TextTarget {
     ToolActions *m_toolActions = nullptr;
     QMenu *m_toolsMenu = nullptr;
     std::map<QString, QString> m_captions; // Copy, Paste and Delete for tiles and for the room
+    ArchiveWatch m_archiveWatch;
     ArchiveDialog m_openDialog;
     ArchiveDialog m_saveDialog;
     QString m_saveButtonText = QString::fromUtf8("Mentés"); // the Save dialog's accept button

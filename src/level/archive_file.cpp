@@ -112,9 +112,18 @@ ArchiveResult ArchiveSaver::locate(std::uint16_t id) {
     const LocateResult found = LocateLevelResource(*m_view, id);
     if (!m_view->error().empty())
         return {ArchiveOutcome::CantRead, m_view->error()};
-    if (found.status == ArchiveStatus::Found)
-        m_slot = found.entry;
-    return {OutcomeOf(found.status), {}};
+    if (found.status != ArchiveStatus::Found)
+        return {OutcomeOf(found.status), {}};
+    // The slot as the file holds it (its checksum byte and data), to be patched by a write.
+    m_slotBytes.resize(std::size_t{1} + found.entry.dataSize);
+    if (!m_view->read(found.entry.dataOffset, m_slotBytes.size(), m_slotBytes.data()))
+        return {ArchiveOutcome::CantRead, m_view->error()};
+    m_slot = found.entry;
+    return {ArchiveOutcome::Done, {}};
+}
+
+Bytes ArchiveSaver::slotData() const {
+    return m_slotBytes.empty() ? Bytes() : Bytes(m_slotBytes.begin() + 1, m_slotBytes.end());
 }
 
 ArchiveResult ArchiveSaver::write(const LevelStore &level) {
@@ -122,10 +131,7 @@ ArchiveResult ArchiveSaver::write(const LevelStore &level) {
         return m_state;
     if (!m_slot)
         return {ArchiveOutcome::NoLevel, {}};
-    // The slot as the file holds it (its checksum byte and data), patched in memory.
-    Bytes slot(std::size_t{1} + m_slot->dataSize);
-    if (!m_view->read(m_slot->dataOffset, slot.size(), slot.data()))
-        return {ArchiveOutcome::CantRead, m_view->error()};
+    Bytes slot = m_slotBytes;
     if (WriteLevelResource(slot, ResourceEntry{m_slot->id, 0, m_slot->dataSize}, level) !=
         WriteStatus::Written)
         return {ArchiveOutcome::Damaged, {}};
@@ -149,6 +155,7 @@ ArchiveResult ArchiveSaver::write(const LevelStore &level) {
         if (!error.empty())
             return {ArchiveOutcome::CantWrite, std::move(error)};
     }
+    m_slotBytes = std::move(slot);
     return {ArchiveOutcome::Done, {}};
 }
 

@@ -2,6 +2,7 @@
 
 #include "level/archive.h"
 #include "level/archive_file_view.h"
+#include "level/file_stamp.h"
 #include "level/level_store.h"
 #include "level/locked_file.h"
 
@@ -89,6 +90,11 @@ class ArchiveSaver {
 
     ArchiveResult locate(std::uint16_t id);
     std::uint16_t slotSize() const { return m_slot ? m_slot->dataSize : 0; } // of the slot found
+    // The level bytes of the slot found as the file holds them; after a write, those written.
+    Bytes slotData() const;
+    // The archive with its links resolved, and the file it was when it was locked.
+    const std::string &path() const { return m_file.path(); }
+    FileStamp stamp() const { return StampOf(m_file.status()); }
 
     // Writes dataSize bytes from the store and a fresh checksum byte into the slot found (a shorter
     // store leaves the slot's bytes beyond it as they were). On any failure the file is unchanged.
@@ -101,6 +107,7 @@ class ArchiveSaver {
     std::optional<ArchiveFileView> m_view;
     ArchiveResult m_state;
     std::optional<ResourceEntry> m_slot;
+    Bytes m_slotBytes; // the checksum byte and the level bytes of the slot found
 };
 
 // Reads the file, finds the id, patches the level and a fresh checksum byte into the slot and

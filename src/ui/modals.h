@@ -19,6 +19,11 @@ class Modals {
     virtual ~Modals() = default;
     virtual void message(const QString &text) = 0;
     virtual bool askYesNo(const QString &caption, const QString &text) = 0;
+    // Overwrite or Cancel, with Cancel the default; true for Overwrite. Asked as a yes/no
+    // question where nothing better is made.
+    virtual bool askOverwrite(const QString &caption, const QString &text) {
+        return askYesNo(caption, text);
+    }
     // Save, Discard or Cancel; closing the question is Cancel.
     virtual UnsavedAnswer askUnsaved(const QString &caption, const QString &text) = 0;
     virtual std::optional<QString> inputLine(const QString &caption, const QString &prompt,

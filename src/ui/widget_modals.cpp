@@ -59,15 +59,24 @@ void WidgetModals::message(const QString &text) {
     box.exec();
 }
 
-bool WidgetModals::askYesNo(const QString &caption, const QString &text) {
+bool WidgetModals::askBeforeActing(const QString &caption, const QString &text, const char *actKey,
+                                   const char *keepKey) {
     const Above above(m_parent);
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                     above.window());
     // The question guards a change that cannot be undone: Return alone must not confirm it.
     box.setDefaultButton(QMessageBox::No);
-    setButtonText(box, QMessageBox::Yes, this->caption("yes"));
-    setButtonText(box, QMessageBox::No, this->caption("no"));
+    setButtonText(box, QMessageBox::Yes, this->caption(actKey));
+    setButtonText(box, QMessageBox::No, this->caption(keepKey));
     return box.exec() == QMessageBox::Yes;
+}
+
+bool WidgetModals::askYesNo(const QString &caption, const QString &text) {
+    return askBeforeActing(caption, text, "yes", "no");
+}
+
+bool WidgetModals::askOverwrite(const QString &caption, const QString &text) {
+    return askBeforeActing(caption, text, "overwrite", "dinCancel");
 }
 
 UnsavedAnswer WidgetModals::askUnsaved(const QString &caption, const QString &text) {

@@ -14,12 +14,13 @@ class WidgetModals : public Modals {
     explicit WidgetModals(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
     // The standard buttons take their captions from these texts (dinOK, dinCancel, yes, no,
-    // savechanges, discardchanges);
+    // savechanges, discardchanges, overwrite);
     // without them, or for an empty text, Qt's own captions stay.
     void setTexts(const MessageTexts *texts) { m_texts = texts; }
 
     void message(const QString &text) override;
     bool askYesNo(const QString &caption, const QString &text) override;
+    bool askOverwrite(const QString &caption, const QString &text) override;
     UnsavedAnswer askUnsaved(const QString &caption, const QString &text) override;
     std::optional<QString> inputLine(const QString &caption, const QString &prompt,
                                      const QString &preset) override;
@@ -29,6 +30,9 @@ class WidgetModals : public Modals {
   private:
     class Above;
     QString caption(const char *key) const;
+    // A question whose safe answer, the default, is the second button.
+    bool askBeforeActing(const QString &caption, const QString &text, const char *actKey,
+                         const char *keepKey);
 
     QWidget *m_parent;
     const MessageTexts *m_texts = nullptr;

@@ -1,5 +1,6 @@
 // The main window's Open and Save through the modal seam, on archives made by the tests.
 #include "level/archive.h"
+#include "level/archive_file.h"
 #include "level/level_layout.h"
 #include "main_window_fixture.h"
 #include "ui/ini_file.h"
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -281,6 +283,50 @@ TEST_F(MainWindowTest, SaveProposesTheLevelShown) {
         save(wide, c.picker);
         EXPECT_EQ(window().statusBar()->currentMessage(),
                   FormatMessage(text("saved"), c.saved, QStringLiteral("wide.dat")));
+    }
+}
+
+// The status line says when another program changed the open archive; the editor's own saves
+// are no news.
+TEST_F(MainWindowTest, StatusLineTellsOfChangesOnDisk) {
+    window().openArchive(archive, 2003);
+    const QString changed = FormatMessage(text("changedondisk"), QStringLiteral("qasvar.dat"));
+    const auto ownSave = [&] { save(archive, [](QDialog &) { return true; }); };
+    const struct {
+        const char *name;
+        std::function<void()> act;
+        bool told;
+    } cases[] = {
+        {"the editor saves", ownSave, false},
+        {"another program saves another slot",
+         [&] {
+             ASSERT_EQ(
+                 SaveLevelToArchive(archive.toStdString(), 2000, LevelStore(levelWith(9, 1, 0x22)))
+                     .outcome,
+                 ArchiveOutcome::Done);
+         },
+         true},
+        {"another program writes in place",
+         [&] {
+             QFile file(archive);
+             ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+             const QByteArray first = file.read(1);
+             file.seek(0);
+             file.write(first);
+         },
+         true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        window().refreshRoom();
+        c.act();
+        if (c.told) {
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return window().statusBar()->currentMessage() == changed; }, 5000));
+        } else {
+            QTest::qWait(200);
+            EXPECT_NE(window().statusBar()->currentMessage(), changed);
+        }
     }
 }
 

@@ -71,12 +71,12 @@ const QStringList kPlainMessages = {
     "noerr",        "pback",       "pbackflag",  "pspikes",    "pgate",      "plink",
     "ppotion",      "ploose",      "pdoor",      "ptorch",     "keystitle",  "keysfind",
     "keyssearch",   "keyscommand", "keyskeys",   "close",      "abouttitle", "aboutcopyright",
-    "aboutlicence", "hinttitle",   "hintrecent", "hintsample"};
+    "aboutlicence", "hinttitle",   "hintrecent", "hintsample", "overwrite"};
 
 // List messages and list keys of the windows, with the number of items each must hold.
 const std::map<QString, int> kMessageLists = {
-    {"dincomingdesc", 10}, {"dinrestartdesc", 2}, {"pspikesl", 2}, {"pgates", 2},
-    {"ppotions", 8},       {"plooses", 2},        {"pdoors", 2},   {"ptorches", 2}};
+    {"dincomingdesc", 10}, {"dinrestartdesc", 2}, {"pspikesl", 2}, {"pgates", 2}, {"ppotions", 8},
+    {"plooses", 2},        {"pdoors", 2},         {"ptorches", 2}, {"sides", 4}};
 struct WindowList {
     const char *section, *key;
     int items;
@@ -150,6 +150,10 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments) {
         {"saved",
          FormatMessage(texts.text("saved"), 2004, QString("qasvar.dat")),
          {"2004", "qasvar.dat"}},
+        {"changedslot",
+         FormatMessage(texts.text("changedslot"), 2004, QString("a.dat")),
+         {"2004", "a.dat"}},
+        {"changedondisk", FormatMessage(texts.text("changedondisk"), QString("b.dat")), {"b.dat"}},
         {"between", FormatMessage(texts.text("between"), 1, 32), {"1", "32"}},
         {"err",
          FormatMessage(texts.text("err"), QString("Gate blocks"), 23, 14),
@@ -168,6 +172,10 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments) {
          FormatMessage(texts.text("recentgone"), QString("/g/qasvar.dat"), 2005),
          {"/g/qasvar.dat", "2005"}},
         {"hintopen", FormatMessage(texts.text("hintopen"), QString("Ctrl+O")), {"Ctrl+O"}},
+        {"badneighbour",
+         FormatMessage(texts.text("badneighbour"), 31, SplitCommaText(texts.text("sides")).value(3),
+                       200),
+         {"31", SplitCommaText(texts.text("sides")).value(3), "200"}},
     };
     // The toolbar's field descriptions, from section [main].
     const Case toolbar[] = {
