@@ -41,7 +41,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
@@ -101,7 +100,12 @@ MainWindow::MainWindow(Modals &modals, const QString &programDir, QWidget *paren
     // Shown, not stored: the settings hold only what the user chose.
     showZoom(settings.zoom());
 
-    resize(820, 480);
+    // The whole room at the smallest zoom beside the panel, with the docks around them.
+    m_docks->giveFirstSizes();
+    const int scrollFrame = 2 * m_roomScrollArea->frameWidth();
+    resize(SizeAroundCentralWidget(
+        *this, QSize(kRoomPictureWidth + 2 * kRoomFrame + scrollFrame + m_panelHost->width(),
+                     kRoomViewHeight + 2 * kRoomFrame + scrollFrame)));
 }
 
 MainWindow::~MainWindow() {
@@ -532,11 +536,7 @@ void MainWindow::refreshRoom() {
                                  m_state.background, ImagesFolder(m_state.programDir));
     // The panel widens for long labels (another language, another level type); the window grows
     // with it so that the room view keeps its width.
-    const int grown = m_panelHost->width() - panelWidth;
-    if (grown != 0 && !isMaximized() && !isFullScreen()) {
-        const int room = screen() ? screen()->availableGeometry().right() - x() : width() + grown;
-        resize(std::min(width() + grown, std::max(room, width())), height());
-    }
+    WidenWindow(*this, m_panelHost->width() - panelWidth);
     showSelectedTile();
 }
 

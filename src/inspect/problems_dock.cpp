@@ -63,6 +63,13 @@ void ProblemsDock::check() {
                                    static_cast<int>(m_listing.reports.size())));
 }
 
+int ProblemsDock::heightFor(int lines) const {
+    // A line is as high as the list draws a line of text, with its margins.
+    const int line = m_list->fontMetrics().height() + 4;
+    const int title = sizeHint().height() - m_list->sizeHint().height();
+    return title + m_list->header()->sizeHint().height() + lines * line + 2 * m_list->frameWidth();
+}
+
 void ProblemsDock::jumpTo(QTreeWidgetItem *item) {
     const QVariant index = item->data(0, Qt::UserRole);
     if (!index.isValid() || !m_state.levelOpen)

@@ -26,6 +26,9 @@ class ProblemsDock : public QDockWidget, public TextTarget {
     // Runs the script over the level as it is now and lists what it reports.
     void check();
 
+    // The dock's height that shows the column headers and `lines` reports.
+    int heightFor(int lines) const;
+
     // The count of reports, for the status line.
     QLabel &countLabel() { return *m_count; }
 

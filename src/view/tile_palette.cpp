@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qv2 {
 
@@ -16,6 +19,8 @@ namespace {
 
 // Tiles are tall: half size keeps a useful number of them in view.
 const QSize kIconSize(kTileWidth * 3 / 4, kTileHeight * 3 / 4);
+// Around each kind's picture and number.
+constexpr int kCellMargin = 6;
 
 } // namespace
 
@@ -34,7 +39,12 @@ TilePalette::TilePalette(QWidget *parent)
     m_kinds->setMovement(QListView::Static);
     m_kinds->setUniformItemSizes(true);
     m_kinds->setIconSize(kIconSize);
-    m_kinds->setSpacing(2);
+    // Cells of one size, so that the dock's width says how many kinds a row holds.
+    const QFontMetrics metrics = m_kinds->fontMetrics();
+    m_kinds->setGridSize(
+        QSize(std::max(kIconSize.width(), metrics.horizontalAdvance(QStringLiteral("00"))),
+              kIconSize.height() + metrics.height()) +
+        QSize(kCellMargin, kCellMargin));
 
     auto *contents = new QWidget;
     auto *layout = new QVBoxLayout(contents);
@@ -91,6 +101,13 @@ void TilePalette::showBrush(const Tile &brush) {
         m_kinds->setCurrentRow(brush.kind);
     else
         m_kinds->clearSelection();
+}
+
+int TilePalette::widthFor(int columns) const {
+    const QMargins margins = widget()->layout()->contentsMargins();
+    // One pixel more: the list starts a new row before a cell that would end at its last pixel.
+    return columns * m_kinds->gridSize().width() + 1 + 2 * m_kinds->frameWidth() +
+           m_kinds->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
 }
 
 } // namespace qv2

@@ -29,6 +29,9 @@ class TilePalette : public QDockWidget, public TextTarget {
                    const QString &imagesDir);
     void showBrush(const Tile &brush);
 
+    // The dock's width that shows `columns` kinds side by side.
+    int widthFor(int columns) const;
+
   signals:
     void kindChosen(int kind);
 

@@ -7,7 +7,10 @@
 #include "support/find_control.h"
 #include "view/paint_box.h"
 #include "view/room_painter.h"
+#include "view/tile_palette.h"
 
+#include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -95,6 +98,44 @@ TEST_F(WindowTest, SizePlaceAndLayoutAreKeptForTheNextStart) {
     program = std::make_unique<Program>(modals, programDir());
     RestoreWindowLayout(window(), QSize(820, 480));
     EXPECT_EQ(window().size(), QSize(700, 420));
+}
+
+TEST_F(WindowTest, TheFirstWindowShowsTheWholeRoomThePanelAndTheDocksOrFitsTheScreen) {
+    // CTest runs this on the test platform's own screen and again on a wide one; a row is for one.
+    const struct {
+        const char *language;
+        QSize screen;
+    } cases[] = {
+        {"magyar.ini", {1280, 1024}}, {"english.ini", {1280, 1024}}, {"english.ini", {800, 600}}};
+    for (const auto &c : cases) {
+        if (QGuiApplication::primaryScreen()->size() != c.screen)
+            continue;
+        program = std::make_unique<Program>(modals, programDir());
+        program->LoadStartupSettings();
+        chooseLanguage(c.language);
+        RestoreWindowLayout(window(), window().size());
+        open(archive, pickRow(3));
+        showActive();
+        QCoreApplication::processEvents();
+
+        const auto &panel = Control<QWidget>(window(), QStringLiteral("Panel1"));
+        const auto &count = Control<QLabel>(window(), QStringLiteral("ProblemCount"));
+        const auto &area = Control<QScrollArea>(window(), QStringLiteral("ScrollBox1"));
+        const auto &palette = Control<TilePalette>(window(), QStringLiteral("PaletteDock"));
+        const std::string name = c.language + (" on " + std::to_string(c.screen.width()));
+        EXPECT_TRUE(window().screen()->availableGeometry().contains(window().frameGeometry()))
+            << name;
+        EXPECT_LE(panel.mapTo(&window(), QPoint(panel.width(), 0)).x(), window().width()) << name;
+        EXPECT_GE(count.width(), count.sizeHint().width()) << name;
+        if (c.screen.width() < 1280) {
+            EXPECT_LT(palette.width(), palette.widthFor(4)) << name << ": the docks give way";
+            continue;
+        }
+        EXPECT_TRUE(QRect(QPoint(0, 0), area.viewport()->size())
+                        .contains(QRect(area.widget()->pos(), area.widget()->size())))
+            << name << ": the whole room";
+        EXPECT_GE(palette.width(), palette.widthFor(4)) << name;
+    }
 }
 
 TEST_F(WindowTest, TheEmptyViewOffersWhatToOpenAndGoesWhenALevelIs) {
