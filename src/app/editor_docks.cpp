@@ -1,6 +1,5 @@
 #include "app/editor_docks.h"
 
-#include "app/history_dock.h"
 #include "inspect/problems_dock.h"
 #include "view/tile_palette.h"
 
@@ -20,10 +19,10 @@ constexpr int kFirstProblemLines = 5;
 } // namespace
 
 EditorDocks::EditorDocks(QMainWindow &window, QMenu &viewMenu, EditorState &state,
-                         Services &services, QUndoStack &history)
+                         Services &services, QUndoStack &history, HistoryDock::StepName stepName)
     : m_window(window), m_palette(new TilePalette(&window)),
       m_problems(new ProblemsDock(state, services, &window)),
-      m_history(new HistoryDock(history, &window)) {
+      m_history(new HistoryDock(history, std::move(stepName), &window)) {
     // The palette keeps its height; the reports need the width.
     window.setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
     window.addDockWidget(Qt::LeftDockWidgetArea, m_palette);

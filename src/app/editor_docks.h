@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/history_dock.h"
 #include "ui/editor_state.h"
 #include "ui/text_catalogue.h"
 
@@ -9,7 +10,6 @@ class QUndoStack;
 
 namespace qv2 {
 
-class HistoryDock;
 class ProblemsDock;
 class TilePalette;
 
@@ -19,7 +19,7 @@ class TilePalette;
 class EditorDocks : public TextTarget {
   public:
     EditorDocks(QMainWindow &window, QMenu &viewMenu, EditorState &state, Services &services,
-                QUndoStack &history);
+                QUndoStack &history, HistoryDock::StepName stepName);
 
     void applyTexts(const LanguageFile &language) override;
 

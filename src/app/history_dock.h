@@ -4,16 +4,21 @@
 
 #include <QDockWidget>
 
+#include <functional>
+
 class QUndoStack;
 class QUndoView;
 
 namespace qv2 {
 
-// The steps of the undo history as a list: a click on a step puts the level back to it.
+// The steps of the undo history as a list, each by the name the Undo command gives it: a click on
+// a step puts the level back to it.
 class HistoryDock : public QDockWidget, public TextTarget {
     Q_OBJECT
   public:
-    HistoryDock(QUndoStack &stack, QWidget *parent);
+    // A step is recorded under a key; `stepName` says it in the current language.
+    using StepName = std::function<QString(const QString &key)>;
+    HistoryDock(QUndoStack &stack, StepName stepName, QWidget *parent);
 
     // Section [history]: the caption, the View menu entry and the name of the opened level's
     // state at the top of the list.

@@ -37,7 +37,8 @@ void MainWindow::createDocks() {
     menuBar()->insertMenu(m_languageMenu->menuAction(), m_toolsMenu);
     m_toolActions = new ToolActions(*this, *m_tools, *m_roomView, *m_toolsMenu, *m_toolBar);
     m_docks =
-        std::make_unique<EditorDocks>(*this, *m_viewMenu, m_state, m_services, m_history.stack());
+        std::make_unique<EditorDocks>(*this, *m_viewMenu, m_state, m_services, m_history.stack(),
+                                      [this](const QString &key) { return stepName(key); });
     TilePalette &palette = m_docks->palette();
     connect(&palette, &TilePalette::kindChosen, this, [this](int kind) {
         Tile brush = m_tools->brush();

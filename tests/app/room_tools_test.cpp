@@ -13,6 +13,7 @@
 #include <QDockWidget>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QUndoStack>
 #include <QUndoView>
@@ -226,6 +227,14 @@ TEST_F(ToolsTest, TheHistoryDockIsHiddenAndAClickReturnsToAStep) {
         << "the room was drawn again";
     steps.setCurrentIndex(steps.model()->index(0, 0));
     EXPECT_TRUE(state().level.bytes() == opened);
+
+    // Each step by its name, as the Undo command says it, also after a change of language.
+    action("PaintTool").trigger();
+    stroke({{0, 0}, {0, 1}});
+    chooseLanguage("english.ini");
+    const auto &names = static_cast<const QStyledItemDelegate &>(*steps.itemDelegate());
+    EXPECT_EQ(names.displayText(steps.model()->index(1, 0).data(), {}), text("toolpaint"));
+    EXPECT_EQ(text("toolpaint"), QStringLiteral("Paint"));
 }
 
 } // namespace
