@@ -27,7 +27,8 @@ EditorDocks::EditorDocks(QMainWindow &window, QMenu &viewMenu, EditorState &stat
     window.setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
     window.addDockWidget(Qt::LeftDockWidgetArea, m_palette);
     window.addDockWidget(Qt::BottomDockWidgetArea, m_problems);
-    window.addDockWidget(Qt::RightDockWidgetArea, m_history);
+    // Under the palette when shown, so that the room keeps its width.
+    window.addDockWidget(Qt::LeftDockWidgetArea, m_history, Qt::Vertical);
     viewMenu.addSeparator();
     for (QDockWidget *dock : std::initializer_list<QDockWidget *>{m_palette, m_problems, m_history})
         viewMenu.addAction(dock->toggleViewAction());

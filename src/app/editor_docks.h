@@ -14,8 +14,9 @@ class ProblemsDock;
 class TilePalette;
 
 // The main window's docks: the tile palette (shown, the window's full height on the left), the live
-// Problems list (shown, below the room and panel) and the undo history (hidden), each with its
-// entry in the View menu and a stable object name under which the window keeps its place.
+// Problems list (shown, below the room and panel) and the undo history (hidden, under the palette),
+// each with its entry in the View menu and a stable object name under which the window keeps its
+// place.
 class EditorDocks : public TextTarget {
   public:
     EditorDocks(QMainWindow &window, QMenu &viewMenu, EditorState &state, Services &services,
