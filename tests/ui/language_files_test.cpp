@@ -41,14 +41,19 @@ std::map<QString, std::set<QString>> keysOf(const QString &name) {
 
 const std::map<QString, QStringList> kWindowKeys = {
     {"main",
-     {"title",      "file",    "level",   "room",    "open",      "exit",      "start",
-      "guards",     "save",    "coming",  "restart", "link",      "neighbor",  "jump",
-      "all",        "error",   "kind",    "delete",  "filter",    "titleopen", "titlesave",
-      "savebutton", "tiles",   "back",    "help",    "shortcuts", "about",     "clearrecent",
-      "zoomfit",    "menubar", "namekind"}},
+     {"title",       "file",    "level",    "room",     "open",      "exit",      "start",
+      "guards",      "save",    "coming",   "restart",  "link",      "neighbor",  "jump",
+      "all",         "error",   "kind",     "delete",   "filter",    "titleopen", "titlesave",
+      "savebutton",  "tiles",   "back",     "help",     "shortcuts", "about",     "clearrecent",
+      "zoomfit",     "menubar", "namekind", "edit",     "view",      "language",  "undo",
+      "undostep",    "redo",    "redostep", "copyroom", "pasteroom", "copytiles", "pastetiles",
+      "deletetiles", "zoomin",  "zoomout",  "zoomreset"}},
     {"language", {"locale"}},
     {"all", {"title"}},
     {"history", {"title", "menu", "opened"}},
+    {"tools", {"title", "select", "paint", "fill", "fillarea", "droparea"}},
+    {"palette", {"title", "menu", "brush"}},
+    {"problems", {"title", "menu", "columns"}},
     {"start", {"title", "room", "tile", "direction", "directions", "ok", "cancel"}},
     {"link", {"title", "room", "tile", "unknown", "left", "right", "ok", "cancel"}},
     {"select", {"title", "levels", "ok", "cancel", "gameplay"}},
@@ -63,15 +68,60 @@ const std::map<QString, QStringList> kWindowKeys = {
 
 // Messages shown as they stand (captions, labels, field names). The rule messages are checked
 // against the rule script that names them.
-const QStringList kPlainMessages = {
-    "noindex",      "nolevel",     "checksum",   "damaged",    "integer",    "room",
-    "tile",         "jump",        "question",   "reallydel",  "left",       "right",
-    "up",           "down",        "dincoming",  "dinrestart", "errors",     "dinOK",
-    "dinCancel",    "dinback",     "yes",        "no",         "nguards",    "toomuch",
-    "noerr",        "pback",       "pbackflag",  "pspikes",    "pgate",      "plink",
-    "ppotion",      "ploose",      "pdoor",      "ptorch",     "keystitle",  "keysfind",
-    "keyssearch",   "keyscommand", "keyskeys",   "close",      "abouttitle", "aboutcopyright",
-    "aboutlicence", "hinttitle",   "hintrecent", "hintsample", "overwrite"};
+const QStringList kPlainMessages = {"noindex",
+                                    "nolevel",
+                                    "checksum",
+                                    "damaged",
+                                    "integer",
+                                    "room",
+                                    "tile",
+                                    "jump",
+                                    "question",
+                                    "reallydel",
+                                    "left",
+                                    "right",
+                                    "up",
+                                    "down",
+                                    "dincoming",
+                                    "dinrestart",
+                                    "errors",
+                                    "dinOK",
+                                    "dinCancel",
+                                    "dinback",
+                                    "yes",
+                                    "no",
+                                    "nguards",
+                                    "toomuch",
+                                    "noerr",
+                                    "pback",
+                                    "pbackflag",
+                                    "pspikes",
+                                    "pgate",
+                                    "plink",
+                                    "ppotion",
+                                    "ploose",
+                                    "pdoor",
+                                    "ptorch",
+                                    "keystitle",
+                                    "keysfind",
+                                    "keyssearch",
+                                    "keyscommand",
+                                    "keyskeys",
+                                    "close",
+                                    "abouttitle",
+                                    "aboutcopyright",
+                                    "aboutlicence",
+                                    "hinttitle",
+                                    "hintrecent",
+                                    "hintsample",
+                                    "overwrite",
+                                    "notcopy",
+                                    "reallydeltiles",
+                                    "problemfault",
+                                    "toolpaint",
+                                    "toolfill",
+                                    "toolfillarea",
+                                    "nosettings"};
 
 // List messages and list keys of the windows, with the number of items each must hold.
 const std::map<QString, int> kMessageLists = {
@@ -81,11 +131,11 @@ struct WindowList {
     const char *section, *key;
     int items;
 };
-const WindowList kWindowLists[] = {{"main", "tiles", 45},        {"select", "levels", 14},
-                                   {"start", "directions", 2},   {"guards", "directions", 2},
-                                   {"guards", "subkinds", 4},    {"guards", "kinds", 9},
-                                   {"guards", "cometolifes", 3}, {"kind", "kinds", 6},
-                                   {"kind", "enable", 12},       {"kind", "guardkinds", 5}};
+const WindowList kWindowLists[] = {
+    {"main", "tiles", 45},        {"select", "levels", 14},  {"start", "directions", 2},
+    {"guards", "directions", 2},  {"guards", "subkinds", 4}, {"guards", "kinds", 9},
+    {"guards", "cometolifes", 3}, {"kind", "kinds", 6},      {"kind", "enable", 12},
+    {"kind", "guardkinds", 5},    {"problems", "columns", 3}};
 
 class LanguageFiles : public testing::TestWithParam<const char *> {
   protected:
@@ -160,6 +210,8 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments) {
          {"Gate blocks", "23", "14"}},
         {"invalid", FormatMessage(texts.text("invalid"), 120), {"120"}},
         {"badnumber", FormatMessage(texts.text("badnumber"), 57), {"57"}},
+        {"longkey", FormatMessage(texts.text("longkey"), 58), {"58"}},
+        {"problemcount", FormatMessage(texts.text("problemcount"), 59), {"59"}},
         {"tipfield",
          FormatMessage(texts.text("tipfield"), QString("Gate"), 3, 4, 6, 7),
          {"Gate", "3", "4", "6", "7"}},
@@ -177,11 +229,21 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments) {
                        200),
          {"31", SplitCommaText(texts.text("sides")).value(3), "200"}},
     };
-    // The toolbar's field descriptions, from section [main].
-    const Case toolbar[] = {
-        {"tipkind", FormatMessage(ini.value("main", "tipkind"), 44), {"2C"}},
-        {"tipattribute", FormatMessage(ini.value("main", "tipattribute"), 3), {"3", "255"}},
-        {"nameattribute", FormatMessage(ini.value("main", "nameattribute"), 4), {"4"}},
+    // The windows' formats: the toolbar's field descriptions, the undo steps, the brush.
+    const struct {
+        const char *section;
+        Case c;
+    } windows[] = {
+        {"main", {"tipkind", FormatMessage(ini.value("main", "tipkind"), 44), {"2C"}}},
+        {"main",
+         {"tipattribute", FormatMessage(ini.value("main", "tipattribute"), 3), {"3", "255"}}},
+        {"main", {"nameattribute", FormatMessage(ini.value("main", "nameattribute"), 4), {"4"}}},
+        {"main", {"undostep", FormatMessage(ini.value("main", "undostep"), QString("Do")), {"Do"}}},
+        {"main", {"redostep", FormatMessage(ini.value("main", "redostep"), QString("Re")), {"Re"}}},
+        {"palette",
+         {"brush",
+          FormatMessage(ini.value("palette", "brush"), QString("14: W"), 5, 6, 7, 8),
+          {"14: W", "5", "6", "7", "8"}}},
     };
     const auto check = [](const Case &c, const QString &format) {
         EXPECT_NE(c.result, format) << c.key << " was not applied";
@@ -190,8 +252,8 @@ TEST_P(LanguageFiles, FormatsTakeTheirArguments) {
     };
     for (const Case &c : cases)
         check(c, texts.text(c.key));
-    for (const Case &c : toolbar)
-        check(c, ini.value("main", c.key));
+    for (const auto &w : windows)
+        check(w.c, ini.value(w.section, w.c.key));
 }
 
 // Qt's own texts are shown in the file's language, from the translations Qt ships.
