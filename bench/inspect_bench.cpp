@@ -10,8 +10,8 @@
 #include "inspect/reachable_rooms.h"
 #include "inspect/rule_reports.h"
 #include "level/level_layout.h"
-#include "ui/message_texts.h"
-#include "ui/text_catalogue.h"
+#include "text/message_texts.h"
+#include "text/text_catalogue.h"
 #include "ui/widget_modals.h"
 
 #include <QApplication>

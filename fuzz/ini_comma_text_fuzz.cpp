@@ -2,9 +2,9 @@
 // line, and every value read as comma text gives items that, quoted and joined again, split into
 // the same items.
 #include "fuzz_check.h"
-#include "ui/comma_text.h"
-#include "ui/ini_file.h"
-#include "ui/win1250.h"
+#include "text/comma_text.h"
+#include "text/ini_file.h"
+#include "text/win1250.h"
 
 #include <QSet>
 

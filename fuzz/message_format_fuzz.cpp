@@ -2,9 +2,9 @@
 // comes out without a crash or an escaping exception, no field wider than the limit, and a text
 // without a conversion as it stands.
 #include "fuzz_check.h"
-#include "ui/ini_file.h"
-#include "ui/message_texts.h"
-#include "ui/win1250.h"
+#include "text/ini_file.h"
+#include "text/message_texts.h"
+#include "text/win1250.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // hexadecimal form, to text that reads as the same value; the range check shows exactly one
 // message when it refuses and none when it accepts.
 #include "fuzz_check.h"
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 #include "ui/modals.h"
 #include "ui/number_entry.h"
 

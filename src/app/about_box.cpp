@@ -1,6 +1,6 @@
 #include "app/about_box.h"
 
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/text_catalogue.h"
+#include "text/text_catalogue.h"
 
 #include <QWidget>
 

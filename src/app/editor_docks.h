@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/history_dock.h"
+#include "text/text_catalogue.h"
 #include "ui/editor_state.h"
-#include "ui/text_catalogue.h"
 
 class QMainWindow;
 class QMenu;

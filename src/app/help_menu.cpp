@@ -3,9 +3,9 @@
 #include "app/about_box.h"
 #include "app/shortcut_list.h"
 #include "app/user_settings.h"
+#include "text/text_catalogue.h"
 #include "ui/editor_state.h"
 #include "ui/modals.h"
-#include "ui/text_catalogue.h"
 
 #include <QAction>
 #include <QMainWindow>

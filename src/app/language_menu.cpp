@@ -1,7 +1,7 @@
 #include "app/language_menu.h"
 
 #include "level/read_limits.h"
-#include "ui/ini_file.h"
+#include "text/ini_file.h"
 
 #include <QActionGroup>
 #include <QDir>

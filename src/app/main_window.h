@@ -3,9 +3,9 @@
 #include "app/archive_dialog.h"
 #include "app/archive_watch.h"
 #include "app/user_settings.h"
+#include "text/text_catalogue.h"
 #include "ui/edit_history.h"
 #include "ui/editor_state.h"
-#include "ui/text_catalogue.h"
 
 #include <QImage>
 #include <QMainWindow>

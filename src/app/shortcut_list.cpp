@@ -1,6 +1,6 @@
 #include "app/shortcut_list.h"
 
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 
 #include <QAction>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "app/start_hint.h"
 
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 
 #include <QDir>
 #include <QFileInfo>

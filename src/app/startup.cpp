@@ -5,7 +5,7 @@
 #include "editors/coming_guards.h"
 #include "editors/restart_points.h"
 #include "inspect/rule_reports_command.h"
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 #include "ui/modals.h"
 
 #include <QDir>

@@ -4,8 +4,8 @@
 #include "cli/command_line.h"
 #include "cli/command_setup.h"
 #include "inspect/rule_reports.h"
-#include "ui/message_texts.h"
-#include "ui/text_catalogue.h"
+#include "text/message_texts.h"
+#include "text/text_catalogue.h"
 
 #include <ostream>
 #include <vector>
@@ -52,7 +52,7 @@ int CheckLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
     if (LevelsToCheck(line, levels, err) != kExitDone)
         return kExitFailed;
 
-    const auto application = EnsureApplication(/*forDrawing=*/false);
+    const auto application = EnsureApplication();
     const QString programDir = ProgramFolder(line.option("program-dir"));
     MessageTexts texts;
     ApplyLanguageFile(ProgramLanguage(programDir), {}, texts);

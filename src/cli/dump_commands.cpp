@@ -8,7 +8,7 @@
 #include "level/archive_file.h"
 #include "level/file_io.h"
 #include "level/read_limits.h"
-#include "ui/text_catalogue.h"
+#include "text/text_catalogue.h"
 
 #include <QJsonDocument>
 
@@ -36,7 +36,7 @@ int DumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
         status != kExitDone)
         return status;
 
-    const auto application = EnsureApplication(/*forDrawing=*/false);
+    const auto application = EnsureApplication();
     const QStringList tileNames = TileNames(line);
     if (line.isSet("json"))
         out << QJsonDocument(LevelToJson(level, tileNames)).toJson().toStdString();
@@ -53,7 +53,7 @@ int UndumpLevel(const CommandArgs &args, std::ostream &out, std::ostream &err) {
     const std::string &archive = line.operand(0);
     const std::string &path = line.operand(2);
 
-    const auto application = EnsureApplication(/*forDrawing=*/false);
+    const auto application = EnsureApplication();
     Bytes text;
     const std::string readError = ReadWholeFile(path, kLevelTextLimit, text);
     if (!readError.empty()) {

@@ -3,7 +3,7 @@
 #include "cli/archive_commands.h"
 #include "cli/command_line.h"
 #include "cli/command_output.h"
-#include "cli/command_setup.h"
+#include "cli/drawing_setup.h"
 #include "inspect/overview_map.h"
 #include "inspect/overview_picture.h"
 
@@ -23,7 +23,7 @@ int WriteOverview(const CommandArgs &args, std::ostream &out, std::ostream &err)
         status != kExitDone)
         return status;
 
-    const auto application = EnsureApplication(/*forDrawing=*/true);
+    const auto application = EnsureDrawingApplication();
     return WriteOutputFile(line.operand(2), PngBytes(DrawOverview(BuildOverviewMap(level))),
                            line.operand(0), err);
 }

@@ -4,9 +4,10 @@
 #include "cli/command_line.h"
 #include "cli/command_output.h"
 #include "cli/command_setup.h"
+#include "cli/drawing_setup.h"
 #include "level/archive_file.h"
 #include "level/level_layout.h"
-#include "ui/ini_file.h"
+#include "text/ini_file.h"
 #include "view/program_folder.h"
 #include "view/room_painter.h"
 
@@ -30,7 +31,7 @@ int RenderRoom(const CommandArgs &args, std::ostream &out, std::ostream &err) {
         status != kExitDone)
         return status;
 
-    const auto application = EnsureApplication(/*forDrawing=*/true);
+    const auto application = EnsureDrawingApplication();
     const QString programDir = ProgramFolder(line.option("program-dir"));
     const IniFile background = LoadBackgroundList(programDir, level);
     const QString imagesDir = ImagesFolder(programDir);

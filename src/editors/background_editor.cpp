@@ -1,6 +1,6 @@
 #include "editors/background_editor.h"
 
-#include "ui/comma_text.h"
+#include "text/comma_text.h"
 #include "ui/modals.h"
 #include "view/paint_box.h"
 

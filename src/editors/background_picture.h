@@ -2,7 +2,7 @@
 
 #include "level/level_layout.h"
 #include "level/level_store.h"
-#include "ui/ini_file.h"
+#include "text/ini_file.h"
 
 #include <QImage>
 #include <QPoint>

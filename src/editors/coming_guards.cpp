@@ -2,7 +2,7 @@
 
 #include "editors/choice_codes.h"
 #include "level/level_layout.h"
-#include "ui/comma_text.h"
+#include "text/comma_text.h"
 #include "ui/modals.h"
 #include "ui/runtime_dialog.h"
 

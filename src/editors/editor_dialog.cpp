@@ -1,6 +1,6 @@
 #include "editors/editor_dialog.h"
 
-#include "ui/comma_text.h"
+#include "text/comma_text.h"
 #include "ui/exit_line_edit.h"
 
 #include <QComboBox>

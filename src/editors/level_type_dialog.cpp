@@ -3,7 +3,7 @@
 #include "editors/choice_codes.h"
 #include "editors/number_input.h"
 #include "level/level_layout.h"
-#include "ui/comma_text.h"
+#include "text/comma_text.h"
 #include "ui/exit_line_edit.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 #include "ui/modals.h"
 #include "ui/number_entry.h"
 

@@ -1,7 +1,7 @@
 #include "editors/restart_points.h"
 
 #include "level/level_layout.h"
-#include "ui/comma_text.h"
+#include "text/comma_text.h"
 #include "ui/modals.h"
 #include "ui/runtime_dialog.h"
 

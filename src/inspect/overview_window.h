@@ -1,8 +1,8 @@
 #pragma once
 
 #include "inspect/overview_map.h"
+#include "text/text_catalogue.h"
 #include "ui/editor_state.h"
-#include "ui/text_catalogue.h"
 
 #include <QDialog>
 

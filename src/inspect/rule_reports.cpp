@@ -2,10 +2,10 @@
 
 #include "inspect/reachable_rooms.h"
 #include "level/read_limits.h"
-#include "ui/capped_file.h"
-#include "ui/comma_text.h"
-#include "ui/ini_file.h"
-#include "ui/message_texts.h"
+#include "text/capped_file.h"
+#include "text/comma_text.h"
+#include "text/ini_file.h"
+#include "text/message_texts.h"
 
 namespace qv2 {
 

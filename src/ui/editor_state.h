@@ -1,8 +1,8 @@
 #pragma once
 
 #include "level/level_store.h"
-#include "ui/ini_file.h"
-#include "ui/message_texts.h"
+#include "text/ini_file.h"
+#include "text/message_texts.h"
 
 #include <QString>
 

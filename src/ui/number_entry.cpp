@@ -1,6 +1,6 @@
 #include "ui/number_entry.h"
 
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 #include "ui/modals.h"
 
 #include <limits>

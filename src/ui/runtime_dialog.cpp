@@ -1,8 +1,8 @@
 #include "ui/runtime_dialog.h"
 
 #include "level/level_store.h"
+#include "text/message_texts.h"
 #include "ui/exit_line_edit.h"
-#include "ui/message_texts.h"
 #include "ui/modals.h"
 #include "ui/number_entry.h"
 

@@ -1,6 +1,6 @@
 #include "ui/widget_modals.h"
 
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "level/level_store.h"
-#include "ui/ini_file.h"
+#include "text/ini_file.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "view/property_panel.h"
 
 #include "level/level_layout.h"
-#include "ui/comma_text.h"
+#include "text/comma_text.h"
 #include "ui/edit_history.h"
 #include "ui/exit_line_edit.h"
 #include "ui/number_entry.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "text/ini_file.h"
+#include "text/message_texts.h"
 #include "ui/editor_state.h"
-#include "ui/ini_file.h"
-#include "ui/message_texts.h"
 #include "view/bit_field.h"
 #include "view/panel_layout.h"
 

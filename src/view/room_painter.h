@@ -1,8 +1,8 @@
 #pragma once
 
 #include "level/level_store.h"
+#include "text/ini_file.h"
 #include "ui/editor_state.h"
-#include "ui/ini_file.h"
 
 #include <QImage>
 #include <QString>

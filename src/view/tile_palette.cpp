@@ -1,6 +1,6 @@
 #include "view/tile_palette.h"
 
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 #include "view/room_painter.h"
 #include "view/tile_picture_name.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/ini_file.h"
-#include "ui/text_catalogue.h"
+#include "text/ini_file.h"
+#include "text/text_catalogue.h"
 #include "view/tile_block.h"
 
 #include <QDockWidget>

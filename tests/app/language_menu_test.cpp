@@ -3,7 +3,7 @@
 #include "app/user_settings.h"
 #include "level/read_limits.h"
 #include "main_window_fixture.h"
-#include "ui/ini_file.h"
+#include "text/ini_file.h"
 
 #include <QDir>
 #include <QMenu>

@@ -4,7 +4,7 @@
 #include "level/read_limits.h"
 #include "support/archive_builder.h"
 #include "support/scripted_modals.h"
-#include "ui/win1250.h"
+#include "text/win1250.h"
 
 #include <QAction>
 #include <QComboBox>

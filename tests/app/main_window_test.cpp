@@ -3,7 +3,7 @@
 #include "level/archive_file.h"
 #include "level/level_layout.h"
 #include "main_window_fixture.h"
-#include "ui/ini_file.h"
+#include "text/ini_file.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -127,5 +127,33 @@ TEST_F(Qv2levProgram, PrintsNothingButItsOwnWords) {
     }
 }
 
+// Only the commands that draw load Qt's GUI library (through the drawing program; Qt Widgets needs
+// it too); the others start as fast as a Qt Core program does.
+TEST_F(Qv2levProgram, LoadsTheGuiLibraryOnlyToDraw) {
+    const std::string level = folder.file("level.bin");
+    const std::string json = folder.file("level.json");
+    ASSERT_EQ(RunProgram(kProgram + " extract " + archive + " 2000 " + level).status, 0);
+    ASSERT_EQ(RunProgram(kProgram + " dump --json " + archive + " 2000", json).status, 0);
+    const struct {
+        std::string arguments;
+        bool draws;
+    } commands[] = {
+        {"list " + archive, false},
+        {"extract " + archive + " 2000 " + folder.file("out.bin"), false},
+        {"insert " + archive + " 2000 " + level, false},
+        {"dump " + archive + " 2000", false},
+        {"undump " + archive + " 2000 " + json, false},
+        {"check " + archive + " 2000", false},
+        {"help", false},
+        {"render " + archive + " 2000 1 " + folder.file("room.png"), true},
+        {"overview " + archive + " 2000 " + folder.file("map.png"), true},
+    };
+    for (const auto &c : commands) {
+        const CommandRun run = RunProgram("LD_DEBUG=libs " + kProgram + " " + c.arguments);
+        EXPECT_LE(run.status, 1) << c.arguments; // check gives 1 for what it finds
+        EXPECT_EQ(run.err.find("libQt6Gui") != std::string::npos, c.draws) << c.arguments;
+    }
+}
+
 } // namespace
 } // namespace qv2

@@ -4,8 +4,8 @@
 #include "inspect/rule_engine.h"
 #include "level/archive.h"
 #include "support/archive_builder.h"
-#include "ui/ini_file.h"
-#include "ui/message_texts.h"
+#include "text/ini_file.h"
+#include "text/message_texts.h"
 
 #include <gtest/gtest.h>
 

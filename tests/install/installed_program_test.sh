@@ -13,7 +13,7 @@ mv "$work/prefix" "$work/moved"
 prefix=$work/moved
 folder=$prefix/lib/qv2leved
 
-for file in qv2leved qv2lev qasvar.dat texts/Qv2LevEd.ini images/00.bmp icons/qv2leved.svg; do
+for file in qv2leved qv2lev qv2lev-draw qasvar.dat texts/Qv2LevEd.ini images/00.bmp icons/qv2leved.svg; do
   [ -e "$folder/$file" ] || fail "$folder/$file is not installed"
 done
 desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop entry"
@@ -37,6 +37,9 @@ grep -q '^2000 [0-9]* [0-9]* ok$' "$work/list.txt" || fail "qv2lev list output: 
 "$prefix/bin/qv2lev" dump "$folder/qasvar.dat" 2000 >"$work/dump.txt" || fail "qv2lev dump"
 grep -q '^rooms\[0\]\.tiles\[0\]\[0\] = [0-9A-F][0-9A-F]: ' "$work/dump.txt" ||
   fail "qv2lev dump names no tile kinds"
+# Through the link on bin/, qv2lev finds the drawing program in its folder.
+"$prefix/bin/qv2lev" render "$folder/qasvar.dat" 2000 1 "$work/room.png" || fail "qv2lev render"
+[ "$(head -c 4 "$work/room.png" | tail -c 3)" = PNG ] || fail "qv2lev render wrote no PNG"
 
 # The completion offers the ids of the archive named before, as the installed qv2lev lists them.
 if [ -f /usr/share/bash-completion/bash_completion ]; then

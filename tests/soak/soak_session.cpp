@@ -1,7 +1,7 @@
 #include "soak_session.h"
 
 #include "level/level_layout.h"
-#include "ui/text_catalogue.h"
+#include "text/text_catalogue.h"
 #include "view/program_folder.h"
 
 #include <QCoreApplication>

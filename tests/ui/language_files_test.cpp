@@ -1,8 +1,8 @@
 // Checks the shipped language files against what the program reads from them.
-#include "ui/comma_text.h"
-#include "ui/ini_file.h"
-#include "ui/message_texts.h"
-#include "ui/text_catalogue.h"
+#include "text/comma_text.h"
+#include "text/ini_file.h"
+#include "text/message_texts.h"
+#include "text/text_catalogue.h"
 
 #include <QFile>
 #include <QLibraryInfo>

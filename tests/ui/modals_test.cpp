@@ -1,5 +1,5 @@
 #include "support/scripted_modals.h"
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 #include "ui/widget_modals.h"
 
 #include <QApplication>

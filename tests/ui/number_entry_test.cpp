@@ -1,7 +1,7 @@
 #include "ui/number_entry.h"
 
 #include "support/scripted_modals.h"
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "support/find_control.h"
 #include "support/scripted_modals.h"
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // The shipped background lists, language files and generated pictures must fit together: every
 // picture a list can make the room view ask for exists, every property entry reads as a bit field
 // with a label, and every marker keeps its transparent colour where the view looks for it.
-#include "ui/comma_text.h"
-#include "ui/ini_file.h"
+#include "text/comma_text.h"
+#include "text/ini_file.h"
 #include "view/bit_field.h"
 #include "view/tile_picture_name.h"
 

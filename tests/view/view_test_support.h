@@ -3,8 +3,8 @@
 // Inputs for the room view tests: an empty full-size level, small pictures and texts made here.
 #include "level/level_layout.h"
 #include "level/level_store.h"
-#include "ui/ini_file.h"
-#include "ui/message_texts.h"
+#include "text/ini_file.h"
+#include "text/message_texts.h"
 #include "view/room_painter.h"
 
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "ui/comma_text.h"
+#include "text/comma_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/win1250.h"
+#include "text/win1250.h"
 
 #include <QStringDecoder>
 

@@ -1,7 +1,7 @@
-#include "ui/text_catalogue.h"
+#include "text/text_catalogue.h"
 
-#include "ui/message_texts.h"
-#include "ui/win1250.h"
+#include "text/message_texts.h"
+#include "text/win1250.h"
 
 #include <QDir>
 #include <QFile>

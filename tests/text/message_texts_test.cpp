@@ -1,4 +1,4 @@
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 
 #include <gtest/gtest.h>
 

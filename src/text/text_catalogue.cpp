@@ -1,7 +1,7 @@
-#include "ui/text_catalogue.h"
+#include "text/text_catalogue.h"
 
-#include "ui/comma_text.h"
-#include "ui/message_texts.h"
+#include "text/comma_text.h"
+#include "text/message_texts.h"
 
 #include <QFile>
 

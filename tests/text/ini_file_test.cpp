@@ -1,6 +1,6 @@
-#include "ui/ini_file.h"
+#include "text/ini_file.h"
 
-#include "ui/win1250.h"
+#include "text/win1250.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ini_file.h"
+#include "text/ini_file.h"
 
 #include <QString>
 #include <QStringList>

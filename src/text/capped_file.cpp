@@ -1,4 +1,4 @@
-#include "ui/capped_file.h"
+#include "text/capped_file.h"
 
 #include "level/file_io.h"
 

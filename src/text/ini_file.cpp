@@ -1,8 +1,8 @@
-#include "ui/ini_file.h"
+#include "text/ini_file.h"
 
 #include "level/read_limits.h"
-#include "ui/capped_file.h"
-#include "ui/win1250.h"
+#include "text/capped_file.h"
+#include "text/win1250.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "ui/message_texts.h"
+#include "text/message_texts.h"
 
-#include "ui/ini_file.h"
+#include "text/ini_file.h"
 
 #include <algorithm>
 #include <string_view>
