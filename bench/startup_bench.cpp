@@ -3,7 +3,8 @@
 // Qt Widgets program that shows a main window with the editor's menu titles, a tool bar with a
 // text field and a status-bar message. The editor prints "painted" after its first painted room
 // when QV2LEVED_QUIT_AFTER_ROOM_PAINT is set, the floor after its first paint; each is timed from
-// its start to that line, and the ends that follow are not timed.
+// its start to that line, and the ends that follow are not timed. qv2lev's `list` is timed as a
+// whole process to its end, beside bench/floor_core, a Qt Core program that prints one line.
 #include "bench_levels.h"
 #include "budget_report.h"
 
@@ -45,10 +46,13 @@ std::vector<std::string> ChildEnvironment(const std::string &settingsFolder) {
     return variables;
 }
 
-// Runs the program to its end with its errors discarded and gives the time from its start to the
-// first line on its output; an error text, empty on success.
+// Where the clock stops: at the first line the program prints, or at its end.
+enum class Until { FirstLine, End };
+
+// Runs the program to its end with its errors discarded and gives the time from its start to
+// `until`; an error text, empty on success.
 std::string RunProgram(const std::vector<std::string> &arguments,
-                       const std::vector<std::string> &environment, double &secondsToPaint) {
+                       const std::vector<std::string> &environment, Until until, double &seconds) {
     std::vector<char *> argv;
     for (const std::string &argument : arguments)
         argv.push_back(const_cast<char *>(argument.c_str()));
@@ -77,30 +81,37 @@ std::string RunProgram(const std::vector<std::string> &arguments,
 
     // A program that never paints (a message box waiting for an answer) is ended, not waited for.
     pollfd ready{output[0], POLLIN, 0};
-    char first = 0;
-    const bool painted = poll(&ready, 1, kTimeoutMs) == 1 && read(output[0], &first, 1) == 1;
-    secondsToPaint =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    char buffer[4096];
+    const bool printed = poll(&ready, 1, kTimeoutMs) == 1 && read(output[0], buffer, 1) == 1;
+    const auto stop = [&] {
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    if (until == Until::FirstLine)
+        stop();
+    else
+        while (printed && poll(&ready, 1, kTimeoutMs) == 1 && read(output[0], buffer, 4096) > 0) {
+        }
     close(output[0]);
-    if (!painted)
+    if (!printed)
         kill(pid, SIGKILL);
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    if (!painted || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return arguments[0] +
-               " did not end by itself after its first paint (run it by hand to see why)";
+    if (until == Until::End)
+        stop();
+    if (!printed || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return arguments[0] + " did not print and end by itself (run it by hand to see why)";
     return {};
 }
 
 void RegisterProgram(const char *name, const std::vector<std::string> &arguments,
-                     const std::vector<std::string> &environment) {
+                     const std::vector<std::string> &environment, Until until) {
     benchmark::RegisterBenchmark(name,
                                  [=](benchmark::State &state) {
                                      for (auto _ : state) {
                                          double seconds = 0;
                                          if (const std::string error =
-                                                 RunProgram(arguments, environment, seconds);
+                                                 RunProgram(arguments, environment, until, seconds);
                                              !error.empty()) {
                                              state.SkipWithError(error.c_str());
                                              break;
@@ -121,8 +132,16 @@ int main(int argc, char **argv) {
     const QTemporaryDir settingsFolder;
     const std::vector<std::string> environment =
         ChildEnvironment(settingsFolder.path().toStdString());
-    RegisterProgram("Startup/floor_window", {programDir + "bench/floor_window"}, environment);
+    RegisterProgram("Startup/floor_window", {programDir + "bench/floor_window"}, environment,
+                    Until::FirstLine);
     RegisterProgram("Startup/qv2leved", {programDir + "qv2leved", programDir + "qasvar.dat"},
-                    environment);
-    return RunAndJudge({{"Startup/qv2leved", "Startup/floor_window", 1.5}}, options);
+                    environment, Until::FirstLine);
+    RegisterProgram("Startup/floor_core", {programDir + "bench/floor_core"}, environment,
+                    Until::End);
+    RegisterProgram("Startup/qv2lev_list",
+                    {programDir + "qv2lev", "list", programDir + "qasvar.dat"}, environment,
+                    Until::End);
+    return RunAndJudge({{"Startup/qv2leved", "Startup/floor_window", 1.5},
+                        {"Startup/qv2lev_list", "Startup/floor_core", 1.3}},
+                       options);
 }
