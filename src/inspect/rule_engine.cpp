@@ -1,6 +1,7 @@
 #include "inspect/rule_engine.h"
 
 #include "inspect/reachable_rooms.h"
+#include "level/hex_digit.h"
 #include "level/level_layout.h"
 
 #include <cstdint>
@@ -25,11 +26,7 @@ std::optional<std::int64_t> ParseHex(const Bytes &script, std::size_t begin, std
         return std::nullopt;
     std::int64_t value = 0;
     for (std::size_t i = begin; i < end; ++i) {
-        const int c = script[i];
-        const int digit = c >= '0' && c <= '9'   ? c - '0'
-                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                 : -1;
+        const int digit = HexDigitValue(script[i]);
         if (digit < 0)
             return std::nullopt;
         value = value * 16 + digit;

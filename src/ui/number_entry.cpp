@@ -1,5 +1,6 @@
 #include "ui/number_entry.h"
 
+#include "level/hex_digit.h"
 #include "text/message_texts.h"
 #include "ui/modals.h"
 
@@ -9,15 +10,9 @@ namespace qv2 {
 
 namespace {
 
-int digitValue(QChar ch, int base) {
-    const char16_t c = ch.unicode();
-    int value = -1;
-    if (c >= u'0' && c <= u'9')
-        value = c - u'0';
-    else if (c >= u'a' && c <= u'f')
-        value = c - u'a' + 10;
-    else if (c >= u'A' && c <= u'F')
-        value = c - u'A' + 10;
+// The digit's value in `base` (10 or 16), or -1.
+int DigitValue(QChar ch, int base) {
+    const int value = HexDigitValue(ch.unicode());
     return value < base ? value : -1;
 }
 
@@ -29,7 +24,7 @@ std::optional<std::int64_t> readDigits(const QString &text, qsizetype pos, int b
         return std::nullopt;
     std::int64_t value = 0;
     for (; pos < text.size(); ++pos) {
-        const int digit = digitValue(text[pos], base);
+        const int digit = DigitValue(text[pos], base);
         if (digit < 0)
             return std::nullopt;
         value = value * base + digit;

@@ -1,5 +1,6 @@
 #include "view/room_keyboard.h"
 
+#include "level/hex_digit.h"
 #include "view/paint_box.h"
 #include "view/tile_editing.h"
 
@@ -40,15 +41,9 @@ void stepRoom(EditorState &state, Services &services, int step) {
 
 namespace {
 
-std::optional<int> HexDigit(QChar c) {
-    const char latin = c.toLatin1();
-    if (latin >= '0' && latin <= '9')
-        return latin - '0';
-    if (latin >= 'a' && latin <= 'f')
-        return latin - 'a' + 10;
-    if (latin >= 'A' && latin <= 'F')
-        return latin - 'A' + 10;
-    return std::nullopt;
+// A key that types one hexadecimal digit.
+bool TypesHexDigit(const QKeyEvent &key) {
+    return key.text().size() == 1 && HexDigitValue(key.text()[0].unicode()) >= 0;
 }
 
 bool IsModifierKey(int key) {
@@ -71,8 +66,8 @@ bool IsModifierKey(int key) {
 } // namespace
 
 std::optional<int> KindTyping::type(QChar c) {
-    const std::optional<int> digit = HexDigit(c);
-    if (!digit) {
+    const int digit = HexDigitValue(c.unicode());
+    if (digit < 0) {
         reset();
         return std::nullopt;
     }
@@ -80,7 +75,7 @@ std::optional<int> KindTyping::type(QChar c) {
         m_first = digit;
         return std::nullopt;
     }
-    const int kind = *m_first * 16 + *digit;
+    const int kind = *m_first * 16 + digit;
     reset();
     return kind;
 }
@@ -99,7 +94,7 @@ bool RoomKeyboard::eventFilter(QObject *, QEvent *event) {
     // The second digit of a kind is typed here even where a letter is also a tool's key (B, F).
     if (event->type() == QEvent::ShortcutOverride) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (m_typing.pending() && key->text().size() == 1 && HexDigit(key->text()[0]))
+        if (m_typing.pending() && TypesHexDigit(*key))
             key->accept();
         return false;
     }
@@ -110,7 +105,7 @@ bool RoomKeyboard::eventFilter(QObject *, QEvent *event) {
     if (IsModifierKey(key->key()))
         return false;
     const bool plain = !(key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
-    if (plain && key->text().size() == 1 && HexDigit(key->text()[0])) {
+    if (plain && TypesHexDigit(*key)) {
         const std::optional<int> kind = m_typing.type(key->text()[0]);
         if (kind && *kind < m_tileKinds.count()) {
             setTileKind(m_state, m_services, *kind);
