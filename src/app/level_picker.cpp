@@ -1,5 +1,6 @@
 #include "app/level_picker.h"
 
+#include "ui/fixed_dialog.h"
 #include "ui/modals.h"
 
 #include <QCheckBox>
@@ -23,8 +24,7 @@ const char *const kBuiltInLevels[] = {
 LevelPicker::LevelPicker(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QString::fromUtf8("Szint kiválasztása"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint);
+    SetFixedDialogFlags(*this);
 
     m_levels = new QListWidget(this);
     m_levels->setObjectName(QStringLiteral("ListBox1"));

@@ -1,6 +1,7 @@
 #include "editors/background_editor.h"
 
 #include "text/comma_text.h"
+#include "ui/fixed_dialog.h"
 #include "ui/modals.h"
 #include "view/paint_box.h"
 
@@ -21,8 +22,7 @@ constexpr int kMargin = 8;
 BackgroundEditor::BackgroundEditor(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm7"));
     setWindowTitle(QStringLiteral("Form7"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint);
+    SetFixedDialogFlags(*this);
 
     m_pictureView = new PaintBox(this);
     m_pictureView->setGeometry(kMargin, kMargin, kBackgroundPictureWidth, kBackgroundPictureHeight);

@@ -3,11 +3,11 @@
 #include "editors/choice_codes.h"
 #include "level/level_layout.h"
 #include "text/comma_text.h"
+#include "ui/fixed_dialog.h"
 #include "ui/modals.h"
 #include "ui/runtime_dialog.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QSpinBox>
 
 #include <algorithm>
@@ -22,11 +22,7 @@ void editComingGuards(EditorState &state, Services &services) {
 
     auto *label = new QLabel(state.texts.text(QStringLiteral("nguards")), &dialog);
     label->setObjectName(QStringLiteral("dinCountLabel"));
-    auto *count = new QSpinBox(&dialog);
-    count->setObjectName(QStringLiteral("dinCount"));
-    count->setRange(0, kMaxComingGuards);
-    // Only the arrows and the Up and Down keys change the count, so it is always in range.
-    count->findChild<QLineEdit *>()->setReadOnly(true);
+    QSpinBox *count = MakeSpinner(&dialog, "dinCount", kMaxComingGuards, 50);
     label->setGeometry(10, 10, label->sizeHint().width(), count->sizeHint().height());
     // Right of a longer label rather than over it.
     count->setGeometry(std::max(120, label->geometry().right() + 7), 10, 50, label->height());

@@ -2,13 +2,12 @@
 
 #include "text/comma_text.h"
 #include "ui/exit_line_edit.h"
+#include "ui/fixed_dialog.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace qv2 {
@@ -18,8 +17,7 @@ EditorDialog::EditorDialog(const char *formName, const char *title, QSize client
     : QDialog(parent), m_clientSize(clientSize) {
     setObjectName(QString::fromLatin1(formName));
     setWindowTitle(QString::fromUtf8(title));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint);
+    SetFixedDialogFlags(*this);
 }
 
 void EditorDialog::setBody(QLayout *body, QWidget *first) {
@@ -65,11 +63,7 @@ void EditorDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     // The window gives the focus back to this field when it becomes active; a focus that comes
     // that way selects nothing by itself.
-    m_first->setFocus();
-    if (auto *edit = qobject_cast<QLineEdit *>(m_first))
-        edit->selectAll();
-    else if (auto *spinner = qobject_cast<QAbstractSpinBox *>(m_first))
-        spinner->selectAll();
+    FocusWithTextSelected(*m_first, Qt::OtherFocusReason);
 }
 
 bool EditorDialog::isCancelButton(const QWidget *widget) const {
@@ -87,17 +81,6 @@ ExitLineEdit *MakeNumberEdit(QWidget *parent, const char *name, int width) {
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFixedWidth(width);
     return edit;
-}
-
-QSpinBox *MakeSpinner(QWidget *parent, const char *name, int maximum) {
-    auto *spinner = new QSpinBox(parent);
-    spinner->setObjectName(QString::fromLatin1(name));
-    spinner->setRange(0, maximum);
-    spinner->setWrapping(false);
-    // Not QAbstractSpinBox::setReadOnly, which would stop the arrows too.
-    spinner->findChild<QLineEdit *>()->setReadOnly(true);
-    spinner->setFixedWidth(64);
-    return spinner;
 }
 
 QComboBox *MakeChoiceList(QWidget *parent, const char *name, const char *items) {

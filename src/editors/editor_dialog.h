@@ -10,7 +10,6 @@ class QComboBox;
 class QLabel;
 class QLayout;
 class QPushButton;
-class QSpinBox;
 
 namespace qv2 {
 
@@ -45,8 +44,6 @@ class EditorDialog : public QDialog, public TextTarget {
 // The controls the dialogs are built from, named with their given object names.
 QLabel *MakeLabel(QWidget *parent, const char *name, const char *text);
 ExitLineEdit *MakeNumberEdit(QWidget *parent, const char *name, int width = 56);
-// A spinner whose box only shows the number: its arrows and the Up/Down keys change it.
-QSpinBox *MakeSpinner(QWidget *parent, const char *name, int maximum);
 // `items`: the built-in items, written as comma text like the language file's lists.
 QComboBox *MakeChoiceList(QWidget *parent, const char *name, const char *items);
 void SetChoices(QComboBox &list, const QStringList &items);

@@ -3,6 +3,7 @@
 #include "editors/choice_codes.h"
 #include "editors/level_bytes.h"
 #include "ui/exit_line_edit.h"
+#include "ui/fixed_dialog.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -2,6 +2,7 @@
 
 #include "editors/level_bytes.h"
 #include "ui/exit_line_edit.h"
+#include "ui/fixed_dialog.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -3,10 +3,10 @@
 #include "level/level_store.h"
 #include "text/message_texts.h"
 #include "ui/exit_line_edit.h"
+#include "ui/fixed_dialog.h"
 #include "ui/modals.h"
 #include "ui/number_entry.h"
 
-#include <QAbstractSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,8 +61,7 @@ RuntimeDialog::RuntimeDialog(const MessageTexts &texts, const QString &captionKe
     : m_texts(texts) {
     setObjectName(QStringLiteral("dinDialog"));
     setWindowTitle(texts.text(captionKey));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint);
+    SetFixedDialogFlags(*this);
     m_ok = addButton(*this, "dinOK", texts.text(QStringLiteral("dinOK")), {kOkLeft, buttonsTop});
     m_ok->setDefault(true);
     m_cancel = addButton(*this, "dinCancel", texts.text(QStringLiteral("dinCancel")),
@@ -81,13 +80,7 @@ void RuntimeDialog::showEvent(QShowEvent *event) {
         first = first->nextInFocusChain();
     if (first == this)
         return;
-    // The focus arrives when the window becomes active, too late for the text selection that a
-    // line edit makes only when it is reached by Tab.
-    first->setFocus(Qt::TabFocusReason);
-    if (auto *edit = qobject_cast<QLineEdit *>(first))
-        edit->selectAll();
-    else if (auto *spin = qobject_cast<QAbstractSpinBox *>(first))
-        spin->selectAll();
+    FocusWithTextSelected(*first, Qt::TabFocusReason);
 }
 
 GridDialog::GridDialog(const MessageTexts &texts, const QString &captionKey)
