@@ -21,6 +21,9 @@ inline constexpr int kLinkEntrySize = 5;
 inline constexpr int kLevelFlagCount = 12;
 inline constexpr int kEnemyBlockSize = 1 + kMaxEnemies * kEnemyRecordSize;
 inline constexpr int kLinkTableSize = kLinkEntryCount * kLinkEntrySize;
+// A room's coming-guard block: the count, four bytes and the records. The third record reaches one
+// byte into the next room's block (its count), which belongs to the next room.
+inline constexpr int kComingGuardBlockSize = 34;
 
 // The last field (room 32's third coming-guard record) ends at byte 11065.
 inline constexpr std::size_t kFullLevelSize = 11066;
@@ -80,10 +83,11 @@ constexpr std::size_t RestartPointAt(int i) {
     return static_cast<std::size_t>(9959 + 2 * i);
 }
 constexpr std::size_t ComingGuardCountAt(int room) {
-    return static_cast<std::size_t>(9977 + 34 * (room - 1));
+    return static_cast<std::size_t>(9977 + kComingGuardBlockSize * (room - 1));
 }
 constexpr std::size_t ComingGuardRecordAt(int room, int i) {
-    return static_cast<std::size_t>(9982 + 34 * (room - 1) + 10 * i);
+    return static_cast<std::size_t>(9982 + kComingGuardBlockSize * (room - 1) +
+                                    kComingGuardRecordSize * i);
 }
 
 } // namespace qv2

@@ -8,10 +8,6 @@ namespace qv2 {
 
 namespace {
 
-// The coming-guard block's third record reaches one byte into the next room's block (its count);
-// that byte belongs to the next room, so the copy stops before it.
-constexpr std::size_t kComingGuardBlockSize = 34;
-
 struct Run {
     std::size_t offset;
     std::size_t size;

@@ -15,7 +15,7 @@ const QString kEnemies = QStringLiteral("enemies:");
 const QString kComingGuards = QStringLiteral("coming guards:");
 // The bytes of a room copy after its tiles: the enemy block, then the coming-guard block.
 constexpr int kEnemyBytes = kEnemyBlockSize;
-constexpr int kComingGuardBytes = 34;
+constexpr int kComingGuardBytes = kComingGuardBlockSize;
 
 QString HexBytes(const std::uint8_t *bytes, int count) {
     QStringList hex;
