@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "level/level_layout.h"
 #include "ui/widget_modals.h"
+#include "view/background_list.h"
 #include "view/picture_file.h"
 #include "view/program_folder.h"
 #include "view/room_painter.h"

@@ -4,7 +4,7 @@
 #include "level/level_layout.h"
 #include "ui/editor_state.h"
 #include "ui/modals.h"
-#include "view/program_folder.h"
+#include "view/background_list.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -8,6 +8,7 @@
 #include "level/archive_file.h"
 #include "level/level_layout.h"
 #include "text/ini_file.h"
+#include "view/background_list.h"
 #include "view/program_folder.h"
 #include "view/room_painter.h"
 

@@ -1,5 +1,6 @@
 #include "editors/background_picture.h"
 
+#include "view/background_list.h"
 #include "view/picture_text.h"
 
 #include <QPainter>
@@ -58,13 +59,6 @@ std::optional<int> BackgroundPlaceAt(QPoint point) {
     if (column >= kColumns || row >= kRows)
         return std::nullopt;
     return row * kColumns + column;
-}
-
-QSize BackgroundPictureSize(const IniFile &list, int picture) {
-    const QString size = list.value(QStringLiteral("bg"), QString::number(picture));
-    if (size.size() < 3 || !size[0].isDigit() || !size[2].isDigit())
-        return {0, 0};
-    return {size[0].digitValue(), size[2].digitValue()};
 }
 
 QImage DrawRoomBackground(const RoomBackground &background, const IniFile &list,

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QPoint>
-#include <QSize>
 
 #include <array>
 #include <cstdint>
@@ -28,11 +27,6 @@ struct RoomBackground {
 };
 
 RoomBackground ReadRoomBackground(const LevelStore &level, int room);
-
-// The size in tiles of background picture `picture`: key `picture` of section bg holds it as two
-// digits, width first, at the value's first and third characters. A missing key, or a value of
-// another form, is 0 x 0.
-QSize BackgroundPictureSize(const IniFile &list, int picture);
 
 // The tile place of the cell under a point of the picture; nothing below the three rows.
 std::optional<int> BackgroundPlaceAt(QPoint point);

@@ -1,5 +1,6 @@
 #include "editors/background_picture.h"
 
+#include "view/background_list.h"
 #include "view/picture_text.h"
 #include "view/view_test_support.h"
 

@@ -2,7 +2,7 @@
 
 #include "level/level_layout.h"
 #include "text/text_catalogue.h"
-#include "view/program_folder.h"
+#include "view/background_list.h"
 
 #include <QCoreApplication>
 #include <QEvent>
