@@ -2,39 +2,14 @@
 // like the editor's, paying for its fonts as the editor does. A QMainWindow with the editor's menu
 // bar titles, a tool bar with one text field and a status-bar message; once the window has been
 // painted it prints "painted", as the editor does after its first room, and quits.
+#include "app/screenshot_and_benchmark.h"
+
 #include <QApplication>
-#include <QEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-
-#include <cstdio>
-
-namespace {
-
-class QuitAfterPaint : public QObject {
-  protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Paint && !m_painted) {
-            m_painted = true;
-            QMetaObject::invokeMethod(qApp, &TellPaintedAndQuit, Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    static void TellPaintedAndQuit() {
-        std::fputs("painted\n", stdout);
-        std::fflush(stdout);
-        QCoreApplication::quit();
-    }
-
-    bool m_painted = false;
-};
-
-} // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
@@ -45,7 +20,7 @@ int main(int argc, char **argv) {
     QToolBar *toolBar = window.addToolBar(QStringLiteral("tools"));
     toolBar->addWidget(new QLineEdit(QStringLiteral("0")));
     window.statusBar()->showMessage(QStringLiteral("qasvar.dat"));
-    QuitAfterPaint quitAfterPaint;
+    qv2::QuitAfterFirstPaint quitAfterPaint([] { return true; });
     window.installEventFilter(&quitAfterPaint);
     window.resize(820, 480);
     window.show();

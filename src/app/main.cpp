@@ -1,7 +1,7 @@
 // qv2leved [ARCHIVE [ID]]: the level editor. With an archive it opens that level (2000 unless an
 // id is given) as if it had been chosen in the file dialog and the level picker.
 #include "app/command_line.h"
-#include "app/quit_after_room_paint.h"
+#include "app/screenshot_and_benchmark.h"
 #include "app/startup.h"
 #include "app/window_layout.h"
 #include "ui/app_error.h"
@@ -96,16 +96,7 @@ int main(int argc, char **argv) {
             program.mainWindow.openArchive(run.archive, run.id);
         });
     }
-    if (!run.screenshot.isEmpty()) {
-        // After the level has opened; a window without a level is no picture of the editor.
-        QTimer::singleShot(0, &program.mainWindow, [&program, run] {
-            const bool saved = program.mainWindow.state().levelOpen &&
-                               program.mainWindow.grab().save(run.screenshot, "PNG");
-            if (!saved)
-                std::fprintf(stderr, "qv2leved: no level open, or cannot write %s\n",
-                             run.screenshot.toLocal8Bit().constData());
-            QCoreApplication::exit(saved ? 0 : 1);
-        });
-    }
+    if (!run.screenshot.isEmpty())
+        qv2::SaveScreenshotAndQuit(program.mainWindow, run.screenshot);
     return app.exec();
 }
