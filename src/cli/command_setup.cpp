@@ -19,7 +19,7 @@ QString ProgramFolder(const std::optional<std::string> &given) {
 
 LanguageFile ProgramLanguage(const QString &programDir) {
     return ReadLanguageFile(LanguageFilePath(programDir, ReadLanguageName(programDir)))
-        .value_or(LanguageFile());
+        .value_or(BuiltInLanguage());
 }
 
 } // namespace qv2

@@ -21,8 +21,8 @@ std::unique_ptr<QCoreApplication> EnsureApplication();
 // The folder given, or the folder of qv2lev, with a trailing '/'. Needs an application.
 QString ProgramFolder(const std::optional<std::string> &given);
 
-// The language file that the folder's start-up file names; empty when it cannot be read, so every
-// text reads as empty, as in the editor.
+// The language file that the folder's start-up file names; the built-in texts when it cannot be
+// read, as in the editor, so that no message and no tile name is blank.
 LanguageFile ProgramLanguage(const QString &programDir);
 
 } // namespace qv2
