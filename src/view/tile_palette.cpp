@@ -1,6 +1,7 @@
 #include "view/tile_palette.h"
 
 #include "text/message_texts.h"
+#include "ui/deferred_icon.h"
 #include "view/room_painter.h"
 #include "view/tile_picture_name.h"
 
@@ -80,10 +81,13 @@ void TilePalette::showKinds(const QStringList &names, int levelType, const IniFi
     for (int kind = 0; kind < names.size() && kind < 256; ++kind) {
         const QString picture =
             TilePictureName(static_cast<std::uint8_t>(kind), {0, 0, 0, 0}, background);
-        const std::optional<QImage> image = loadPicture(picture);
         auto *item = new QListWidgetItem(HexByte(static_cast<std::uint8_t>(kind)), m_kinds);
-        if (image)
-            item->setIcon(QPixmap::fromImage(image->scaled(kIconSize)));
+        // Decoded when the cell is first drawn: kinds out of sight, and the kinds of a level type
+        // that is replaced before the window shows (as at start-up), cost nothing.
+        item->setIcon(DeferredIcon([loadPicture, picture] {
+            const std::optional<QImage> image = loadPicture(picture);
+            return image ? QIcon(QPixmap::fromImage(image->scaled(kIconSize))) : QIcon();
+        }));
         item->setToolTip(names[kind]);
         item->setData(Qt::UserRole, kind);
     }

@@ -135,6 +135,8 @@ TEST_F(ToolsTest, TheEyedropperAndThePaletteSetTheBrush) {
     EXPECT_EQ(kinds.count(), 45) << "every kind of the toolbar list";
     EXPECT_EQ(kinds.item(0x2C)->toolTip(),
               Control<QComboBox>(window(), QStringLiteral("ComboBox1")).itemText(0x2C));
+    EXPECT_EQ(kinds.item(0x2C)->icon().pixmap(kinds.iconSize()).size(), kinds.iconSize())
+        << "each kind shows its picture";
 
     put(1, 4, kSpikes);
     click({1, 4}, Qt::LeftButton, Qt::AltModifier);
