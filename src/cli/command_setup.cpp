@@ -2,15 +2,6 @@
 
 namespace qv2 {
 
-std::unique_ptr<QCoreApplication> EnsureApplication() {
-    if (QCoreApplication::instance())
-        return nullptr;
-    static int argc = 1;
-    static char name[] = "qv2lev";
-    static char *argv[] = {name, nullptr};
-    return std::make_unique<QCoreApplication>(argc, argv);
-}
-
 QString ProgramFolder(const std::optional<std::string> &given) {
     const QString folder =
         given ? QString::fromStdString(*given) : QCoreApplication::applicationDirPath();

@@ -16,7 +16,15 @@ namespace qv2 {
 
 // Finding the program's folder needs an application; the core one is enough for commands that
 // draw nothing. An application that already exists (the tests') is used as it is.
-std::unique_ptr<QCoreApplication> EnsureApplication();
+template <class Application = QCoreApplication>
+std::unique_ptr<QCoreApplication> EnsureApplication() {
+    if (QCoreApplication::instance())
+        return nullptr;
+    static int argc = 1;
+    static char name[] = "qv2lev";
+    static char *argv[] = {name, nullptr};
+    return std::make_unique<Application>(argc, argv);
+}
 
 // The folder given, or the folder of qv2lev, with a trailing '/'. Needs an application.
 QString ProgramFolder(const std::optional<std::string> &given);

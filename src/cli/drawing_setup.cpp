@@ -1,5 +1,7 @@
 #include "cli/drawing_setup.h"
 
+#include "cli/command_setup.h"
+
 #include <QBuffer>
 #include <QGuiApplication>
 
@@ -30,13 +32,10 @@ void DropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context,
 std::unique_ptr<QCoreApplication> EnsureDrawingApplication() {
     if (QCoreApplication::instance())
         return nullptr;
-    static int argc = 1;
-    static char name[] = "qv2lev";
-    static char *argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     g_passOn = qInstallMessageHandler(DropRuntimeFolderWarning);
-    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    auto application = EnsureApplication<QGuiApplication>();
     qInstallMessageHandler(g_passOn);
     return application;
 }
