@@ -51,7 +51,7 @@ void ProblemsDock::check() {
     }
     for (std::size_t i = 0; i < m_listing.reports.size(); ++i) {
         const RuleReport &report = m_listing.reports[i];
-        auto *item = new QTreeWidgetItem(m_list, {ReportMessage(report, m_state.texts),
+        auto *item = new QTreeWidgetItem(m_list, {m_listing.messages[static_cast<qsizetype>(i)],
                                                   QString::number(report.room),
                                                   QString::number(report.place)});
         item->setData(0, Qt::UserRole, static_cast<int>(i));

@@ -15,15 +15,15 @@ QString Text(const MessageTexts &texts, const char *key) {
     return texts.text(QString::fromLatin1(key));
 }
 
+QString ReportMessage(const RuleReport &report, const MessageTexts &texts, bool utf8) {
+    // A key the message list does not hold reads as empty.
+    return texts.text(DecodeTextBytes(QByteArray::fromStdString(report.messageKey.text()), utf8));
+}
+
 } // namespace
 
 QString RuleScriptPath(const QString &programDir) {
     return programDir + QStringLiteral("texts/errors.txt");
-}
-
-QString ReportMessage(const RuleReport &report, const MessageTexts &texts, bool utf8) {
-    // A key the message list does not hold reads as empty.
-    return texts.text(DecodeTextBytes(QByteArray::fromStdString(report.messageKey.text()), utf8));
 }
 
 ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath,
@@ -62,12 +62,14 @@ ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath
     for (const StrayNeighbour &stray : StrayNeighbours(level)) {
         listing.lines.append(FormatMessage(Text(texts, "badneighbour"), stray.room,
                                            sides.value(stray.side), stray.number));
+        listing.messages.append(listing.lines.last());
         listing.reports.push_back({stray.room, 0, "badneighbour"});
     }
     const QString format = Text(texts, "err");
     for (const RuleReport &report : run.reports) {
+        listing.messages.append(ReportMessage(report, texts, utf8));
         listing.lines.append(
-            FormatMessage(format, ReportMessage(report, texts, utf8), report.room, report.place));
+            FormatMessage(format, listing.messages.last(), report.room, report.place));
     }
     if (run.limitReached)
         listing.lines.append(Text(texts, "toomuch"));

@@ -24,14 +24,14 @@ struct ReportListing {
     QStringList lines;
     // Line i < reports.size() belongs to reports[i]; the "toomuch" line belongs to none.
     std::vector<RuleReport> reports;
+    // What reports[i] says, without its room and place: the neighbour's line, or the script's key
+    // decoded as its script was (Windows-1250, or UTF-8 for a script that starts with the UTF-8
+    // mark) and looked up in the message texts.
+    QStringList messages;
 };
 
 // The rule script of a program folder (ending with '/'): texts/errors.txt.
 QString RuleScriptPath(const QString &programDir);
-
-// The report's message in the language file's words; the key is decoded as its script was
-// (Windows-1250, or UTF-8 for a script that starts with the UTF-8 mark).
-QString ReportMessage(const RuleReport &report, const MessageTexts &texts, bool utf8 = false);
 
 ReportListing ListRuleReports(const LevelStore &level, const QString &scriptPath,
                               const MessageTexts &texts);

@@ -1,11 +1,13 @@
 #include "inspect/rule_reports_command.h"
 
+#include "inspect/problems_dock.h"
 #include "level/level_layout.h"
 #include "support/archive_builder.h"
 #include "support/scripted_modals.h"
 
 #include <QDialog>
 #include <QListWidget>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -107,13 +109,19 @@ TEST_F(RuleReportsCommand, KeysOutsideAsciiMatchTheLanguageFile) {
     const struct {
         const char *name;
         std::string script;
-        QString shown; // the first line of the list, or the message
+        QString shown;  // the first line of the list, or the message
+        QString inDock; // the Problems dock's first line
     } cases[] = {
-        {"Windows-1250", "mhiba\xF5 ;.", QString::fromUtf8("Hibás @1/0")},
-        {"UTF-8 with its mark", "\xEF\xBB\xBFmhiba\xC5\x91 ;.", QString::fromUtf8("Hibás @1/0")},
-        {"UTF-8 without its mark is Windows-1250", "mhiba\xC5\x91 ;.", " @1/0"},
-        {"a bad number counts the mark's bytes", "\xEF\xBB\xBFmx ;t ;", "Bad number at 8"},
+        {"Windows-1250", "mhiba\xF5 ;.", QString::fromUtf8("Hibás @1/0"),
+         QString::fromUtf8("Hibás")},
+        {"UTF-8 with its mark", "\xEF\xBB\xBFmhiba\xC5\x91 ;.", QString::fromUtf8("Hibás @1/0"),
+         QString::fromUtf8("Hibás")},
+        {"UTF-8 without its mark is Windows-1250", "mhiba\xC5\x91 ;.", " @1/0", ""},
+        {"a bad number counts the mark's bytes", "\xEF\xBB\xBFmx ;t ;", "Bad number at 8",
+         "Bad number at 8"},
     };
+    ProblemsDock dock(state, services, nullptr);
+    const auto &dockList = *dock.findChild<QTreeWidget *>("ProblemsList");
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         writeScript(c.script);
@@ -129,6 +137,8 @@ TEST_F(RuleReportsCommand, KeysOutsideAsciiMatchTheLanguageFile) {
             first = modals.messages.first();
         }
         EXPECT_EQ(first, c.shown);
+        dock.check();
+        EXPECT_EQ(dockList.topLevelItem(0)->text(0), c.inDock);
     }
 }
 
@@ -154,6 +164,9 @@ TEST_F(RuleReportsCommand, NeighboursThatAreNoRoomComeFirst) {
     });
     showRuleReports(state, services);
     EXPECT_EQ(lines, QStringList({"3 U 33", "20 D 255", "Wall @2/4"}));
+    ProblemsDock dock(state, services, nullptr);
+    dock.check();
+    EXPECT_EQ(dock.findChild<QTreeWidget *>("ProblemsList")->topLevelItem(1)->text(0), "20 D 255");
     EXPECT_EQ(std::tie(state.room, state.row, state.column), std::make_tuple(20, 0, 0));
 }
 
