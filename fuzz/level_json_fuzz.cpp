@@ -4,6 +4,7 @@
 #include "cli/dump_commands.h"
 #include "cli/level_json.h"
 #include "fuzz_check.h"
+#include "fuzz_folder.h"
 #include "fuzz_tile_names.h"
 #include "level/archive.h"
 #include "level/archive_builder.h"
@@ -16,7 +17,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -34,17 +34,14 @@ Bytes Text(const std::string &text) {
 // A program folder whose language has the fuzz tile list, and an archive with one level, in a
 // folder of their own.
 struct Setting {
-    std::string folder;
+    FuzzFolder folder{"level_json_fuzz"};
     std::string programDir;
     std::string archive;
     std::string json;
     Bytes image;
 
     Setting() {
-        char name[] = "/tmp/level_json_fuzz.XXXXXX";
-        FUZZ_CHECK(mkdtemp(name) != nullptr);
-        folder = name;
-        programDir = folder + "/program";
+        programDir = folder.path() + "/program";
         std::filesystem::create_directories(programDir + "/texts");
         FUZZ_CHECK(WriteWholeFile(programDir + "/texts/Qv2LevEd.ini", Text("lang=t.ini\n")) == "");
         FUZZ_CHECK(WriteWholeFile(programDir + "/texts/t.ini",
@@ -55,11 +52,10 @@ struct Setting {
         ArchiveBuilder builder;
         builder.addLevel(2000, level);
         image = builder.build();
-        archive = folder + "/qasvar.dat";
-        json = folder + "/level.json";
+        archive = folder.path() + "/qasvar.dat";
+        json = folder.path() + "/level.json";
         FUZZ_CHECK(WriteWholeFile(archive, image) == "");
     }
-    ~Setting() { std::filesystem::remove_all(folder); }
 };
 
 Bytes ReadArchive(const std::string &path) {

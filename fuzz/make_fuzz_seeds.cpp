@@ -99,6 +99,13 @@ void WriteTextSeeds(const fs::path &texts, const fs::path &out) {
         "x"};
     for (std::size_t i = 0; i < std::size(scripts); ++i)
         WriteTextSeed(out / "script", "made" + std::to_string(i), scripts[i]);
+    // The settings: the first byte picks what the settings path is (a file, a link, a FIFO...).
+    const std::string settings = "[General]\nlanguage=english.ini\nzoom=2\n"
+                                 "[recent]\n1\\path=a.dat\n1\\id=2000\nsize=1\n";
+    for (char kind = 0; kind < 8; ++kind)
+        WriteTextSeed(out / "settings", "kind" + std::to_string(kind), kind + settings);
+    WriteTextSeed(out / "settings", "damaged",
+                  std::string(1, '\0') + "[recent]\nsize=2147483647\n");
     const char *const numbers[] = {"0",          "255",         "256",        "-1",  "+7",
                                    "$1F",        "0x1F",        "x1f",        " 12", "12 ",
                                    "2147483647", "-2147483648", "2147483648", ""};

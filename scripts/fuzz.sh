@@ -11,7 +11,8 @@ cmake --build --preset fuzz
 
 # target:seed folder
 targets=(archive:archive ini_comma_text:ini number_entry:number message_format:language
-         rule_script:script rule_level:level overview_map:level level_json:json)
+         rule_script:script rule_level:level overview_map:level level_json:json
+         archive_file_view:archive user_settings:settings)
 out=build/fuzz
 bin=$out/fuzz
 mkdir -p "$out/findings"
