@@ -23,6 +23,8 @@ void QuitAfterFirstRoomPaintIfAsked(MainWindow &window) {
 void SaveScreenshotAndQuit(MainWindow &window, const QString &file) {
     // After the level has opened; a window without a level is no picture of the editor.
     QTimer::singleShot(0, &window, [&window, file] {
+        // Opening left layouts to redo (the status line's count); a grab does not redo them.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         const bool saved = window.state().levelOpen && window.grab().save(file, "PNG");
         if (!saved)
             std::fprintf(stderr, "qv2leved: no level open, or cannot write %s\n",

@@ -60,15 +60,16 @@ void WidenWindow(QMainWindow &window, int grown) {
     if (grown == 0 || window.isMaximized() || window.isFullScreen())
         return;
     const QScreen *screen = window.screen();
-    if (!screen) {
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    const QRect frame = window.frameGeometry();
+    const int frameWidth = frame.width() - window.width();
+    const int widest = available.width() - frameWidth;
+    // Without a screen, or on one that does not hold it anyway (a window drawn offscreen for a
+    // picture), the window just grows.
+    if (!screen || window.width() > widest) {
         window.resize(window.width() + grown, window.height());
         return;
     }
-    const QRect available = screen->availableGeometry();
-    const QRect frame = window.frameGeometry();
-    const int frameWidth = frame.width() - window.width();
-    // Never narrower for the screen's sake than the user made it.
-    const int widest = std::max(available.width() - frameWidth, window.width());
     const int width = std::min(window.width() + grown, widest);
     const int missing = window.width() + grown - width;
     const int overhang = frame.left() + width + frameWidth - 1 - available.right();

@@ -1,6 +1,7 @@
 // The window on the screen: its first size, the layout kept between runs, zoom by the wheel and
 // to fit, and the hint over the empty room view.
 #include "app/room_zoom.h"
+#include "app/screenshot_and_benchmark.h"
 #include "app/start_hint.h"
 #include "app/window_layout.h"
 #include "main_window_fixture.h"
@@ -9,10 +10,12 @@
 #include "view/room_painter.h"
 #include "view/tile_palette.h"
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace qv2 {
@@ -136,6 +139,21 @@ TEST_F(WindowTest, TheFirstWindowShowsTheWholeRoomThePanelAndTheDocksOrFitsTheSc
             << name << ": the whole room";
         EXPECT_GE(palette.width(), palette.widthFor(4)) << name;
     }
+}
+
+// The documentation's picture, drawn on a screen narrower than the window: the window grows with
+// the panel rather than squeezing the palette, and the picture is the window as shown.
+TEST_F(WindowTest, TheScreenshotIsTheWindowAsDesignedOnceTheLevelIsOpen) {
+    const QString file = QString::fromStdString(folder.file("shot.png"));
+    window().show();
+    const int designed = window().width();
+    // As the program starts: the level opens first, then the picture is taken.
+    QTimer::singleShot(0, &window(), [this] { open(archive, pickRow(3)); });
+    SaveScreenshotAndQuit(window(), file);
+    QEventLoop().exec();
+    QCoreApplication::processEvents();
+    EXPECT_GT(window().width(), designed) << "the window grew with the panel";
+    EXPECT_TRUE(QImage(file) == window().grab().toImage().convertToFormat(QImage(file).format()));
 }
 
 TEST_F(WindowTest, TheEmptyViewOffersWhatToOpenAndGoesWhenALevelIs) {
