@@ -29,6 +29,11 @@ ProblemsDock::ProblemsDock(EditorState &state, Services &services, QWidget *pare
     connect(m_list, &QTreeWidget::itemActivated, this, &ProblemsDock::jumpTo);
 }
 
+ProblemsDock::~ProblemsDock() {
+    if (m_count && !m_count->parent())
+        delete m_count;
+}
+
 void ProblemsDock::applyTexts(const LanguageFile &language) {
     const QString section = QStringLiteral("problems");
     setWindowTitle(language.text(section, QStringLiteral("title")));

@@ -5,8 +5,9 @@
 #include "ui/editor_state.h"
 
 #include <QDockWidget>
+#include <QLabel>
+#include <QPointer>
 
-class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -31,6 +32,7 @@ class ProblemsDock : public QDockWidget, public TextTarget {
 
     // The count of reports, for the status line.
     QLabel &countLabel() { return *m_count; }
+    ~ProblemsDock() override;
 
   private:
     void jumpTo(QTreeWidgetItem *item);
@@ -38,7 +40,8 @@ class ProblemsDock : public QDockWidget, public TextTarget {
     EditorState &m_state;
     Services &m_services;
     QTreeWidget *m_list;
-    QLabel *m_count;
+    // The status line owns it once the window puts it there; until then, the dock.
+    QPointer<QLabel> m_count;
     ReportListing m_listing;
 };
 
