@@ -393,6 +393,7 @@ void MainWindow::openArchive(const QString &path, std::uint16_t id) {
     if (!loadLevel(m_state, m_modals, absolute, id, m_archiveWatch.memory()))
         return;
     m_archiveWatch.follow();
+    // Emptying the history also runs the Problems dock's check on the new level.
     m_history.clear();
     enableEditing();
     m_saveDialog.selectFile(absolute);
@@ -400,7 +401,6 @@ void MainWindow::openArchive(const QString &path, std::uint16_t id) {
         picker->showLevel(id);
     showLevelAs({absolute, id});
     refreshRoom();
-    m_docks->problems().check();
 }
 
 bool MainWindow::saveFromDialog() {
