@@ -5,13 +5,13 @@
 #include "app/startup.h"
 #include "app/window_layout.h"
 #include "ui/app_error.h"
+#include "ui/deferred_icon.h"
 #include "ui/deferred_icon_style.h"
 #include "ui/widget_modals.h"
 #include "view/picture_file.h"
 
 #include <QIcon>
 #include <QPixmap>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -35,16 +35,19 @@ bool MayHoldQtOptions(const QStringList &arguments) {
 
 // The window's icon, drawn at build time into the program folder's icons/. Title bars and task
 // bars draw it at 16 to 64 pixels; the larger pictures are for the desktop entry, which finds
-// them installed in the icon theme, and decoding them would only delay the first room.
+// them installed in the icon theme, and decoding them would only delay the first room. Decoded
+// when the platform first asks for it, which a desktop without window icons never does.
 QIcon ApplicationIcon(const QString &programDir) {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) { // a missing file adds nothing
-        const QImage picture = qv2::ReadPictureFile(
-            programDir + QStringLiteral("icons/qv2leved_%1.png").arg(size), "png");
-        if (!picture.isNull())
-            icon.addPixmap(QPixmap::fromImage(picture));
-    }
-    return icon;
+    return qv2::DeferredIcon([programDir] {
+        QIcon icon;
+        for (int size : {16, 24, 32, 48, 64}) { // a missing file adds nothing
+            const QImage picture = qv2::ReadPictureFile(
+                programDir + QStringLiteral("icons/qv2leved_%1.png").arg(size), "png");
+            if (!picture.isNull())
+                icon.addPixmap(QPixmap::fromImage(picture));
+        }
+        return icon;
+    });
 }
 
 // Prints help and version texts on stdout, usage errors on stderr.
@@ -83,6 +86,8 @@ int main(int argc, char **argv) {
     qv2::Program program(modals, programDir);
     modals.setParent(&program.mainWindow);
     modals.setTexts(&program.mainWindow.state().texts);
+    if (!run.archive.isEmpty())
+        program.mainWindow.openArchiveSoon(run.archive, run.id);
     program.LoadStartupSettings();
     qv2::QuitAfterFirstRoomPaintIfAsked(program.mainWindow);
     // A picture for the documentation has the designed size, whatever the user left.
@@ -90,12 +95,6 @@ int main(int argc, char **argv) {
         qv2::RestoreWindowLayout(program.mainWindow, program.mainWindow.size());
     program.mainWindow.show();
 
-    if (!run.archive.isEmpty()) {
-        // Through the event loop, so that an error of the first refresh reaches the error report.
-        QTimer::singleShot(0, &program.mainWindow, [&program, run] {
-            program.mainWindow.openArchive(run.archive, run.id);
-        });
-    }
     if (!run.screenshot.isEmpty())
         qv2::SaveScreenshotAndQuit(program.mainWindow, run.screenshot);
     return app.exec();

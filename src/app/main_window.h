@@ -93,6 +93,9 @@ class MainWindow : public QMainWindow, public TextTarget {
 
     // Opens level `id` of the archive as if it had been chosen in the file dialog and the picker.
     void openArchive(const QString &path, std::uint16_t id);
+    // The same once the event loop runs, so that an error of the first refresh reaches the error
+    // report. Until then the start hint is not made: the room is about to fill the view.
+    void openArchiveSoon(const QString &path, std::uint16_t id);
 
     // Runs `command` when the action is chosen, after the focused field stored its pending edit.
     // What the command changes in the level is one step of the undo history, named after the
@@ -165,6 +168,7 @@ class MainWindow : public QMainWindow, public TextTarget {
     EditHistory m_history;
     Services m_services;
     std::optional<RecentLevel> m_shownLevel; // for the title and the unsaved-changes question
+    bool m_levelComing = false;              // openArchiveSoon has a level on its way
     QImage m_roomPicture;
     DialogOnDemand<LevelPicker> *m_picker = nullptr;
 

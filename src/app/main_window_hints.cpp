@@ -56,7 +56,7 @@ bool MainWindow::event(QEvent *event) {
 }
 
 void MainWindow::updateStartHint() {
-    if (m_state.levelOpen) {
+    if (m_state.levelOpen || m_levelComing) {
         m_startHint->hide();
         return;
     }

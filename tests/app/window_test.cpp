@@ -192,6 +192,32 @@ TEST_F(WindowTest, TheEmptyViewOffersWhatToOpenAndGoesWhenALevelIs) {
     }
 }
 
+TEST_F(WindowTest, ALevelNamedAtStartIsOpenedFromTheEventLoopWithNoHintMadeMeanwhile) {
+    const struct {
+        const char *name;
+        QString path;
+        bool opens;
+    } starts[] = {
+        {"an archive that opens", archive, true},
+        {"an archive that is not there", archive + QStringLiteral(".gone"), false},
+    };
+    for (const auto &s : starts) {
+        program = std::make_unique<Program>(modals, programDir());
+        window().openArchiveSoon(s.path, 2003);
+        program->LoadStartupSettings();
+        auto &hint = Control<StartHint>(window(), QStringLiteral("StartHint"));
+        EXPECT_TRUE(hint.text().isEmpty()) << s.name;
+        EXPECT_FALSE(state().levelOpen) << s.name;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(state().levelOpen, s.opens) << s.name;
+        EXPECT_EQ(hint.isVisibleTo(&window()), !s.opens) << s.name;
+        EXPECT_EQ(hint.text().isEmpty(), s.opens) << s.name;
+        EXPECT_EQ(Control<QLabel>(window(), QStringLiteral("ProblemCount")).text().isEmpty(),
+                  !s.opens)
+            << s.name << ": the first level is checked";
+    }
+}
+
 TEST(StartHintText, LinksOnlyToWhatIsThere) {
     MessageTexts texts;
     texts.setLines({QStringLiteral("hintopen=Open (%s)"), QStringLiteral("hintrecent=Recent:"),
