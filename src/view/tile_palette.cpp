@@ -81,7 +81,8 @@ void TilePalette::showKinds(const QStringList &names, int levelType, const IniFi
     for (int kind = 0; kind < names.size() && kind < 256; ++kind) {
         const QString picture =
             TilePictureName(static_cast<std::uint8_t>(kind), {0, 0, 0, 0}, background);
-        auto *item = new QListWidgetItem(HexByte(static_cast<std::uint8_t>(kind)), m_kinds);
+        // Filled before it joins the list, which would otherwise announce each field.
+        auto *item = new QListWidgetItem(HexByte(static_cast<std::uint8_t>(kind)));
         // Decoded when the cell is first drawn: kinds out of sight, and the kinds of a level type
         // that is replaced before the window shows (as at start-up), cost nothing.
         item->setIcon(DeferredIcon([loadPicture, picture] {
@@ -90,6 +91,7 @@ void TilePalette::showKinds(const QStringList &names, int levelType, const IniFi
         }));
         item->setToolTip(names[kind]);
         item->setData(Qt::UserRole, kind);
+        m_kinds->addItem(item);
     }
     showBrush(m_brush);
 }
