@@ -15,7 +15,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QMainWindow window;
     for (const char *title :
-         {"&Fájl", "S&zerkesztés", "&Nézet", "&Szint", "&Pálya", "N&yelv", "Sú&gó"})
+         {"&Fájl", "S&zerkesztés", "&Nézet", "&Szint", "&Pálya", "&Eszközök", "N&yelv", "Sú&gó"})
         window.menuBar()->addMenu(QString::fromUtf8(title));
     QToolBar *toolBar = window.addToolBar(QStringLiteral("tools"));
     toolBar->addWidget(new QLineEdit(QStringLiteral("0")));
