@@ -68,60 +68,15 @@ const std::map<QString, QStringList> kWindowKeys = {
 
 // Messages shown as they stand (captions, labels, field names). The rule messages are checked
 // against the rule script that names them.
-const QStringList kPlainMessages = {"noindex",
-                                    "nolevel",
-                                    "checksum",
-                                    "damaged",
-                                    "integer",
-                                    "room",
-                                    "tile",
-                                    "jump",
-                                    "question",
-                                    "reallydel",
-                                    "left",
-                                    "right",
-                                    "up",
-                                    "down",
-                                    "dincoming",
-                                    "dinrestart",
-                                    "errors",
-                                    "dinOK",
-                                    "dinCancel",
-                                    "dinback",
-                                    "yes",
-                                    "no",
-                                    "nguards",
-                                    "toomuch",
-                                    "noerr",
-                                    "pback",
-                                    "pbackflag",
-                                    "pspikes",
-                                    "pgate",
-                                    "plink",
-                                    "ppotion",
-                                    "ploose",
-                                    "pdoor",
-                                    "ptorch",
-                                    "keystitle",
-                                    "keysfind",
-                                    "keyssearch",
-                                    "keyscommand",
-                                    "keyskeys",
-                                    "close",
-                                    "abouttitle",
-                                    "aboutcopyright",
-                                    "aboutlicence",
-                                    "hinttitle",
-                                    "hintrecent",
-                                    "hintsample",
-                                    "overwrite",
-                                    "notcopy",
-                                    "reallydeltiles",
-                                    "problemfault",
-                                    "toolpaint",
-                                    "toolfill",
-                                    "toolfillarea",
-                                    "nosettings"};
+const QStringList kPlainMessages =
+    QStringLiteral(
+        "noindex nolevel checksum damaged integer room tile jump question reallydel left "
+        "right up down dincoming dinrestart errors dinOK dinCancel dinback yes no nguards "
+        "toomuch noerr pback pbackflag pspikes pgate plink ppotion ploose pdoor ptorch "
+        "keystitle keysfind keyssearch keyscommand keyskeys close abouttitle aboutcopyright "
+        "aboutlicence hinttitle hintrecent hintsample overwrite notcopy reallydeltiles "
+        "problemfault toolpaint toolfill toolfillarea nosettings")
+        .split(u' ');
 
 // List messages and list keys of the windows, with the number of items each must hold.
 const std::map<QString, int> kMessageLists = {
